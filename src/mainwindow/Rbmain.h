@@ -1,0 +1,78 @@
+// The main window: menus, tool buttons, status line and information panel.
+// Every other window is created once here and shown modally from a command.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QToolButton;
+class QWidget;
+
+class TFPrincipal : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TFPrincipal(QWidget* pare = nullptr);
+
+  // Enables and shows the commands that the research state allows.
+  void UpdateMenuItems();
+  // Shows the date, money and test tubes of the research game.
+  void ActualitzaInformacio();
+
+ public slots:
+  // Writes the long part of a hint into the status line.
+  void ShowHint(const QString& hint);
+
+ protected:
+  bool event(QEvent* e) override;
+  bool eventFilter(QObject* objecte, QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private slots:
+  void MRetirarseClick();
+  void MAjudaDescripcioGeneralClick();
+  void MAjudaUtilitzacioDelProgramaClick();
+  void MAjudaTemesDAjudaClick();
+  void MSobreClick();
+
+ private:
+  void CreaMenus();
+  void CreaBotons(QWidget* pare);
+  void CreaInformacio(QWidget* pare);
+  void ConnectaComandes();
+  QMenu* Menu(const char* nom, const QString& text, const QString& hint);
+  QAction* Item(QMenu* menu, const char* nom, const QString& text, const QString& hint);
+  QAction* Separador(QMenu* menu, const char* nom);
+  QToolButton* Boto(QWidget* pare, const char* nom, const QString& hint);
+
+  QAction *MFitxer, *MNovaRecerca, *MObrirRecerca, *MDesarRecerca, *N2, *MOfertesLaborals, *N3,
+      *MPassarTorn, *N1, *MRetirarse;
+  QAction *MExercicis, *MExercicisDNAComplementari, *MExercicisRNAComplementari,
+      *MExercicisTraduccio, *MExercicisOpcionsTraduccio, *N8, *MExercicisTaulaResum,
+      *MExercicisOpcionsTaulaResum;
+  QAction *MBibliografia, *MBibliografiaAntecedents, *MNovetats, *MTaula, *N7, *MPublicar, *N6,
+      *MCurriculum;
+  QAction *MLaboratori, *MInventari, *MComprar, *N5, *Tcniquespublicades1,
+      *MTecniquesDesenvolupades, *MDesenvoluparTecnica;
+  QAction *MExperiment, *MTraduirRNASintetic, *MTraduirRNAAleatori, *MAcoblar, *MTraduirRNAViric,
+      *N4, *MRevisarExperiments;
+  QAction *MAjuda, *MAjudaDescripcioGeneral, *MAjudaUtilitzacioDelPrograma, *MAjudaTemesDAjuda,
+      *N11, *MSobre;
+
+  QWidget* SpeedPanel;
+  QToolButton *SBNovaRecerca, *SBObrirRecerca, *SBDesarRecerca, *SBTaulaCodi, *SBNovaTecnica,
+      *SBRNAPolimer, *SBRNAAleatori, *SBExperimentsAntics, *SBReplicacio, *SBTranscripcio,
+      *SBTraduccio, *SBTaulaResum, *SBPassarTorn, *SBSortir;
+
+  QGroupBox* GrInformacioGeneral;
+  QLabel* LbDiners;
+  QLabel* LbProvetes;
+};
+
+extern TFPrincipal* FPrincipal;
+
+// Creates every window of the program once, the main window first.
+void CreaFinestres();

@@ -1,0 +1,170 @@
+#include "platform/Ajuda.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "platform/Dialegs.h"
+#include "platform/Dibuixos.h"
+
+TFitxerAjuda TFitxerAjuda::Analitza(const QString& contingut) {
+  static const QRegularExpression capcalera(QStringLiteral("^@\\s*(\\d+)\\s+(.*)$"));
+  TFitxerAjuda f;
+  int actual = -1;
+  for (const QString& linia : contingut.split(QLatin1Char('\n'))) {
+    const QString neta = linia.endsWith(QLatin1Char('\r')) ? linia.chopped(1) : linia;
+    const auto m = capcalera.match(neta);
+    if (m.hasMatch()) {
+      actual = m.captured(1).toInt();
+      if (!f.Temes.contains(actual)) f.Ordre.append(actual);
+      f.Temes[actual] = {m.captured(2).trimmed(), QString()};
+    } else if (actual >= 0) {
+      f.Temes[actual].Text += neta + QLatin1Char('\n');
+    } else if (neta.startsWith(QLatin1Char('%'))) {
+      f.Titol = neta.mid(1).trimmed();
+    }
+  }
+  return f;
+}
+
+QString TFitxerAjuda::Contingut() const {
+  QString md = QStringLiteral("# %1\n\n").arg(Titol);
+  for (int context : Ordre)
+    md += QStringLiteral("- [%1](tema:%2)\n").arg(Temes[context].Titol).arg(context);
+  return md;
+}
+
+TFAjuda::TFAjuda(QWidget* pare) : QDialog(pare, Qt::Window) {
+  setObjectName(QStringLiteral("FAjuda"));
+  setWindowTitle(QStringLiteral("Ajuda de Ribolia"));
+  resize(620, 520);
+  TBAjuda = new QTextBrowser(this);
+  TBAjuda->setObjectName(QStringLiteral("TBAjuda"));
+  TBAjuda->setOpenLinks(false);
+  BtIndex = new QPushButton(QStringLiteral("Í&ndex"), this);
+  BtIndex->setObjectName(QStringLiteral("BtIndex"));
+  BtEnrere = new QPushButton(QStringLiteral("&Enrere"), this);
+  BtEnrere->setObjectName(QStringLiteral("BtEnrere"));
+  BtTancar = new QPushButton(Dibuixos::Icona(Dibuixos::Glif::Tancar), QStringLiteral("&Tancar"), this);
+  BtTancar->setObjectName(QStringLiteral("BtTancar"));
+  auto* botons = new QHBoxLayout;
+  botons->addWidget(BtIndex);
+  botons->addWidget(BtEnrere);
+  botons->addStretch();
+  botons->addWidget(BtTancar);
+  auto* capa = new QVBoxLayout(this);
+  capa->addLayout(botons);
+  capa->addWidget(TBAjuda);
+  connect(TBAjuda, &QTextBrowser::anchorClicked, this, &TFAjuda::EnllacClick);
+  connect(BtIndex, &QPushButton::clicked, this, &TFAjuda::BtIndexClick);
+  connect(BtEnrere, &QPushButton::clicked, this, &TFAjuda::BtEnrereClick);
+  connect(BtTancar, &QPushButton::clicked, this, &QDialog::close);
+}
+
+bool TFAjuda::CarregaFitxer() {
+  if (carregat) return true;
+  QFile f(Ajuda::CamiFitxer());
+  if (!f.open(QIODevice::ReadOnly)) {
+    Dialegs::Missatge(parentWidget(),
+                      QStringLiteral("No s'ha pogut obrir el fitxer d'ajuda «Ribolia.hlp»."),
+                      QMessageBox::Warning);
+    return false;
+  }
+  fitxer = TFitxerAjuda::Analitza(QString::fromUtf8(f.readAll()));
+  carregat = true;
+  return true;
+}
+
+bool TFAjuda::MostraTema(int context) {
+  if (!CarregaFitxer()) return false;
+  if (!fitxer.Temes.contains(context)) {
+    Dialegs::Missatge(parentWidget(),
+                      QStringLiteral("El fitxer d'ajuda no té cap tema amb el número %1.").arg(context),
+                      QMessageBox::Warning);
+    return false;
+  }
+  const TTemaAjuda& tema = fitxer.Temes[context];
+  Mostra(context, tema.Titol, QStringLiteral("# %1\n\n%2").arg(tema.Titol, tema.Text));
+  return true;
+}
+
+bool TFAjuda::MostraContingut() {
+  if (!CarregaFitxer()) return false;
+  Mostra(0, QStringLiteral("Índex"), fitxer.Contingut());
+  return true;
+}
+
+void TFAjuda::Mostra(int context, const QString& titol, const QString& markdown) {
+  if (isVisible() && context != temaActual) historia.append(temaActual);
+  temaActual = context;
+  TBAjuda->setMarkdown(markdown);
+  setWindowTitle(QStringLiteral("Ajuda de Ribolia: %1").arg(titol));
+  BtEnrere->setEnabled(!historia.isEmpty());
+  Presenta();
+}
+
+// Help must answer even while a modal window is open: the viewer becomes a
+// window of whichever modal window is active, so it is not blocked by it.
+void TFAjuda::Presenta() {
+  QWidget* amo = QApplication::activeModalWidget();
+  if (amo == this) amo = parentWidget();
+  if (parentWidget() != amo) {
+    const bool visible = isVisible();
+    setParent(amo, Qt::Window);
+    if (visible) show();
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void TFAjuda::EnllacClick(const QUrl& url) {
+  const QString desti = url.scheme() == QLatin1String("tema") ? url.path() : url.fragment();
+  bool ok = false;
+  const int context = desti.toInt(&ok);
+  if (ok) MostraTema(context);
+}
+
+void TFAjuda::BtIndexClick() { MostraContingut(); }
+
+void TFAjuda::BtEnrereClick() {
+  if (historia.isEmpty()) return;
+  const int anterior = historia.takeLast();
+  const int abans = historia.size();
+  if (anterior == 0) MostraContingut();
+  else MostraTema(anterior);
+  historia.resize(abans);  // going back does not add to the history
+  BtEnrere->setEnabled(!historia.isEmpty());
+}
+
+namespace Ajuda {
+
+QString CamiFitxer() {
+  const QString nom = QStringLiteral("Ribolia.hlp");
+  const QByteArray entorn = qgetenv("RIBOLIA_DIR_AJUDA");
+  QStringList dirs;
+  if (!entorn.isEmpty()) dirs << QString::fromLocal8Bit(entorn);
+  dirs << QCoreApplication::applicationDirPath() << QStringLiteral(RIBOLIA_DIR_AJUDA_FONT);
+  for (const QString& dir : dirs)
+    if (QFile::exists(QDir(dir).filePath(nom))) return QDir(dir).filePath(nom);
+  return QDir(QCoreApplication::applicationDirPath()).filePath(nom);
+}
+
+TFAjuda* Finestra() {
+  // Owned by the window it was last shown over, so it may go with it.
+  static QPointer<TFAjuda> finestra;
+  if (!finestra) finestra = new TFAjuda;
+  return finestra;
+}
+
+void MostraTema(int context) { Finestra()->MostraTema(context); }
+void MostraContingut() { Finestra()->MostraContingut(); }
+
+}  // namespace Ajuda

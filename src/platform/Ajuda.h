@@ -1,0 +1,69 @@
+// The help viewer. Ribolia.hlp is plain text: a line "@ <number> <title>"
+// starts a topic, the lines after it are the topic in Markdown, and a link
+// "[text](tema:120)" leads to another topic. A line "% <title>" before the
+// first topic names the contents page.
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+class QTextBrowser;
+class QPushButton;
+
+struct TTemaAjuda {
+  QString Titol;
+  QString Text;  // Markdown
+};
+
+// The parsed help file: topics by context number, in file order.
+struct TFitxerAjuda {
+  QString Titol;
+  QMap<int, TTemaAjuda> Temes;
+  QList<int> Ordre;
+
+  static TFitxerAjuda Analitza(const QString& contingut);
+  QString Contingut() const;  // the contents page in Markdown
+};
+
+class TFAjuda : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFAjuda(QWidget* pare = nullptr);
+
+  // Shows the topic; false (and a message) when it cannot.
+  bool MostraTema(int context);
+  bool MostraContingut();
+  // The topic on screen; 0 for the contents.
+  int TemaActual() const { return temaActual; }
+
+ private slots:
+  void EnllacClick(const QUrl& url);
+  void BtIndexClick();
+  void BtEnrereClick();
+
+ private:
+  bool CarregaFitxer();
+  void Mostra(int context, const QString& titol, const QString& markdown);
+  void Presenta();
+
+  QTextBrowser* TBAjuda;
+  QPushButton* BtIndex;
+  QPushButton* BtEnrere;
+  QPushButton* BtTancar;
+  TFitxerAjuda fitxer;
+  bool carregat = false;
+  int temaActual = 0;
+  QList<int> historia;
+};
+
+namespace Ajuda {
+// The help file: $RIBOLIA_DIR_AJUDA, beside the executable, or the source tree.
+QString CamiFitxer();
+// Opens the help window at a context number or at the contents, on top of
+// whatever window is modal now.
+void MostraTema(int context);
+void MostraContingut();
+TFAjuda* Finestra();
+}  // namespace Ajuda

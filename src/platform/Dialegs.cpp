@@ -1,0 +1,37 @@
+#include "platform/Dialegs.h"
+
+#include <QDialog>
+
+namespace Dialegs {
+namespace {
+ManejadorModal& Modal() {
+  static ManejadorModal manejador;
+  return manejador;
+}
+ManejadorMissatge& Missatges() {
+  static ManejadorMissatge manejador;
+  return manejador;
+}
+}  // namespace
+
+int Executa(QDialog* dialeg) {
+  if (Modal()) return Modal()(dialeg);
+  return dialeg->exec();
+}
+
+void InstallaManejadorModal(ManejadorModal manejador) { Modal() = std::move(manejador); }
+
+QMessageBox::StandardButton Missatge(QWidget* pare, const QString& text, QMessageBox::Icon icona,
+                                     QMessageBox::StandardButtons botons,
+                                     QMessageBox::StandardButton perDefecte) {
+  if (Missatges()) return Missatges()(text, botons);
+  QMessageBox caixa(icona, QStringLiteral("Ribolia"), text, botons, pare);
+  if (perDefecte != QMessageBox::NoButton) caixa.setDefaultButton(perDefecte);
+  return static_cast<QMessageBox::StandardButton>(caixa.exec());
+}
+
+void InstallaManejadorMissatges(ManejadorMissatge manejador) {
+  Missatges() = std::move(manejador);
+}
+
+}  // namespace Dialegs

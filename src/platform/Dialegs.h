@@ -1,0 +1,29 @@
+// Modal windows and message boxes go through here, so that a test can answer
+// them instead of a student and read what would have been shown.
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+namespace Dialegs {
+
+// Shows a dialog modally and returns its result (QDialog::Accepted or
+// Rejected). With a test handler installed, the handler answers instead.
+int Executa(QDialog* dialeg);
+using ManejadorModal = std::function<int(QDialog*)>;
+void InstallaManejadorModal(ManejadorModal manejador);  // {} restores exec()
+
+// A message box titled "Ribolia". Returns the button chosen.
+QMessageBox::StandardButton Missatge(
+    QWidget* pare, const QString& text, QMessageBox::Icon icona = QMessageBox::Information,
+    QMessageBox::StandardButtons botons = QMessageBox::Ok,
+    QMessageBox::StandardButton perDefecte = QMessageBox::NoButton);
+using ManejadorMissatge =
+    std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons)>;
+void InstallaManejadorMissatges(ManejadorMissatge manejador);  // {} restores the box
+
+}  // namespace Dialegs

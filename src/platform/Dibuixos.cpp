@@ -1,0 +1,250 @@
+#include "platform/Dibuixos.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace Dibuixos {
+namespace {
+
+constexpr int M = 20;
+
+const QColor Blau(40, 80, 170), Vermell(190, 40, 40), Verd(40, 140, 60), Groc(230, 180, 30),
+    Gris(90, 90, 90), Paper(250, 250, 240);
+// One colour per base, as the strands of the exercises show them.
+const QColor Bases[4] = {QColor(220, 60, 60), QColor(60, 120, 220), QColor(60, 170, 80),
+                         QColor(230, 170, 30)};
+
+void Full(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Paper);
+  QPolygon full{{4, 1}, {13, 1}, {16, 4}, {16, 18}, {4, 18}};
+  p.drawPolygon(full);
+  p.drawLine(13, 1, 13, 4);
+  p.drawLine(13, 4, 16, 4);
+}
+
+void Carpeta(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Groc);
+  p.drawPolygon(QPolygon{{1, 5}, {7, 5}, {9, 7}, {18, 7}, {18, 17}, {1, 17}});
+  p.setBrush(Groc.lighter(130));
+  p.drawPolygon(QPolygon{{3, 10}, {19, 10}, {17, 17}, {1, 17}});
+}
+
+void Disquet(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Blau);
+  p.drawRect(2, 2, 15, 15);
+  p.setBrush(Paper);
+  p.drawRect(5, 2, 9, 6);
+  p.setBrush(Gris.lighter(150));
+  p.drawRect(5, 11, 9, 6);
+}
+
+void Graella(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Paper);
+  p.drawRect(1, 2, 17, 15);
+  for (int x = 1; x < 18; x += 4) p.drawLine(x, 2, x, 17);
+  for (int y = 2; y < 17; y += 5) p.drawLine(1, y, 18, y);
+  p.fillRect(2, 3, 16, 4, Blau.lighter(170));
+}
+
+// A strand of coloured beads; `atzar` mixes the colours.
+void Cadena(QPainter& p, bool atzar) {
+  static const int ordre[2][5] = {{0, 1, 2, 0, 1}, {2, 0, 3, 3, 1}};
+  p.setPen(Gris);
+  p.drawLine(1, 10, 19, 10);
+  for (int i = 0; i < 5; ++i) {
+    p.setBrush(Bases[ordre[atzar][i]]);
+    p.drawEllipse(QPoint(2 + 4 * i, 10), 2, 2);
+  }
+  p.setPen(QPen(Gris, 1.5));
+  p.drawLine(2, 16, 18, 16);
+}
+
+void Llibre(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Verd);
+  p.drawRect(3, 2, 13, 16);
+  p.setBrush(Paper);
+  p.drawRect(5, 4, 9, 5);
+  p.drawLine(6, 14, 14, 14);
+}
+
+// Two strands side by side with rungs; `rna` draws the second shorter.
+void Helix(QPainter& p, bool rna) {
+  p.setPen(QPen(Blau, 2));
+  p.drawLine(4, 1, 4, 19);
+  p.setPen(QPen(rna ? Vermell : Blau, 2));
+  p.drawLine(15, rna ? 8 : 1, 15, 19);
+  for (int y = 3; y < 19; y += 4) {
+    p.setPen(QPen(Bases[(y / 4) % 4], 2));
+    if (!rna || y > 8) p.drawLine(5, y, 14, y);
+    else p.drawLine(5, y, 8, y);
+  }
+}
+
+void Ribosoma(QPainter& p) {
+  p.setPen(QPen(Vermell, 2));
+  p.drawLine(0, 15, 19, 15);
+  p.setPen(Gris);
+  p.setBrush(Groc.lighter(120));
+  p.drawEllipse(3, 2, 14, 9);
+  p.drawEllipse(5, 10, 10, 6);
+  p.setBrush(Verd);
+  p.drawEllipse(QPoint(10, 6), 2, 2);
+}
+
+void TaulaResum(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Paper);
+  p.drawRect(1, 2, 17, 15);
+  p.drawLine(1, 7, 18, 7);
+  p.drawLine(1, 12, 18, 12);
+  p.drawLine(7, 2, 7, 17);
+  p.setPen(QPen(Verd, 2));
+  p.drawLine(10, 14, 12, 16);
+  p.drawLine(12, 16, 16, 9);
+}
+
+void Calendari(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Paper);
+  p.drawRect(2, 3, 15, 14);
+  p.fillRect(3, 4, 14, 4, Vermell);
+  p.setPen(QPen(Blau, 2));
+  p.drawLine(6, 12, 13, 12);
+  p.drawLine(10, 9, 13, 12);
+  p.drawLine(10, 15, 13, 12);
+}
+
+void Porta(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(QColor(150, 100, 60));
+  p.drawRect(3, 1, 9, 17);
+  p.setBrush(Groc);
+  p.drawEllipse(QPoint(10, 10), 1, 1);
+  p.setPen(QPen(Vermell, 2));
+  p.drawLine(13, 10, 19, 10);
+  p.drawLine(16, 7, 19, 10);
+  p.drawLine(16, 13, 19, 10);
+}
+
+void Marca(QPainter& p) {
+  p.setPen(QPen(Verd, 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(3, 10, 8, 15);
+  p.drawLine(8, 15, 17, 4);
+}
+
+void Creu(QPainter& p) {
+  p.setPen(QPen(Vermell, 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(4, 4, 16, 16);
+  p.drawLine(16, 4, 4, 16);
+}
+
+void Interrogant(QPainter& p) {
+  p.setPen(Blau);
+  p.setBrush(Blau.lighter(170));
+  p.drawEllipse(1, 1, 17, 17);
+  QFont f = p.font();
+  f.setBold(true);
+  f.setPixelSize(14);
+  p.setFont(f);
+  p.drawText(QRect(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
+}
+
+void Impressora(QPainter& p) {
+  p.setPen(Gris);
+  p.setBrush(Paper);
+  p.drawRect(5, 1, 9, 7);
+  p.setBrush(Gris.lighter(160));
+  p.drawRect(1, 7, 17, 8);
+  p.setBrush(Paper);
+  p.drawRect(5, 12, 9, 7);
+  p.fillRect(14, 9, 2, 2, Verd);
+}
+
+void Play(QPainter& p) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(Verd);
+  p.drawPolygon(QPolygon{{5, 3}, {17, 10}, {5, 17}});
+}
+
+void Pausa(QPainter& p) {
+  p.fillRect(5, 3, 4, 14, Blau);
+  p.fillRect(11, 3, 4, 14, Blau);
+}
+
+void Atura(QPainter& p) { p.fillRect(4, 4, 12, 12, Vermell); }
+
+void Dibuixa(QPainter& p, Glif glif) {
+  switch (glif) {
+    case Glif::NovaRecerca: Full(p); break;
+    case Glif::Obrir: Carpeta(p); break;
+    case Glif::Desar: Disquet(p); break;
+    case Glif::TaulaCodi: Graella(p); break;
+    case Glif::RNAPolimer: Cadena(p, false); break;
+    case Glif::RNAAleatori: Cadena(p, true); break;
+    case Glif::Experiments: Llibre(p); break;
+    case Glif::Replicacio: Helix(p, false); break;
+    case Glif::Transcripcio: Helix(p, true); break;
+    case Glif::Traduccio: Ribosoma(p); break;
+    case Glif::TaulaResum: TaulaResum(p); break;
+    case Glif::PassarTorn: Calendari(p); break;
+    case Glif::Sortir: Porta(p); break;
+    case Glif::DAcord: Marca(p); break;
+    case Glif::Cancellar:
+    case Glif::Tancar: Creu(p); break;
+    case Glif::Ajuda: Interrogant(p); break;
+    case Glif::Imprimir: Impressora(p); break;
+    case Glif::Play: Play(p); break;
+    case Glif::Pausa: Pausa(p); break;
+    case Glif::Atura: Atura(p); break;
+  }
+}
+
+}  // namespace
+
+QIcon Icona(Glif glif) {
+  QPixmap pixmap(M, M);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  Dibuixa(p, glif);
+  return QIcon(pixmap);
+}
+
+QPixmap Proveta() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.rotate(20);
+  p.translate(4, -3);
+  QPainterPath tub;
+  tub.moveTo(3, 1);
+  tub.lineTo(3, 12);
+  tub.arcTo(3, 10, 5, 5, 180, 180);
+  tub.lineTo(8, 1);
+  p.setPen(Gris);
+  p.setBrush(Paper);
+  p.drawPath(tub);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Blau.lighter(140));
+  p.drawRect(QRectF(3.5, 8, 4, 4));
+  p.drawEllipse(QRectF(3.5, 10.5, 4, 4));
+  return pixmap;
+}
+
+QPixmap IconaPrograma(int mida) {
+  QPixmap pixmap(mida, mida);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(mida / 20.0, mida / 20.0);
+  Ribosoma(p);
+  return pixmap;
+}
+
+}  // namespace Dibuixos
