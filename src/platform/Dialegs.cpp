@@ -1,6 +1,7 @@
 #include "platform/Dialegs.h"
 
 #include <QDialog>
+#include <QFileDialog>
 
 namespace Dialegs {
 namespace {
@@ -10,6 +11,10 @@ ManejadorModal& Modal() {
 }
 ManejadorMissatge& Missatges() {
   static ManejadorMissatge manejador;
+  return manejador;
+}
+ManejadorFitxer& Fitxers() {
+  static ManejadorFitxer manejador;
   return manejador;
 }
 }  // namespace
@@ -33,5 +38,22 @@ QMessageBox::StandardButton Missatge(QWidget* pare, const QString& text, QMessag
 void InstallaManejadorMissatges(ManejadorMissatge manejador) {
   Missatges() = std::move(manejador);
 }
+
+}  // namespace Dialegs
+
+namespace Dialegs {
+
+QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre) {
+  if (Fitxers()) return Fitxers()(false, titol);
+  return QFileDialog::getOpenFileName(pare, titol, QString(), filtre);
+}
+
+QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filtre,
+                        const QString& nomInicial) {
+  if (Fitxers()) return Fitxers()(true, titol);
+  return QFileDialog::getSaveFileName(pare, titol, nomInicial, filtre);
+}
+
+void InstallaManejadorFitxers(ManejadorFitxer manejador) { Fitxers() = std::move(manejador); }
 
 }  // namespace Dialegs

@@ -26,4 +26,12 @@ using ManejadorMissatge =
     std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons)>;
 void InstallaManejadorMissatges(ManejadorMissatge manejador);  // {} restores the box
 
+// The standard open and save file dialogs; an empty name means cancelled.
+// `filtre` is in Qt's form ("Simulacions Ribolia (*.srb);;Tots els fitxers (*)").
+QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre);
+QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filtre,
+                        const QString& nomInicial = QString());
+using ManejadorFitxer = std::function<QString(bool desar, const QString& titol)>;
+void InstallaManejadorFitxers(ManejadorFitxer manejador);  // {} restores the dialogs
+
 }  // namespace Dialegs

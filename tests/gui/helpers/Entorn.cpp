@@ -1,0 +1,55 @@
+#include "Entorn.h"
+
+#include <QStandardPaths>
+
+#include "mainwindow/Rbmain.h"
+#include "platform/Dialegs.h"
+
+namespace Entorn {
+namespace {
+QList<QMessageBox::StandardButton>& Respostes() {
+  static QList<QMessageBox::StandardButton> respostes;
+  return respostes;
+}
+std::function<int(QDialog*)>& Modal() {
+  static std::function<int(QDialog*)> modal;
+  return modal;
+}
+}  // namespace
+
+QStringList& Missatges() {
+  static QStringList missatges;
+  return missatges;
+}
+
+QStringList& DialegsMostrats() {
+  static QStringList dialegs;
+  return dialegs;
+}
+
+void NetejaMissatges() { Missatges().clear(); }
+
+void RespostesMissatges(QList<QMessageBox::StandardButton> respostes) {
+  Respostes() = std::move(respostes);
+}
+
+void RespostaModal(std::function<int(QDialog*)> resposta) { Modal() = std::move(resposta); }
+
+void Prepara() {
+  QStandardPaths::setTestModeEnabled(true);
+  Missatges().clear();
+  DialegsMostrats().clear();
+  Dialegs::InstallaManejadorMissatges(
+      [](const QString& text, QMessageBox::StandardButtons botons) {
+        Missatges().append(text);
+        if (!Respostes().isEmpty()) return Respostes().takeFirst();
+        return botons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
+      });
+  Dialegs::InstallaManejadorModal([](QDialog* dialeg) {
+    DialegsMostrats().append(dialeg->objectName());
+    return Modal() ? Modal()(dialeg) : int(QDialog::Rejected);
+  });
+  if (!FPrincipal) CreaFinestres();
+}
+
+}  // namespace Entorn

@@ -1,0 +1,36 @@
+// What every window test needs: the program's windows created once, no
+// modal loop and no message box waiting for a person, and a record of what
+// would have been shown.
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace Entorn {
+
+// Test mode for QStandardPaths, CreaFinestres(), and handlers that answer
+// modal dialogs (Rejected) and message boxes (Ok) instead of a person.
+void Prepara();
+
+// Messages "shown" since the last call to Prepara or NetejaMissatges.
+QStringList& Missatges();
+void NetejaMissatges();
+// The next message boxes are answered with these buttons, in order.
+void RespostesMissatges(QList<QMessageBox::StandardButton> respostes);
+// Dialogs shown modally are handed to this function instead of exec().
+void RespostaModal(std::function<int(QDialog*)> resposta);
+// Names of the dialogs shown modally, in order.
+QStringList& DialegsMostrats();
+
+// A named child, or a failed test.
+template <class T>
+T* Fill(QObject* pare, const char* nom) {
+  T* fill = pare->findChild<T*>(QString::fromLatin1(nom));
+  if (!fill) qFatal("No trobo el control %s", nom);
+  return fill;
+}
+
+}  // namespace Entorn
