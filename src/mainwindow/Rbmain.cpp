@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "experiments/Asscodo.h"
+#include "experiments/Taula.h"
 #include "mainwindow/About.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
@@ -292,6 +294,9 @@ void TFPrincipal::ConnectaComandes() {
           &TFPrincipal::MAjudaUtilitzacioDelProgramaClick);
   connect(MAjudaTemesDAjuda, &QAction::triggered, this, &TFPrincipal::MAjudaTemesDAjudaClick);
   connect(MSobre, &QAction::triggered, this, &TFPrincipal::MSobreClick);
+  connect(MTaula, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
+  connect(MPublicar, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
+  connect(SBTaulaCodi, &QToolButton::clicked, this, &TFPrincipal::MTaulaClick);
 }
 
 // Each rule in turn; an element that follows another takes its new state.
@@ -393,8 +398,13 @@ void TFPrincipal::MAjudaDescripcioGeneralClick() { Ajuda::MostraTema(50); }
 void TFPrincipal::MAjudaUtilitzacioDelProgramaClick() { Ajuda::MostraTema(270); }
 void TFPrincipal::MAjudaTemesDAjudaClick() { Ajuda::MostraContingut(); }
 void TFPrincipal::MSobreClick() { Dialegs::Executa(AboutBox); }
+// The table and its publications change only the published code, which no
+// part of the main window shows: nothing to refresh.
+void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
 
 void CreaFinestres() {
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);
+  FTaula = new TFTaula(FPrincipal);
+  FAssCodo = new TFAssCodo(FPrincipal);
 }

@@ -37,6 +37,7 @@ class TFPrincipal : public QMainWindow {
   void MAjudaUtilitzacioDelProgramaClick();
   void MAjudaTemesDAjudaClick();
   void MSobreClick();
+  void MTaulaClick();
 
  private:
   void CreaMenus();

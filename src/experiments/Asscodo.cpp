@@ -1,0 +1,121 @@
+#include "experiments/Asscodo.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "experiments/Taula.h"
+#include "model/RBGlobal.h"
+#include "model/TaulaCodi.h"
+#include "platform/Ajuda.h"
+#include "platform/Dialegs.h"
+#include "platform/Dibuixos.h"
+
+using namespace RBGlobal;
+
+TFAssCodo* FAssCodo = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 15;
+constexpr int ColumnesGrup = 3;
+constexpr int NombreItems = NoAssignat + 1;
+
+// "Aturada (Fi)", "Glicina (Gly)", ... "Histidina (His)", then "No ho sé".
+QString TextItem(int numero) {
+  if (numero == NoAssignat) return QStringLiteral("No ho sé");
+  return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(NomsAminoacids[numero]),
+                                       QString::fromStdString(AbreviaturaAminoacid(numero)));
+}
+
+QPushButton* Boto(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
+  auto* boto = new QPushButton(Dibuixos::Icona(glif), text, pare);
+  boto->setObjectName(QString::fromLatin1(nom));
+  return boto;
+}
+
+const QString MissatgePrestigi = QStringLiteral(
+    "Una terrible pèrdua de prestigi!\n\n"
+    "Altres investigadors han replicat el nostre experiment i han comprovat que ens hem "
+    "equivocat.");
+}  // namespace
+
+TFAssCodo::TFAssCodo(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FAssCodo"));
+  setWindowTitle(QStringLiteral("Assignació d'un codó"));
+  CreaAminoacids();
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(RGAminoacids);
+  capa->addWidget(CreaBotons());
+  capa->setSizeConstraint(QLayout::SetFixedSize);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, &TFAssCodo::BtAjudaClick);
+}
+
+// The items fill the columns top to bottom, as a radio group lays them out.
+void TFAssCodo::CreaAminoacids() {
+  RGAminoacids = new QGroupBox(this);
+  RGAminoacids->setObjectName(QStringLiteral("RGAminoacids"));
+  grupAminoacids = new QButtonGroup(RGAminoacids);
+  auto* graella = new QGridLayout(RGAminoacids);
+  const int perColumna = (NombreItems + ColumnesGrup - 1) / ColumnesGrup;
+  for (int n = 0; n < NombreItems; ++n) {
+    auto* item = new QRadioButton(TextItem(n), RGAminoacids);
+    item->setObjectName(QStringLiteral("RGAminoacids%1").arg(n));
+    grupAminoacids->addButton(item, n);
+    graella->addWidget(item, n % perColumna, n / perColumna);
+  }
+}
+
+QWidget* TFAssCodo::CreaBotons() {
+  auto* fila = new QWidget(this);
+  auto* capa = new QHBoxLayout(fila);
+  capa->setContentsMargins(0, 4, 0, 0);
+  BtDAcord = Boto(fila, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord->setDefault(true);
+  BtCancellar = Boto(fila, "BtCancellar", QStringLiteral("&Cancel·lar"), Dibuixos::Glif::Cancellar);
+  BtAjuda = Boto(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  BtAjuda->setAutoDefault(false);
+  capa->addStretch();
+  capa->addWidget(BtDAcord);
+  capa->addWidget(BtCancellar);
+  capa->addWidget(BtAjuda);
+  capa->addStretch();
+  connect(BtDAcord, &QPushButton::clicked, this, &TFAssCodo::BtDAcordClick);
+  connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFAssCodo::BtAjudaClick);
+  return fila;
+}
+
+int TFAssCodo::ItemIndex() const { return grupAminoacids->checkedId(); }
+
+void TFAssCodo::PosaItemIndex(int index) {
+  if (QAbstractButton* item = grupAminoacids->button(index)) item->setChecked(true);
+}
+
+void TFAssCodo::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TFAssCodo::FormActivate() {
+  RGAminoacids->setTitle(QStringLiteral("Aminoàcid corresponent al codó ") +
+                         QString::fromStdString(CodoTriat));
+  PosaItemIndex(TaulaCodi::SignificatPublicat(EstatRecerca, IndexCodo(CodoTriat)));
+}
+
+void TFAssCodo::BtDAcordClick() {
+  const int triat = ItemIndex();
+  if (triat >= 0 &&
+      TaulaCodi::Publica(EstatRecerca, IndexCodo(CodoTriat), static_cast<unsigned>(triat)) ==
+          TaulaCodi::TPublicacio::Refusat)
+    Dialegs::Missatge(this, MissatgePrestigi, QMessageBox::Warning);
+  accept();
+}
+
+void TFAssCodo::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }

@@ -1,0 +1,218 @@
+#include "experiments/Taula.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "experiments/Asscodo.h"
+#include "model/TaulaCodi.h"
+#include "platform/Ajuda.h"
+#include "platform/Dialegs.h"
+#include "platform/Dibuixos.h"
+#include "platform/Impressio.h"
+
+using namespace RBGlobal;
+
+TFTaula* FTaula = nullptr;
+TCodo CodoTriat;
+bool CodoTriatOk = false;
+
+namespace {
+constexpr int AmpladaColumna = 90;
+constexpr int AlcadaFila = 20;
+constexpr int AjudaRecerca = 252;
+constexpr int AjudaFlux = 257;
+
+QString Lletra(int valor) { return QString(QLatin1Char(Nucleotids[valor])); }
+
+void Posa(QTableWidget* graella, int fila, int columna, const QString& text) {
+  auto* cella = new QTableWidgetItem(text);
+  cella->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  graella->setItem(fila, columna, cella);
+}
+
+// The header grids are labels in grid form: grey, not selectable.
+void Capcalera(QTableWidget* graella, QFont lletra) {
+  graella->setSelectionMode(QAbstractItemView::NoSelection);
+  graella->setFocusPolicy(Qt::NoFocus);
+  QPalette paleta = graella->palette();
+  paleta.setColor(QPalette::Base, paleta.color(QPalette::Button));
+  graella->setPalette(paleta);
+  graella->setFont(lletra);
+}
+
+QPushButton* Boto(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
+  auto* boto = new QPushButton(Dibuixos::Icona(glif), text, pare);
+  boto->setObjectName(QString::fromLatin1(nom));
+  boto->setAutoDefault(false);
+  return boto;
+}
+}  // namespace
+
+TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FTaula"));
+  setWindowTitle(QStringLiteral("Taula del codi genètic"));
+  auto* graella = new QGridLayout;
+  graella->setSpacing(2);
+  Label1 = new QLabel(QStringLiteral("5'"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2 = new QLabel(QStringLiteral("3'"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  graella->addWidget(CreaCapcaleraSegona(), 0, 2);
+  graella->addWidget(Label1, 1, 0, Qt::AlignVCenter);
+  graella->addWidget(CreaCapcaleraPrimera(), 1, 1);
+  graella->addWidget(CreaTaula(), 1, 2);
+  graella->addWidget(CreaCapcaleraTercera(), 1, 3);
+  graella->addWidget(Label2, 1, 4, Qt::AlignVCenter);
+  auto* capa = new QVBoxLayout(this);
+  capa->addLayout(graella);
+  capa->addWidget(CreaBotons());
+  capa->setSizeConstraint(QLayout::SetFixedSize);
+
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, &TFTaula::BtAjudaClick);
+}
+
+// A fixed grid with no headers and no scroll bars, its cells the given size.
+QTableWidget* TFTaula::Graella(const char* nom, int columnes, int files, int amplada,
+                               int alcada) {
+  auto* graella = new QTableWidget(files, columnes, this);
+  graella->setObjectName(QString::fromLatin1(nom));
+  graella->horizontalHeader()->hide();
+  graella->verticalHeader()->hide();
+  graella->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  graella->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  graella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  graella->setFrameShape(QFrame::NoFrame);
+  graella->horizontalHeader()->setMinimumSectionSize(1);
+  graella->verticalHeader()->setMinimumSectionSize(1);
+  for (int c = 0; c < columnes; ++c) graella->setColumnWidth(c, amplada);
+  for (int f = 0; f < files; ++f) graella->setRowHeight(f, alcada);
+  graella->setFixedSize(columnes * amplada, files * alcada);
+  return graella;
+}
+
+QTableWidget* TFTaula::CreaTaula() {
+  SGTaula = Graella("SGTaula", TaulaCodi::Columnes, TaulaCodi::Files, AmpladaColumna, AlcadaFila);
+  SGTaula->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (int f = 0; f < TaulaCodi::Files; ++f)
+    for (int c = 0; c < TaulaCodi::Columnes; ++c) Posa(SGTaula, f, c, QString());
+  SGTaula->setCurrentCell(0, 0);
+  SGTaula->installEventFilter(this);
+  connect(SGTaula, &QTableWidget::cellClicked, this, &TFTaula::SGTaulaClick);
+  return SGTaula;
+}
+
+QWidget* TFTaula::CreaCapcaleraSegona() {
+  SGSegonaLletra = Graella("SGSegonaLletra", 4, 1, AmpladaColumna, AlcadaFila);
+  for (int k = 0; k < 4; ++k)
+    Posa(SGSegonaLletra, 0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
+  Capcalera(SGSegonaLletra, font());
+  connect(SGSegonaLletra, &QTableWidget::cellClicked, this, &TFTaula::SGSegonaLletraClick);
+  return SGSegonaLletra;
+}
+
+// Each first-letter cell spans the four rows of its block, so they line up.
+QWidget* TFTaula::CreaCapcaleraPrimera() {
+  SGPrimeraLletra = Graella("SGPrimeraLletra", 1, 4, 60, 4 * AlcadaFila);
+  for (int j = 0; j < 4; ++j)
+    Posa(SGPrimeraLletra, j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
+  QFont gran = font();
+  gran.setPointSizeF(gran.pointSizeF() * 1.5);
+  gran.setBold(true);
+  Capcalera(SGPrimeraLletra, gran);
+  for (int j = 0; j < 4; ++j) SGPrimeraLletra->item(j, 0)->setTextAlignment(Qt::AlignCenter);
+  return SGPrimeraLletra;
+}
+
+QWidget* TFTaula::CreaCapcaleraTercera() {
+  auto* columna = new QWidget(this);
+  auto* capa = new QVBoxLayout(columna);
+  capa->setContentsMargins(0, 0, 0, 0);
+  capa->setSpacing(0);
+  for (int j = 0; j < 4; ++j) {
+    const QByteArray nom = "SGTerceraLletra" + QByteArray::number(j + 1);
+    QTableWidget* g = Graella(nom.constData(), 1, 4, 50, AlcadaFila);
+    for (int l = 0; l < 4; ++l) Posa(g, l, 0, QStringLiteral("%1 _ %2").arg(Lletra(j), Lletra(l)));
+    Capcalera(g, font());
+    g->setShowGrid(false);
+    SGTerceraLletra[j] = g;
+    capa->addWidget(g);
+  }
+  return columna;
+}
+
+QWidget* TFTaula::CreaBotons() {
+  auto* fila = new QWidget(this);
+  auto* capa = new QHBoxLayout(fila);
+  capa->setContentsMargins(0, 4, 0, 0);
+  BtImprimir = Boto(fila, "BtImprimir", QStringLiteral("&Imprimir"), Dibuixos::Glif::Imprimir);
+  BtAjuda = Boto(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  BtTancar = Boto(fila, "BtTancar", QStringLiteral("&Tancar"), Dibuixos::Glif::Tancar);
+  capa->addStretch();
+  capa->addWidget(BtImprimir);
+  capa->addWidget(BtAjuda);
+  capa->addWidget(BtTancar);
+  capa->addStretch();
+  connect(BtImprimir, &QPushButton::clicked, this, &TFTaula::BtImprimirClick);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFTaula::BtAjudaClick);
+  connect(BtTancar, &QPushButton::clicked, this, &TFTaula::BtTancarClick);
+  return fila;
+}
+
+void TFTaula::OmpleTaula() {
+  for (unsigned i = 0; i < 64; ++i)
+    SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))
+        ->setText(QString::fromStdString(TaulaCodi::TextCella(EstatRecerca, i)));
+  contextAjuda = TaulaCodi::TaulaSelectora(EstatRecerca) ? AjudaFlux : AjudaRecerca;
+}
+
+void TFTaula::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TFTaula::FormActivate() { OmpleTaula(); }
+
+// The keyboard picks the current cell as a click would.
+bool TFTaula::eventFilter(QObject* objecte, QEvent* e) {
+  if (objecte == SGTaula && e->type() == QEvent::KeyPress) {
+    const int tecla = static_cast<QKeyEvent*>(e)->key();
+    if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter || tecla == Qt::Key_Space) {
+      SGTaulaClick();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(objecte, e);
+}
+
+void TFTaula::SGTaulaClick() {
+  const unsigned index = TaulaCodi::IndexCella(SGTaula->currentColumn(), SGTaula->currentRow());
+  CodoTriat = TextCodo(index);
+  if (TaulaCodi::TaulaSelectora(EstatRecerca)) {
+    CodoTriatOk = true;
+    accept();
+    return;
+  }
+  Dialegs::Executa(FAssCodo);
+  OmpleTaula();
+}
+
+// The header row has no codons of its own: it acts on the table's cell.
+void TFTaula::SGSegonaLletraClick() { SGTaulaClick(); }
+
+void TFTaula::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
+void TFTaula::BtAjudaClick() { Ajuda::MostraTema(contextAjuda); }
+void TFTaula::BtTancarClick() { reject(); }
+
+void TFTaula::reject() {
+  CodoTriatOk = false;
+  QDialog::reject();
+}
