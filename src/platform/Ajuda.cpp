@@ -18,7 +18,9 @@ TFitxerAjuda TFitxerAjuda::Analitza(const QString& contingut) {
   static const QRegularExpression capcalera(QStringLiteral("^@\\s*(\\d+)\\s+(.*)$"));
   TFitxerAjuda f;
   int actual = -1;
-  for (const QString& linia : contingut.split(QLatin1Char('\n'))) {
+  QStringList linies = contingut.split(QLatin1Char('\n'));
+  if (!linies.isEmpty() && linies.last().isEmpty()) linies.removeLast();
+  for (const QString& linia : linies) {
     const QString neta = linia.endsWith(QLatin1Char('\r')) ? linia.chopped(1) : linia;
     const auto m = capcalera.match(neta);
     if (m.hasMatch()) {
@@ -41,7 +43,8 @@ QString TFitxerAjuda::Contingut() const {
   return md;
 }
 
-TFAjuda::TFAjuda(QWidget* pare) : QDialog(pare, Qt::Window) {
+TFAjuda::TFAjuda(QWidget* pare, const QString& cami)
+    : QDialog(pare, Qt::Window), cami(cami.isEmpty() ? Ajuda::CamiFitxer() : cami) {
   setObjectName(QStringLiteral("FAjuda"));
   setWindowTitle(QStringLiteral("Ajuda de Ribolia"));
   resize(620, 520);
@@ -70,7 +73,7 @@ TFAjuda::TFAjuda(QWidget* pare) : QDialog(pare, Qt::Window) {
 
 bool TFAjuda::CarregaFitxer() {
   if (carregat) return true;
-  QFile f(Ajuda::CamiFitxer());
+  QFile f(cami);
   if (!f.open(QIODevice::ReadOnly)) {
     Dialegs::Missatge(parentWidget(),
                       QStringLiteral("No s'ha pogut obrir el fitxer d'ajuda «Ribolia.hlp»."),

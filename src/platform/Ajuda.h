@@ -30,7 +30,8 @@ struct TFitxerAjuda {
 class TFAjuda : public QDialog {
   Q_OBJECT
  public:
-  explicit TFAjuda(QWidget* pare = nullptr);
+  // Reads `cami`, or the program's help file when it is empty.
+  explicit TFAjuda(QWidget* pare = nullptr, const QString& cami = QString());
 
   // Shows the topic; false (and a message) when it cannot.
   bool MostraTema(int context);
@@ -52,6 +53,7 @@ class TFAjuda : public QDialog {
   QPushButton* BtIndex;
   QPushButton* BtEnrere;
   QPushButton* BtTancar;
+  QString cami;
   TFitxerAjuda fitxer;
   bool carregat = false;
   int temaActual = 0;

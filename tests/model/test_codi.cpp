@@ -100,6 +100,8 @@ struct CasFormat {
   const char* text;
 };
 
+void PrintTo(const CasFormat& c, std::ostream* os) { *os << c.valor << " amplada " << c.amplada; }
+
 class FormataNombreTest : public ::testing::TestWithParam<CasFormat> {};
 
 TEST_P(FormataNombreTest, GroupsDigitsAndPads) {

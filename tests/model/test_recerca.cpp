@@ -140,6 +140,10 @@ struct CasExperiment {
   bool dominada, esperat;
 };
 
+void PrintTo(const CasExperiment& c, std::ostream* os) {
+  *os << c.provetes << " provetes, " << c.diners << " $, tècnica " << c.dominada;
+}
+
 class PodemFerExperimentTest : public ::testing::TestWithParam<CasExperiment> {};
 
 TEST_P(PodemFerExperimentTest, InTheGameNeedsTechniqueTubesAndMoney) {

@@ -1,0 +1,113 @@
+// The platform layer: help file and viewer, Windows-1252 texts, printing.
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "Entorn.h"
+#include "platform/Ajuda.h"
+#include "platform/Impressio.h"
+#include "platform/Text1252.h"
+
+class TestPlataforma : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { Entorn::Prepara(); }
+  void init() { Entorn::NetejaMissatges(); }
+
+  void helpFileIsSplitIntoTopics() {
+    const TFitxerAjuda f = TFitxerAjuda::Analitza(QStringLiteral(
+        "% Índex de prova\r\n@ 50 Primer\r\nText **u**.\r\n@  7  Segon tema \nDos\n\nlínies\n"));
+    QCOMPARE(f.Titol, QStringLiteral("Índex de prova"));
+    QCOMPARE(f.Ordre, QList<int>({50, 7}));
+    QCOMPARE(f.Temes[50].Titol, QStringLiteral("Primer"));
+    QCOMPARE(f.Temes[50].Text, QStringLiteral("Text **u**.\n"));
+    QCOMPARE(f.Temes[7].Titol, QStringLiteral("Segon tema"));
+    QCOMPARE(f.Temes[7].Text, QStringLiteral("Dos\n\nlínies\n"));
+    QVERIFY(f.Contingut().contains(QStringLiteral("[Segon tema](tema:7)")));
+  }
+
+  // Every topic the program asks for is in the help file, and every link
+  // inside it leads to a topic that exists.
+  void theProgramsHelpFileIsComplete() {
+    QFile fitxer(Ajuda::CamiFitxer());
+    QVERIFY2(fitxer.open(QIODevice::ReadOnly), qPrintable(Ajuda::CamiFitxer()));
+    const TFitxerAjuda f = TFitxerAjuda::Analitza(QString::fromUtf8(fitxer.readAll()));
+    for (int context : {50, 70, 270}) QVERIFY2(f.Temes.contains(context), qPrintable(QString::number(context)));
+    static const QRegularExpression enllac(QStringLiteral("\\(tema:(\\d+)\\)"));
+    for (int context : f.Ordre) {
+      QVERIFY(!f.Temes[context].Text.trimmed().isEmpty());
+      for (const auto& m : enllac.globalMatch(f.Temes[context].Text))
+        QVERIFY2(f.Temes.contains(m.captured(1).toInt()),
+                 qPrintable(QStringLiteral("%1 -> %2").arg(context).arg(m.captured(1))));
+    }
+  }
+
+  void viewerFollowsLinksAndGoesBack() {
+    TFAjuda* ajuda = Ajuda::Finestra();
+    QVERIFY(ajuda->MostraTema(50));
+    auto* text = Entorn::Fill<QTextBrowser>(ajuda, "TBAjuda");
+    QVERIFY(text->toPlainText().contains(QStringLiteral("Descripció general")));
+    QMetaObject::invokeMethod(text, "anchorClicked", Q_ARG(QUrl, QUrl(QStringLiteral("tema:70"))));
+    QCOMPARE(ajuda->TemaActual(), 70);
+    Entorn::Fill<QPushButton>(ajuda, "BtEnrere")->click();
+    QCOMPARE(ajuda->TemaActual(), 50);
+    Entorn::Fill<QPushButton>(ajuda, "BtIndex")->click();
+    QCOMPARE(ajuda->TemaActual(), 0);
+    QVERIFY(text->toPlainText().contains(QStringLiteral("Utilització del programa")));
+    ajuda->close();
+  }
+
+  void aMissingTopicIsReported() {
+    QVERIFY(!Ajuda::Finestra()->MostraTema(9999));
+    QCOMPARE(Entorn::Missatges(),
+             QStringList{QStringLiteral("El fitxer d'ajuda no té cap tema amb el número 9999.")});
+  }
+
+  void aMissingHelpFileIsReported() {
+    QTemporaryDir buit;
+    TFAjuda ajuda(nullptr, buit.filePath(QStringLiteral("Ribolia.hlp")));
+    QVERIFY(!ajuda.MostraTema(50));
+    QVERIFY(!ajuda.MostraContingut());
+    QCOMPARE(Entorn::Missatges().size(), 2);
+    QVERIFY(Entorn::Missatges().first().contains(QStringLiteral("Ribolia.hlp")));
+  }
+
+  void windows1252RoundTrip() {
+    const QString text = QStringLiteral("Cèl·lula «àéíòóúïüç» – 1€ “Zuk”");
+    const std::string bytes = AText1252(text);
+    QCOMPARE(bytes.size(), std::size_t(text.size()));
+    QCOMPARE(static_cast<unsigned char>(bytes[1]), 0xE8u);   // è
+    QCOMPARE(static_cast<unsigned char>(bytes[3]), 0xB7u);   // ·
+    QCOMPARE(static_cast<unsigned char>(bytes[21]), 0x96u);  // –
+    QCOMPARE(DeText1252(bytes), text);
+    QCOMPARE(AText1252(QStringLiteral("日本")), std::string("??"));
+    // Every byte reads as some character and writes back as itself.
+    std::string tots;
+    for (int b = 0; b < 256; ++b) tots += static_cast<char>(b);
+    QCOMPARE(AText1252(DeText1252(tots)), tots);
+  }
+
+  void printingWritesTheWindowsImageAsPdf() {
+    QWidget finestra;
+    finestra.setWindowTitle(QStringLiteral("Prova"));
+    auto* capa = new QVBoxLayout(&finestra);
+    capa->addWidget(new QLabel(QStringLiteral("Cadena de DNA original")));
+    finestra.resize(400, 200);
+    QTemporaryDir dir;
+    const QString cami = dir.filePath(QStringLiteral("finestra.pdf"));
+    QVERIFY(Impressio::DesaPdf(&finestra, cami));
+    QFile pdf(cami);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray dades = pdf.readAll();
+    QVERIFY(dades.startsWith("%PDF"));
+    QVERIFY(dades.contains("/Image"));
+    QVERIFY(!Impressio::DesaPdf(&finestra, dir.filePath(QStringLiteral("no/hi/es.pdf"))));
+  }
+};
+
+QTEST_MAIN(TestPlataforma)
+#include "tst_plataforma.moc"
