@@ -43,7 +43,7 @@ void Capcalera(QTableWidget* graella, QFont lletra) {
   graella->setSelectionMode(QAbstractItemView::NoSelection);
   graella->setFocusPolicy(Qt::NoFocus);
   QPalette paleta = graella->palette();
-  paleta.setColor(QPalette::Base, paleta.color(QPalette::Button));
+  paleta.setColor(QPalette::Base, paleta.color(QPalette::Button).darker(112));
   graella->setPalette(paleta);
   graella->setFont(lletra);
 }
@@ -102,6 +102,11 @@ QTableWidget* TFTaula::Graella(const char* nom, int columnes, int files, int amp
 QTableWidget* TFTaula::CreaTaula() {
   SGTaula = Graella("SGTaula", TaulaCodi::Columnes, TaulaCodi::Files, AmpladaColumna, AlcadaFila);
   SGTaula->setSelectionMode(QAbstractItemView::SingleSelection);
+  // White cells stand out from the grey headers around them.
+  QPalette paleta = SGTaula->palette();
+  paleta.setColor(QPalette::Base, Qt::white);
+  paleta.setColor(QPalette::Text, Qt::black);
+  SGTaula->setPalette(paleta);
   for (int f = 0; f < TaulaCodi::Files; ++f)
     for (int c = 0; c < TaulaCodi::Columnes; ++c) Posa(SGTaula, f, c, QString());
   SGTaula->setCurrentCell(0, 0);
