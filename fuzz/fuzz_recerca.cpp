@@ -1,0 +1,31 @@
+// Any bytes at all, read as a saved research: decoding and checking must
+// never crash; what is accepted must save back to a research read the same
+// way, and the routines the main window runs on an opened research must
+// work on it.
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "model/RBGlobal.h"
+#include "model/RecercaDesada.h"
+
+using namespace RBGlobal;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dades, std::size_t mida) {
+  const TLecturaRecerca lectura = LlegeixRecerca(std::span(dades, mida));
+  if (!lectura.Acceptada()) return 0;
+  const TImatge imatge = CodificaEstat(lectura.Estat);
+  const TLecturaRecerca altra = LlegeixRecerca(imatge);
+  if (!altra.Acceptada() || !(altra.Estat == lectura.Estat)) std::abort();
+  EstatRecerca = lectura.Estat;
+  const TEstatRecerca& e = EstatRecerca;
+  volatile std::size_t usat = std::string(NomsMesos[e.Mes]).size() +
+                              FormataNombre(e.Diners, 7).size() + e.Nom.Text().size() +
+                              std::string(OfertesCentres[e.Centre].Noms[e.Oferta]).size();
+  for (std::size_t x = 1; x <= 60; ++x) usat = usat + e.PolimersExperiment[x].Text().size();
+  usat = usat + PodemFerExperiment(18, ExperimentPolimer) +
+         PodemFerExperiment(21, ExperimentCopolimers);
+  IniciaRecerca();  // a new research after an opened one
+  return 0;
+}
