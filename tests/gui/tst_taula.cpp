@@ -155,6 +155,13 @@ class TestTaula : public QObject {
     QCOMPARE(CodoTriat, TCodo("UGG"));
     QVERIFY(!FTaula->isVisible());
     QCOMPARE(Entorn::DialegsMostrats(), QStringList{"FTaula"});  // no publication dialog
+    ObreTaula([](QDialog*) {
+      Taula()->setFocus();
+      QTest::keyClick(Taula(), Qt::Key_Down);
+      QTest::keyClick(Taula(), Qt::Key_Return);  // the keyboard picks as a click does
+    });
+    QVERIFY(CodoTriatOk);
+    QCOMPARE(QString::fromStdString(CodoTriat), QStringLiteral("CGU"));  // the cell under UGG
   }
 
   // Whatever an earlier opening picked, any other way of closing picks nothing.
