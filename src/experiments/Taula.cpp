@@ -81,8 +81,7 @@ TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
 }
 
 // A fixed grid with no headers and no scroll bars, its cells the given size.
-QTableWidget* TFTaula::Graella(const char* nom, int columnes, int files, int amplada,
-                               int alcada) {
+QTableWidget* TFTaula::Graella(const char* nom, int columnes, int files, int amplada, int alcada) {
   auto* graella = new QTableWidget(files, columnes, this);
   graella->setObjectName(QString::fromLatin1(nom));
   graella->horizontalHeader()->hide();
@@ -117,8 +116,7 @@ QTableWidget* TFTaula::CreaTaula() {
 
 QWidget* TFTaula::CreaCapcaleraSegona() {
   SGSegonaLletra = Graella("SGSegonaLletra", 4, 1, AmpladaColumna, AlcadaFila);
-  for (int k = 0; k < 4; ++k)
-    Posa(SGSegonaLletra, 0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
+  for (int k = 0; k < 4; ++k) Posa(SGSegonaLletra, 0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
   Capcalera(SGSegonaLletra, font());
   connect(SGSegonaLletra, &QTableWidget::cellClicked, this, &TFTaula::SGSegonaLletraClick);
   return SGSegonaLletra;
@@ -127,8 +125,7 @@ QWidget* TFTaula::CreaCapcaleraSegona() {
 // Each first-letter cell spans the four rows of its block, so they line up.
 QWidget* TFTaula::CreaCapcaleraPrimera() {
   SGPrimeraLletra = Graella("SGPrimeraLletra", 1, 4, 60, 4 * AlcadaFila);
-  for (int j = 0; j < 4; ++j)
-    Posa(SGPrimeraLletra, j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
+  for (int j = 0; j < 4; ++j) Posa(SGPrimeraLletra, j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
   QFont gran = font();
   gran.setPointSizeF(gran.pointSizeF() * 1.5);
   gran.setBold(true);

@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "exercises/DNAComplementari.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Taula.h"
 #include "mainwindow/About.h"
@@ -294,6 +295,14 @@ void TFPrincipal::ConnectaComandes() {
           &TFPrincipal::MAjudaUtilitzacioDelProgramaClick);
   connect(MAjudaTemesDAjuda, &QAction::triggered, this, &TFPrincipal::MAjudaTemesDAjudaClick);
   connect(MSobre, &QAction::triggered, this, &TFPrincipal::MSobreClick);
+  connect(MExercicisDNAComplementari, &QAction::triggered, this,
+          &TFPrincipal::MExercicisDNAComplementariClick);
+  connect(SBReplicacio, &QToolButton::clicked, this,
+          &TFPrincipal::MExercicisDNAComplementariClick);
+  connect(MExercicisRNAComplementari, &QAction::triggered, this,
+          &TFPrincipal::MExercicisRNAComplementariClick);
+  connect(SBTranscripcio, &QToolButton::clicked, this,
+          &TFPrincipal::MExercicisRNAComplementariClick);
   connect(MTaula, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
   connect(MPublicar, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
   connect(SBTaulaCodi, &QToolButton::clicked, this, &TFPrincipal::MTaulaClick);
@@ -398,6 +407,18 @@ void TFPrincipal::MAjudaDescripcioGeneralClick() { Ajuda::MostraTema(50); }
 void TFPrincipal::MAjudaUtilitzacioDelProgramaClick() { Ajuda::MostraTema(270); }
 void TFPrincipal::MAjudaTemesDAjudaClick() { Ajuda::MostraContingut(); }
 void TFPrincipal::MSobreClick() { Dialegs::Executa(AboutBox); }
+
+// Exercises touch no research state, so nothing is refreshed afterwards.
+void TFPrincipal::MExercicisDNAComplementariClick() {
+  FDNAComplementari->Transcripcio = false;
+  Dialegs::Executa(FDNAComplementari);
+}
+
+void TFPrincipal::MExercicisRNAComplementariClick() {
+  FDNAComplementari->Transcripcio = true;
+  Dialegs::Executa(FDNAComplementari);
+}
+
 // The table and its publications change only the published code, which no
 // part of the main window shows: nothing to refresh.
 void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
@@ -407,4 +428,5 @@ void CreaFinestres() {
   AboutBox = new TAboutBox(FPrincipal);
   FTaula = new TFTaula(FPrincipal);
   FAssCodo = new TFAssCodo(FPrincipal);
+  FDNAComplementari = new TFDNAComplementari(FPrincipal);
 }

@@ -37,6 +37,8 @@ class TFPrincipal : public QMainWindow {
   void MAjudaUtilitzacioDelProgramaClick();
   void MAjudaTemesDAjudaClick();
   void MSobreClick();
+  void MExercicisDNAComplementariClick();
+  void MExercicisRNAComplementariClick();
   void MTaulaClick();
 
  private:

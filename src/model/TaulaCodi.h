@@ -40,8 +40,7 @@ enum class TPublicacio {
 
 // Whether publishing `significat` for the codon would be accepted: it is the
 // hidden meaning, or "don't know".
-bool PublicacioAcceptada(const RBGlobal::TEstatRecerca& estat, unsigned index,
-                         unsigned significat);
+bool PublicacioAcceptada(const RBGlobal::TEstatRecerca& estat, unsigned index, unsigned significat);
 // Publishes `significat` (0..21) for the codon when it is accepted; a refused
 // publication leaves the state as it was.
 TPublicacio Publica(RBGlobal::TEstatRecerca& estat, unsigned index, unsigned significat);

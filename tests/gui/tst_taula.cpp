@@ -13,9 +13,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "helpers/Entorn.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Taula.h"
+#include "helpers/Entorn.h"
 #include "mainwindow/Rbmain.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
@@ -58,8 +58,7 @@ void ObreTaula(const Accio& accio, QMap<QString, Accio> altres = {}) {
 // In the publication dialog: choose amino acid `n` and press the button.
 Accio Tria(int n, const char* boto = "BtDAcord") {
   return [n, boto](QDialog* d) {
-    Fill<QRadioButton>(d, QStringLiteral("RGAminoacids%1").arg(n).toLatin1().constData())
-        ->click();
+    Fill<QRadioButton>(d, QStringLiteral("RGAminoacids%1").arg(n).toLatin1().constData())->click();
     Fill<QPushButton>(d, boto)->click();
   };
 }
@@ -129,13 +128,15 @@ class TestTaula : public QObject {
       auto* tercera = Fill<QTableWidget>(FTaula, nom.constData());
       QVERIFY(!tercera->showGrid());
       for (int l = 0; l < 4; ++l)
-        QCOMPARE(tercera->item(l, 0)->text(), QStringLiteral("%1 _ %2").arg(lletres[k], lletres[l]));
+        QCOMPARE(tercera->item(l, 0)->text(),
+                 QStringLiteral("%1 _ %2").arg(lletres[k], lletres[l]));
     }
   }
 
   void LesOpcionsSonElsAminoacidsINoHoSe() {
     QCOMPARE(Fill<QRadioButton>(FAssCodo, "RGAminoacids0")->text(), QStringLiteral("Aturada (Fi)"));
-    QCOMPARE(Fill<QRadioButton>(FAssCodo, "RGAminoacids1")->text(), QStringLiteral("Glicina (Gly)"));
+    QCOMPARE(Fill<QRadioButton>(FAssCodo, "RGAminoacids1")->text(),
+             QStringLiteral("Glicina (Gly)"));
     QCOMPARE(Fill<QRadioButton>(FAssCodo, "RGAminoacids20")->text(),
              QStringLiteral("Histidina (His)"));
     QCOMPARE(Fill<QRadioButton>(FAssCodo, "RGAminoacids21")->text(), QStringLiteral("No ho sé"));
@@ -200,7 +201,8 @@ class TestTaula : public QObject {
       for (int f = 0; f < 16; ++f)
         for (int c = 0; c < 4; ++c) vist << Cella(f, c);
     });
-    for (const QString& text : vist) QVERIFY2(text.size() == 5 && text.endsWith(": "), qPrintable(text));
+    for (const QString& text : vist)
+      QVERIFY2(text.size() == 5 && text.endsWith(": "), qPrintable(text));
     QCOMPARE(FTaula->ContextAjuda(), 252);
   }
 
@@ -260,7 +262,7 @@ class TestTaula : public QObject {
     QCOMPARE(Entorn::Missatges(), QStringList{Prestigi});
     const QString codo = QString::fromStdString(TextCodo(i)) + QStringLiteral(": ");
     QCOMPARE(vist, (QStringList{codo, codo + QString::fromStdString(
-                                                   AbreviaturaAminoacid(abans.CodiAmagat[i]))}));
+                                                 AbreviaturaAminoacid(abans.CodiAmagat[i]))}));
     TEstatRecerca esperat = abans;
     esperat.CodiPublicat[i] = abans.CodiAmagat[i];
     QVERIFY(EstatRecerca == esperat);  // the refusal changed nothing at all
@@ -306,14 +308,15 @@ class TestTaula : public QObject {
     ObreTaula([](QDialog* d) { Fill<QPushButton>(d, "BtAjuda")->click(); });
     QCOMPARE(Ajuda::Finestra()->TemaActual(), 257);
     NovaRecerca(CodiLliure);
-    ObreTaula([](QDialog* d) {
-      Fill<QPushButton>(d, "BtAjuda")->click();
-      Clica(Taula(), 0, 0);
-    },
-              {{"FAssCodo", [](QDialog* d) {
-                  QCOMPARE(Ajuda::Finestra()->TemaActual(), 252);
-                  Fill<QPushButton>(d, "BtAjuda")->click();
-                }}});
+    ObreTaula(
+        [](QDialog* d) {
+          Fill<QPushButton>(d, "BtAjuda")->click();
+          Clica(Taula(), 0, 0);
+        },
+        {{"FAssCodo", [](QDialog* d) {
+            QCOMPARE(Ajuda::Finestra()->TemaActual(), 252);
+            Fill<QPushButton>(d, "BtAjuda")->click();
+          }}});
     QCOMPARE(Ajuda::Finestra()->TemaActual(), 15);
     QVERIFY2(Entorn::Missatges().isEmpty(), qPrintable(Entorn::Missatges().join('\n')));
     Ajuda::Finestra()->hide();
@@ -323,9 +326,8 @@ class TestTaula : public QObject {
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("aquesta màquina té impressora");
     QTemporaryDir dir;
     const QString cami = dir.filePath(QStringLiteral("taula.pdf"));
-    Dialegs::InstallaManejadorFitxers([&](bool desar, const QString&) {
-      return desar ? cami : QString();
-    });
+    Dialegs::InstallaManejadorFitxers(
+        [&](bool desar, const QString&) { return desar ? cami : QString(); });
     ObreTaula([](QDialog* d) { Fill<QPushButton>(d, "BtImprimir")->click(); });
     Dialegs::InstallaManejadorFitxers({});
     QFile pdf(cami);

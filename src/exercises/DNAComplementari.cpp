@@ -1,0 +1,538 @@
+#include "exercises/DNAComplementari.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
+
+#include "platform/Ajuda.h"
+#include "platform/Dibuixos.h"
+#include "platform/Estils.h"
+#include "platform/Impressio.h"
+
+using Complementaria::Fase;
+using Complementaria::TExercici;
+
+TFDNAComplementari* FDNAComplementari = nullptr;
+
+namespace {
+
+// Geometry of the scene: cell i of both rows stands at x = 32 i - 8.
+constexpr int AmpleCella = 33, AltCella = 41;
+constexpr int YPlantilla = 98, YNova = 160;
+constexpr int AmpleEnzim = 92, AltEnzim = 44;
+int XCella(int i) { return 32 * i - 8; }
+
+const QColor FonsDNA(222, 233, 248), FonsRNA(226, 244, 226), FonsPlantilla(236, 236, 228);
+const QColor DNAPolimerasa(38, 132, 150), RNAPolimerasa(128, 72, 160);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text, int x, int y) {
+  auto* etiqueta = new QLabel(text, pare);
+  etiqueta->setObjectName(QString::fromLatin1(nom));
+  etiqueta->move(x, y);
+  return etiqueta;
+}
+
+QFont Negreta(int pixels) {
+  QFont f;
+  f.setPixelSize(pixels);
+  f.setBold(true);
+  return f;
+}
+
+// --- Glyphs of the buttons that the shared set does not have
+
+QPixmap Llenc() {
+  QPixmap pixmap(20, 20);
+  pixmap.fill(Qt::transparent);
+  return pixmap;
+}
+
+QIcon GlifRepetir() {
+  QPixmap pixmap = Llenc();
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(40, 80, 170), 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawArc(QRectF(3, 3, 14, 14), 60 * 16, 280 * 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 80, 170));
+  p.drawPolygon(QPolygonF{{QPointF(11, 0.5), QPointF(16.5, 3.5), QPointF(11, 7.5)}});
+  return QIcon(pixmap);
+}
+
+// A short new strand and a plus: another template.
+QIcon GlifUnAltre() {
+  QPixmap pixmap = Llenc();
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor bases[4] = {{220, 60, 60}, {60, 120, 220}, {60, 170, 80}, {230, 170, 30}};
+  p.setPen(QColor(90, 90, 90));
+  p.drawLine(1, 14, 13, 14);
+  for (int i = 0; i < 4; ++i) {
+    p.setBrush(bases[i]);
+    p.drawRect(1 + 3 * i, 8, 2, 6);
+  }
+  p.setPen(QPen(QColor(40, 140, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(15, 3, 15, 11);
+  p.drawLine(11, 7, 19, 7);
+  return QIcon(pixmap);
+}
+
+// A light bulb: watch how it is done.
+QIcon GlifDemostracio() {
+  QPixmap pixmap = Llenc();
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QColor(150, 110, 20));
+  p.setBrush(QColor(250, 215, 60));
+  p.drawEllipse(QRectF(4, 1, 12, 12));
+  p.setBrush(QColor(150, 150, 150));
+  p.drawRect(QRectF(7, 13, 6, 5));
+  p.drawLine(7, 15, 13, 15);
+  return QIcon(pixmap);
+}
+
+// The polymerase: a rounded body whose open mouth, the active site, faces
+// the cursor cell; mirrored when the strand grows leftwards.
+QPixmap DibuixaEnzim(const QColor& color, bool boca_a_lesquerra) {
+  QPixmap pixmap(AmpleEnzim, AltEnzim);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (!boca_a_lesquerra) {
+    p.translate(AmpleEnzim, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath cos;
+  cos.addRoundedRect(QRectF(6, 1, AmpleEnzim - 8, AltEnzim - 2), 18, 18);
+  QPainterPath boca;
+  boca.addEllipse(QPointF(4, AltEnzim / 2.0), 9, 8);
+  QLinearGradient degradat(0, 0, 0, AltEnzim);
+  degradat.setColorAt(0, color.lighter(145));
+  degradat.setColorAt(1, color.darker(115));
+  p.setPen(QPen(color.darker(150), 1.2));
+  p.setBrush(degradat);
+  p.drawPath(cos.subtracted(boca));
+  return pixmap;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+
+TFDNAComplementari::TFDNAComplementari(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FDNAComplementari"));
+  setWindowTitle(QStringLiteral("Exercici de construcció d'un DNA complementari"));
+  setFixedSize(625, 346);
+  CreaCelles();
+  CreaEnzim();
+  CreaInformacio();
+  CreaBotonsEntrada();
+  CreaBotonsOrdre();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(2000);
+  Connecta();
+  PreparaReplicacio();
+  exercici.IniciaExercici();
+  MostraPlantilla();
+  Mostra();
+}
+
+QLabel* TFDNAComplementari::Cella(const char* prefix, int i, int y) {
+  auto* cella = new QLabel(this);
+  cella->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i));
+  cella->setGeometry(XCella(i), y, AmpleCella, AltCella);
+  cella->setFrameShape(QFrame::Box);
+  cella->setAlignment(Qt::AlignCenter);
+  QFont lletra(QStringLiteral("DejaVu Sans Mono"));
+  lletra.setStyleHint(QFont::Monospace);
+  lletra.setPixelSize(22);
+  lletra.setBold(true);
+  cella->setFont(lletra);
+  return cella;
+}
+
+void TFDNAComplementari::CreaCelles() {
+  LbCadenaLlegida = Etiqueta(this, "LbCadenaLlegida", QString(), XCella(1), YPlantilla - 20);
+  LbCadenaLlegida->setFont(Negreta(13));
+  for (int i = 1; i <= 18; ++i) {
+    STDNA[i - 1] = Cella("STDNA", i, YPlantilla);
+    STCompl[i - 1] = Cella("STCompl", i, YNova);
+  }
+  LbNovaCadena = Etiqueta(this, "LbNovaCadena", QString(), 64, YNova + AltCella + 4);
+  LbNovaCadena->setFont(Negreta(13));
+}
+
+void TFDNAComplementari::CreaEnzim() {
+  PnEnzim = new QFrame(this);
+  PnEnzim->setObjectName(QStringLiteral("PnEnzim"));
+  PnEnzim->setFrameShape(QFrame::NoFrame);
+  PnEnzim->setGeometry(0, YNova, AmpleEnzim, AltEnzim);
+  PnEnzim->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Image1 = Etiqueta(PnEnzim, "Image1", QString(), 0, 0);
+  Image1->setFixedSize(AmpleEnzim, AltEnzim);
+  LbEnzim = Etiqueta(PnEnzim, "LbEnzim", QString(), 14, 0);
+  LbEnzim->setFixedSize(AmpleEnzim - 20, AltEnzim);
+  LbEnzim->setAlignment(Qt::AlignCenter);
+  LbEnzim->setWordWrap(true);
+  LbEnzim->setFont(Negreta(11));
+  LbEnzim->setStyleSheet(QStringLiteral("color: white;"));
+}
+
+void TFDNAComplementari::CreaInformacio() {
+  auto panell = [this](const char* nom, QLabel*& etiqueta, const char* nomEtiqueta,
+                       const QString& text, int x, int ample) {
+    auto* pn = new QFrame(this);
+    pn->setObjectName(QString::fromLatin1(nom));
+    pn->setFrameShape(QFrame::StyledPanel);
+    pn->setFrameShadow(QFrame::Sunken);
+    pn->setGeometry(x, 226, ample, 24);
+    etiqueta = Etiqueta(pn, nomEtiqueta, text, 8, 4);
+    etiqueta->setFixedWidth(ample - 12);
+    return pn;
+  };
+  PnErrorsComesos = panell("PnErrorsComesos", LbErrorsComesos, "LbErrorsComesos",
+                           QStringLiteral("Errors comesos: "), XCella(1), 170);
+  PnErrorsPendents = panell("PnErrorsPendents", LbErrorsPendents, "LbErrorsPendents",
+                            QStringLiteral("Errors a la nova cadena:"), XCella(1) + 180, 210);
+  LbAvaluacio = Etiqueta(this, "LbAvaluacio", QString(), XCella(1), 256);
+  LbAvaluacio->setFixedSize(XCella(18) + AmpleCella - XCella(1), 42);
+  LbAvaluacio->setAlignment(Qt::AlignCenter);
+  LbAvaluacio->setWordWrap(true);
+  LbAvaluacio->setFont(Negreta(16));
+  LbAvaluacio->setStyleSheet(QStringLiteral("color: rgb(20, 60, 140);"));
+}
+
+void TFDNAComplementari::CreaBotonsEntrada() {
+  struct Def {
+    QPushButton*& boto;
+    const char* nom;
+    const char* text;
+    char lletra;
+  };
+  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina", 'A'},
+                      {BGuanina, "BGuanina", "&Guanina", 'G'},
+                      {BCitosina, "BCitosina", "&Citosina", 'C'},
+                      {BTimina, "BTimina", "&Timina", 'T'},
+                      {BUracil, "BUracil", "&Uracil", 'U'},
+                      {B5, "B5", "&5'", '5'},
+                      {B3, "B3", "&3'", '3'},
+                      {BHidrolitzar, "BHidrolitzar", "&Hidrolitzar", 'H'}};
+  int x = 10;
+  for (const Def& d : defs) {
+    d.boto = new QPushButton(QString::fromUtf8(d.text), this);
+    d.boto->setObjectName(QString::fromLatin1(d.nom));
+    d.boto->setGeometry(x, 12, d.lletra == 'H' ? 88 : 68, 28);
+    d.boto->setProperty("lletra", QChar::fromLatin1(d.lletra));
+    d.boto->setAutoDefault(false);
+    x += d.lletra == '3' ? 86 : 74;
+  }
+}
+
+void TFDNAComplementari::CreaBotonsOrdre() {
+  using Dibuixos::Glif;
+  struct Def {
+    QPushButton*& boto;
+    const char* nom;
+    const char* text;
+    QIcon icona;
+  };
+  const Def defs[] = {{BtRepetir, "BtRepetir", "Tornem-hi", GlifRepetir()},
+                      {BtUnAltre, "BtUnAltre", "Un altre", GlifUnAltre()},
+                      {BtImprimir, "BtImprimir", "&Imprimir", Dibuixos::Icona(Glif::Imprimir)},
+                      {BtDemostracio, "BtDemostracio", "Demostració", GlifDemostracio()},
+                      {BtAjuda, "BtAjuda", "Ajuda", Dibuixos::Icona(Glif::Ajuda)},
+                      {BtTancar, "BtTancar", "Tancar", Dibuixos::Icona(Glif::Tancar)}};
+  int x = 14;
+  for (const Def& d : defs) {
+    d.boto = new QPushButton(d.icona, QString::fromUtf8(d.text), this);
+    d.boto->setObjectName(QString::fromLatin1(d.nom));
+    d.boto->setGeometry(x, 306, 96, 30);
+    d.boto->setAutoDefault(false);
+    x += 100;
+  }
+  auto control = [this](const char* nom, const char* hint, Glif glif, int x) {
+    auto* sb = new QToolButton(this);
+    sb->setObjectName(QString::fromLatin1(nom));
+    sb->setIcon(Dibuixos::Icona(glif));
+    sb->setIconSize(QSize(20, 20));
+    sb->setGeometry(x, 225, 26, 26);
+    sb->setAutoRaise(true);
+    sb->setToolTip(QString::fromUtf8(hint).section(QLatin1Char('|'), 0, 0));
+    sb->hide();
+    return sb;
+  };
+  SBPlay = control("SBPlay", "Continuar la demostració.|", Glif::Play, 520);
+  SBPause = control("SBPause", "Fer una pausa a la demostració.|", Glif::Pausa, 548);
+  SBStop = control("SBStop", "Aturar la demostració.|", Glif::Atura, 576);
+}
+
+void TFDNAComplementari::Connecta() {
+  for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BTimina, BUracil, B5, B3})
+    connect(b, &QPushButton::clicked, this, &TFDNAComplementari::BotoBaseClick);
+  connect(BHidrolitzar, &QPushButton::clicked, this, &TFDNAComplementari::BHidrolitzarClick);
+  connect(BtRepetir, &QPushButton::clicked, this, &TFDNAComplementari::BtRepetirClick);
+  connect(BtUnAltre, &QPushButton::clicked, this, &TFDNAComplementari::BtUnAltreClick);
+  connect(BtImprimir, &QPushButton::clicked, this, &TFDNAComplementari::BtImprimirClick);
+  connect(BtDemostracio, &QPushButton::clicked, this, &TFDNAComplementari::BtDemostracioClick);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFDNAComplementari::BtAjudaClick);
+  connect(BtTancar, &QPushButton::clicked, this, &QDialog::accept);
+  connect(SBPlay, &QToolButton::clicked, this, &TFDNAComplementari::SBPlayClick);
+  connect(SBPause, &QToolButton::clicked, this, &TFDNAComplementari::SBPauseClick);
+  connect(SBStop, &QToolButton::clicked, this, &TFDNAComplementari::SBStopClick);
+  connect(Timer1, &QTimer::timeout, this, &TFDNAComplementari::Timer1Timer);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, &TFDNAComplementari::BtAjudaClick);
+}
+
+// ---------------------------------------------------------------------------
+// Modes
+
+void TFDNAComplementari::PreparaReplicacio() {
+  setWindowTitle(QStringLiteral("Exercici de replicació del DNA"));
+  LbCadenaLlegida->setText(QStringLiteral("Cadena de DNA original"));
+  LbNovaCadena->setText(QStringLiteral("Cadena de DNA nova"));
+  LbEnzim->setText(QStringLiteral("DNA polimerasa"));
+  BHidrolitzar->setVisible(true);
+}
+
+void TFDNAComplementari::PreparaTranscripcio() {
+  setWindowTitle(QStringLiteral("Exercici de transcripció"));
+  LbCadenaLlegida->setText(QStringLiteral("Cadena de DNA que és transcrita"));
+  LbNovaCadena->setText(QStringLiteral("Cadena de RNA"));
+  LbEnzim->setText(QStringLiteral("RNA polimerasa"));
+  BHidrolitzar->setVisible(false);
+}
+
+int TFDNAComplementari::ContextAjuda() const { return Transcripcio ? 150 : 120; }
+
+// ---------------------------------------------------------------------------
+// Showing the exercise
+
+void TFDNAComplementari::PosaLletra(QLabel* cella, char caracter) {
+  cella->setText(Q(Complementaria::TextCella(caracter)));
+}
+
+void TFDNAComplementari::PintaEnzim() {
+  const bool rna = exercici.Transcripcio();
+  Image1->setPixmap(
+      DibuixaEnzim(rna ? RNAPolimerasa : DNAPolimerasa, exercici.PrimeraOrientacio()));
+  // The name sits on the body, clear of the mouth.
+  LbEnzim->move(exercici.PrimeraOrientacio() ? 16 : 4, 0);
+}
+
+void TFDNAComplementari::MostraPlantilla() {
+  for (int i = 1; i <= 18; ++i) {
+    PosaLletra(STDNA[i - 1], exercici.Plantilla(i));
+    QPalette paleta = STDNA[i - 1]->palette();
+    paleta.setColor(QPalette::Window, FonsPlantilla);
+    STDNA[i - 1]->setAutoFillBackground(true);
+    STDNA[i - 1]->setPalette(paleta);
+  }
+  LbNovaCadena->move(exercici.PrimeraOrientacio() ? 64 : 480, LbNovaCadena->y());
+  PintaEnzim();
+}
+
+void TFDNAComplementari::Mostra() {
+  MostraNovaCadena();
+  CompteErrors();
+  SituaEnzim();
+  HabilitaControls();
+  LbAvaluacio->setText(Q(exercici.Missatge()));
+  update();  // the pairing bonds between the rows
+}
+
+void TFDNAComplementari::MostraNovaCadena() {
+  int visibles = 0;
+  for (int i = 1; i <= 18; ++i) {
+    PosaLletra(STCompl[i - 1], exercici.Nova(i));
+    const bool visible = exercici.CellaVisible(i);
+    STCompl[i - 1]->setVisible(visible);
+    visibles += visible;
+  }
+  LbNovaCadena->setVisible(visibles > 2);
+}
+
+void TFDNAComplementari::MarcaError(int i, bool error) {
+  QLabel* cella = STCompl[i - 1];
+  const bool cursor = i == exercici.Posicio() && exercici.FaseActual() != Fase::Acabat;
+  if (error) {
+    Estils::PosaCella(cella, Estils::Cella::Erronia);
+  } else if (cursor) {
+    Estils::PosaCella(cella, Estils::Cella::Seleccionada);
+  } else {
+    QPalette paleta = cella->palette();
+    paleta.setColor(QPalette::Window, exercici.Transcripcio() ? FonsRNA : FonsDNA);
+    cella->setAutoFillBackground(true);
+    cella->setPalette(paleta);
+  }
+  // A wrong letter stays readable on the red cell.
+  QPalette paleta = cella->palette();
+  paleta.setColor(QPalette::WindowText, error ? Qt::white : palette().color(QPalette::WindowText));
+  cella->setPalette(paleta);
+}
+
+void TFDNAComplementari::CompteErrors() {
+  LbErrorsComesos->setText(QStringLiteral("Errors comesos: %1").arg(exercici.ErrorsComesos()));
+  for (int i = 1; i <= 18; ++i) MarcaError(i, exercici.Erronia(i));
+  LbErrorsPendents->setText(
+      QStringLiteral("Errors a la nova cadena: %1").arg(exercici.ErrorsPendents()));
+}
+
+// Just past the cursor cell in the direction of growth, on the new row.
+void TFDNAComplementari::SituaEnzim() {
+  const int p = exercici.Posicio();
+  PnEnzim->move(exercici.PrimeraOrientacio() ? 32 * p + 28 : 32 * p - 100, YNova);
+  PnEnzim->raise();
+}
+
+void TFDNAComplementari::HabilitaControls() {
+  const Complementaria::TDisponibles d = exercici.Disponibles();
+  for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BTimina, BUracil}) b->setEnabled(d.Bases);
+  B5->setEnabled(d.Extrems);
+  B3->setEnabled(d.Extrems);
+  BHidrolitzar->setEnabled(d.Hidrolitzar);
+  BtDemostracio->setEnabled(d.Demostracio);
+  const Fase fase = exercici.FaseActual();
+  LbAvaluacio->setVisible(fase != Fase::Construint);
+  for (QPushButton* b : {BtRepetir, BtUnAltre, BtAjuda}) b->setEnabled(fase != Fase::Demostrant);
+  for (QToolButton* sb : {SBPlay, SBPause, SBStop}) sb->setVisible(fase == Fase::Demostrant);
+}
+
+// Hydrogen bonds between each right pair: two for A-T and A-U, three for G-C.
+void TFDNAComplementari::paintEvent(QPaintEvent* e) {
+  QDialog::paintEvent(e);
+  QPainter p(this);
+  p.setPen(QPen(QColor(110, 110, 110), 1.5, Qt::DotLine));
+  for (int i = 1; i <= 18; ++i) {
+    const char nova = exercici.Nova(i);
+    if (nova == ' ' || nova == '3' || nova == '5' || exercici.Erronia(i)) continue;
+    const int ponts = nova == 'G' || nova == 'C' ? 3 : 2;
+    const int centre = XCella(i) + AmpleCella / 2;
+    for (int k = 0; k < ponts; ++k) {
+      const int x = centre + (2 * k - (ponts - 1)) * 4;
+      p.drawLine(x, YPlantilla + AltCella + 3, x, YNova - 3);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void TFDNAComplementari::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TFDNAComplementari::hideEvent(QHideEvent* e) {
+  if (!e->spontaneous()) FormDeactivate();
+  QDialog::hideEvent(e);
+}
+
+// Every opening starts a new exercise on a new template.
+void TFDNAComplementari::FormActivate() {
+  if (Transcripcio) PreparaTranscripcio();
+  else PreparaReplicacio();
+  exercici.PosaTranscripcio(Transcripcio);
+  exercici.GeneraCadena();
+  exercici.IniciaExercici();
+  MostraPlantilla();
+  Mostra();
+}
+
+void TFDNAComplementari::FormDeactivate() { Timer1->stop(); }
+
+void TFDNAComplementari::BotoBaseClick() {
+  auto* boto = qobject_cast<QPushButton*>(sender());
+  if (!boto) return;
+  exercici.Posa(boto->property("lletra").toChar().toLatin1());
+  Mostra();
+}
+
+void TFDNAComplementari::BHidrolitzarClick() {
+  exercici.Hidrolitza();
+  Mostra();
+}
+
+void TFDNAComplementari::BtRepetirClick() {
+  exercici.IniciaExercici();
+  Mostra();
+}
+
+void TFDNAComplementari::BtUnAltreClick() {
+  exercici.GeneraCadena();
+  exercici.IniciaExercici();
+  MostraPlantilla();
+  Mostra();
+}
+
+void TFDNAComplementari::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
+
+void TFDNAComplementari::BtDemostracioClick() {
+  exercici.IniciaDemostracio();
+  if (exercici.FaseActual() != Fase::Demostrant) return;
+  SBPlay->setEnabled(false);
+  SBPause->setEnabled(true);
+  Mostra();
+  Timer1->start();
+}
+
+void TFDNAComplementari::Timer1Timer() {
+  exercici.Timer1Timer();
+  if (exercici.FaseActual() != Fase::Demostrant) AturaDemostracio();
+  Mostra();
+}
+
+void TFDNAComplementari::SBPlayClick() {
+  Timer1->start();
+  SBPause->setEnabled(true);
+  SBPlay->setEnabled(false);
+}
+
+void TFDNAComplementari::SBPauseClick() {
+  Timer1->stop();
+  SBPause->setEnabled(false);
+  SBPlay->setEnabled(true);
+}
+
+void TFDNAComplementari::SBStopClick() {
+  exercici.AturaDemostracio();
+  AturaDemostracio();
+  Mostra();
+}
+
+void TFDNAComplementari::AturaDemostracio() { Timer1->stop(); }
+
+void TFDNAComplementari::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda()); }
+
+// The placing buttons also answer to their bare letter, without Alt.
+void TFDNAComplementari::keyPressEvent(QKeyEvent* e) {
+  QPushButton* boto = nullptr;
+  if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+    switch (e->key()) {
+      case Qt::Key_A: boto = BAdenina; break;
+      case Qt::Key_G: boto = BGuanina; break;
+      case Qt::Key_C: boto = BCitosina; break;
+      case Qt::Key_T: boto = BTimina; break;
+      case Qt::Key_U: boto = BUracil; break;
+      case Qt::Key_5: boto = B5; break;
+      case Qt::Key_3: boto = B3; break;
+      case Qt::Key_H: boto = BHidrolitzar; break;
+      default: break;
+    }
+  }
+  if (boto && boto->isEnabled() && boto->isVisible()) {
+    boto->click();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}

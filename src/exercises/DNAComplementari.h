@@ -1,0 +1,85 @@
+// The replication and transcription exercise window: two rows of cells, the
+// enzyme that walks beside the cursor, the placing buttons and the timed
+// demonstration. The exercise itself lives in model/Complementaria.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "model/Complementaria.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+class TFDNAComplementari : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFDNAComplementari(QWidget* pare = nullptr);
+
+  // Mode, set by the main window before showing: false = replication.
+  bool Transcripcio = false;
+
+  // The help topic of the current mode.
+  int ContextAjuda() const;
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private slots:
+  void FormActivate();
+  void FormDeactivate();
+  void BotoBaseClick();
+  void BHidrolitzarClick();
+  void BtRepetirClick();
+  void BtUnAltreClick();
+  void BtImprimirClick();
+  void BtDemostracioClick();
+  void Timer1Timer();
+  void SBPlayClick();
+  void SBPauseClick();
+  void SBStopClick();
+  void BtAjudaClick();
+
+ private:
+  void CreaCelles();
+  void CreaEnzim();
+  void CreaInformacio();
+  void CreaBotonsEntrada();
+  void CreaBotonsOrdre();
+  void Connecta();
+  QLabel* Cella(const char* prefix, int i, int y);
+
+  void PreparaReplicacio();
+  void PreparaTranscripcio();
+  void PintaEnzim();
+  // Everything on screen from the exercise's state.
+  void Mostra();
+  void MostraPlantilla();
+  void MostraNovaCadena();
+  void CompteErrors();
+  void SituaEnzim();
+  void HabilitaControls();
+  void PosaLletra(QLabel* cella, char caracter);
+  void MarcaError(int i, bool error);
+  void AturaDemostracio();
+
+  Complementaria::TExercici exercici;
+
+  std::array<QLabel*, 18> STDNA{};
+  std::array<QLabel*, 18> STCompl{};
+  QLabel *LbCadenaLlegida, *LbNovaCadena, *LbEnzim, *Image1, *LbErrorsComesos,
+      *LbErrorsPendents, *LbAvaluacio;
+  QFrame *PnEnzim, *PnErrorsComesos, *PnErrorsPendents;
+  QPushButton *BAdenina, *BGuanina, *BCitosina, *BTimina, *BUracil, *B5, *B3, *BHidrolitzar;
+  QPushButton *BtRepetir, *BtUnAltre, *BtImprimir, *BtDemostracio, *BtAjuda, *BtTancar;
+  QToolButton *SBPlay, *SBPause, *SBStop;
+  QTimer* Timer1;
+};
+
+extern TFDNAComplementari* FDNAComplementari;

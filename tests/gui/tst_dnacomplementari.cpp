@@ -1,0 +1,489 @@
+// The replication and transcription exercise as a student meets it: opened
+// from the main window, built by mouse and keyboard, demonstrated tick by
+// tick (the timer's handler is called directly), printed and closed.
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "Entorn.h"
+#include "exercises/DNAComplementari.h"
+#include "mainwindow/Rbmain.h"
+#include "model/RBGlobal.h"
+#include "platform/Ajuda.h"
+#include "platform/Dialegs.h"
+#include "platform/Impressio.h"
+
+using Entorn::Fill;
+
+namespace {
+
+using Accio = std::function<void(QDialog*)>;
+const QColor Vermell(Qt::red), Groc(Qt::yellow);
+
+QDialog* W() { return FDNAComplementari; }
+QPushButton* Boto(const char* nom) { return Fill<QPushButton>(W(), nom); }
+QToolButton* Control(const char* nom) { return Fill<QToolButton>(W(), nom); }
+QString Text(const char* nom) { return Fill<QLabel>(W(), nom)->text(); }
+QTimer* Timer1() { return Fill<QTimer>(W(), "Timer1"); }
+QLabel* Plant(int i) { return Fill<QLabel>(W(), qPrintable(QStringLiteral("STDNA%1").arg(i))); }
+QLabel* Nova(int i) { return Fill<QLabel>(W(), qPrintable(QStringLiteral("STCompl%1").arg(i))); }
+QColor Fons(int i) { return Nova(i)->palette().color(QPalette::Window); }
+
+// Seeds the draw so that the next template has the chosen orientation.
+void SembraOrientacio(bool primera) {
+  for (std::uint32_t llavor = 1;; ++llavor) {
+    RBGlobal::Sembra(llavor);
+    if ((RBGlobal::Aleatori(2) == 0) == primera) {
+      RBGlobal::Sembra(llavor);
+      return;
+    }
+  }
+}
+
+// Opens the window from a menu item or tool button and runs `accio` while
+// it is on screen; returns how many times it was shown.
+int Obre(const char* comanda, const Accio& accio) {
+  int vegades = 0;
+  Entorn::RespostaModal([&](QDialog* d) {
+    ++vegades;
+    d->setWindowModality(Qt::ApplicationModal);  // as exec() would
+    d->show();
+    if (!QTest::qWaitForWindowActive(d)) qWarning("la finestra no s'ha activat");
+    accio(d);
+    d->hide();
+    return int(QDialog::Accepted);
+  });
+  if (auto* item = FPrincipal->findChild<QAction*>(QLatin1String(comanda))) item->trigger();
+  else Fill<QToolButton>(FPrincipal, comanda)->click();
+  Entorn::RespostaModal({});
+  return vegades;
+}
+
+bool Primera() { return Plant(1)->text() == QStringLiteral("3'"); }
+char Lletra(const QLabel* cella) { return cella->text().at(0).toLatin1(); }
+
+// The letter a student who knows the rules would place opposite cell i.
+char Parella(int i, bool transcripcio) {
+  switch (Lletra(Plant(i))) {
+    case '3': return '5';
+    case '5': return '3';
+    case 'A': return transcripcio ? 'U' : 'T';
+    case 'C': return 'G';
+    case 'G': return 'C';
+    default: return 'A';
+  }
+}
+
+QPushButton* BotoPer(char c) {
+  switch (c) {
+    case 'A': return Boto("BAdenina");
+    case 'G': return Boto("BGuanina");
+    case 'C': return Boto("BCitosina");
+    case 'T': return Boto("BTimina");
+    case 'U': return Boto("BUracil");
+    case '5': return Boto("B5");
+    default: return Boto("B3");
+  }
+}
+
+// The cursor is the farthest cell shown in the direction of growth.
+int Cursor() {
+  int cursor = 0;
+  for (int i = 1; i <= 18; ++i)
+    if (Nova(i)->isVisible() && (Primera() || cursor == 0)) cursor = i;
+  return cursor;
+}
+
+bool Transcripcio() { return !Boto("BHidrolitzar")->isVisible(); }
+
+void Clica(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+void PosaBe(int n) {
+  for (int k = 0; k < n; ++k) Clica(BotoPer(Parella(Cursor(), Transcripcio())));
+}
+
+// A wrong nucleotide for an interior cell.
+void PosaMalament() {
+  const char plantilla = Lletra(Plant(Cursor()));
+  Clica(BotoPer(plantilla == 'A' ? (Transcripcio() ? 'T' : 'U') : plantilla));
+}
+
+QString EstatEntrada() {
+  QString s;
+  for (const char* nom : {"BAdenina", "BGuanina", "BCitosina", "BTimina", "BUracil", "B5", "B3",
+                          "BHidrolitzar", "BtDemostracio"})
+    s += Boto(nom)->isEnabled() ? QLatin1Char('+') : QLatin1Char('x');
+  return s;
+}
+
+// A mnemonic clicks its button after a short animation: wait for the click.
+bool Alt(QDialog* d, Qt::Key tecla) {
+  bool clicat = false;
+  QList<QMetaObject::Connection> connexions;
+  for (QPushButton* b : d->findChildren<QPushButton*>())
+    connexions << QObject::connect(b, &QPushButton::clicked, [&] { clicat = true; });
+  QTest::keyClick(d, tecla, Qt::AltModifier);
+  const bool fet = QTest::qWaitFor([&] { return clicat; }, 2000);
+  for (const auto& c : connexions) QObject::disconnect(c);
+  return fet;
+}
+
+void Tic() { QVERIFY(QMetaObject::invokeMethod(W(), "Timer1Timer")); }
+
+int AcabaDemostracio() {
+  int tics = 0;
+  while (Timer1()->isActive() && tics < 200) {
+    Tic();
+    ++tics;
+  }
+  return tics;
+}
+
+}  // namespace
+
+class TestDNAComplementari : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { Entorn::Prepara(); }
+  void init() { Entorn::NetejaMissatges(); }
+  void cleanup() { Ajuda::Finestra()->hide(); }
+
+  void opensInTheModeOfEachCommand_data() {
+    QTest::addColumn<QString>("comanda");
+    QTest::addColumn<bool>("transcripcio");
+    QTest::newRow("menu replicacio") << "MExercicisDNAComplementari" << false;
+    QTest::newRow("boto replicacio") << "SBReplicacio" << false;
+    QTest::newRow("menu transcripcio") << "MExercicisRNAComplementari" << true;
+    QTest::newRow("boto transcripcio") << "SBTranscripcio" << true;
+  }
+  void opensInTheModeOfEachCommand() {
+    QFETCH(QString, comanda);
+    QFETCH(bool, transcripcio);
+    QCOMPARE(Obre(qPrintable(comanda), [&](QDialog* d) {
+      QCOMPARE(d->windowTitle(), transcripcio ? QStringLiteral("Exercici de transcripció")
+                                              : QStringLiteral("Exercici de replicació del DNA"));
+      QCOMPARE(Text("LbCadenaLlegida"), transcripcio
+                                            ? QStringLiteral("Cadena de DNA que és transcrita")
+                                            : QStringLiteral("Cadena de DNA original"));
+      QCOMPARE(Text("LbNovaCadena"),
+               transcripcio ? QStringLiteral("Cadena de RNA") : QStringLiteral("Cadena de DNA nova"));
+      QCOMPARE(Text("LbEnzim"),
+               transcripcio ? QStringLiteral("RNA polimerasa") : QStringLiteral("DNA polimerasa"));
+      QCOMPARE(Boto("BHidrolitzar")->isVisible(), !transcripcio);
+      QTest::keyClick(d, Qt::Key_F1);
+      QCOMPARE(Ajuda::Finestra()->TemaActual(), transcripcio ? 150 : 120);
+      Ajuda::Finestra()->hide();
+      Ajuda::Finestra()->MostraContingut();
+      Clica(Boto("BtAjuda"));
+      QCOMPARE(Ajuda::Finestra()->TemaActual(), transcripcio ? 150 : 120);
+    }), 1);
+    QCOMPARE(Entorn::DialegsMostrats().last(), QStringLiteral("FDNAComplementari"));
+    QVERIFY2(Entorn::Missatges().isEmpty(), qPrintable(Entorn::Missatges().join('\n')));
+  }
+
+  void buttonsCarryTheirCaptions() {
+    const QStringList noms{"BAdenina", "BGuanina", "BCitosina", "BTimina", "BUracil", "B5", "B3",
+                           "BHidrolitzar", "BtRepetir", "BtUnAltre", "BtImprimir",
+                           "BtDemostracio", "BtAjuda", "BtTancar"};
+    const QStringList textos{"&Adenina", "&Guanina", "&Citosina", "&Timina", "&Uracil", "&5'",
+                             "&3'", "&Hidrolitzar", "Tornem-hi", "Un altre", "&Imprimir",
+                             "Demostració", "Ajuda", "Tancar"};
+    for (int i = 0; i < noms.size(); ++i) QCOMPARE(Boto(qPrintable(noms[i]))->text(), textos[i]);
+    QCOMPARE(Control("SBPlay")->toolTip(), QStringLiteral("Continuar la demostració."));
+    QCOMPARE(Control("SBPause")->toolTip(), QStringLiteral("Fer una pausa a la demostració."));
+    QCOMPARE(Control("SBStop")->toolTip(), QStringLiteral("Aturar la demostració."));
+    QCOMPARE(Timer1()->interval(), 2000);
+  }
+
+  void everyOpeningStartsANewExercise_data() {
+    QTest::addColumn<bool>("primera");
+    QTest::newRow("creix cap a la dreta") << true;
+    QTest::newRow("creix cap a l'esquerra") << false;
+  }
+  void everyOpeningStartsANewExercise() {
+    QFETCH(bool, primera);
+    SembraOrientacio(primera);
+    Obre("SBReplicacio", [&](QDialog*) {
+      QCOMPARE(Primera(), primera);
+      QCOMPARE(Plant(18)->text(), primera ? QStringLiteral("5'") : QStringLiteral("3'"));
+      for (int i = 2; i <= 17; ++i) QVERIFY(QStringLiteral("AGCT").contains(Plant(i)->text()));
+      const int inici = primera ? 1 : 18;
+      for (int i = 1; i <= 18; ++i) QCOMPARE(Nova(i)->isVisible(), i == inici);
+      QCOMPARE(Fons(inici), Groc);
+      QCOMPARE(Fill<QFrame>(W(), "PnEnzim")->pos(),
+               QPoint(primera ? 32 + 28 : 32 * 18 - 100, 160));
+      QCOMPARE(Fill<QLabel>(W(), "LbNovaCadena")->x(), primera ? 64 : 480);
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxx++x+"));
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 0"));
+      QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 0"));
+      QVERIFY(!Fill<QLabel>(W(), "LbAvaluacio")->isVisible());
+      for (const char* sb : {"SBPlay", "SBPause", "SBStop"}) QVERIFY(!Control(sb)->isVisible());
+      PosaBe(3);
+    });
+    Obre("SBReplicacio", [&](QDialog*) {
+      QCOMPARE(Cursor(), Primera() ? 1 : 18);
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 0"));
+    });
+  }
+
+  void studentBuildsByMouseWithMistakes_data() { everyOpeningStartsANewExercise_data(); }
+  void studentBuildsByMouseWithMistakes() {
+    QFETCH(bool, primera);
+    SembraOrientacio(primera);
+    Obre("MExercicisDNAComplementari", [&](QDialog*) {
+      const int inici = Cursor(), pas = primera ? 1 : -1;
+      Clica(Boto("B3"));  // 3' opposite 3': wrong, the cursor stays
+      QCOMPARE(Nova(inici)->text(), QStringLiteral("3'"));
+      QCOMPARE(Fons(inici), Vermell);
+      QCOMPARE(Cursor(), inici);
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 1"));
+      QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 1"));
+      Clica(Boto("B5"));
+      QCOMPARE(Nova(inici)->text(), QStringLiteral("5'"));
+      QVERIFY(Fons(inici) != Vermell);
+      QCOMPARE(Cursor(), inici + pas);
+      QCOMPARE(EstatEntrada(), QStringLiteral("+++++xxx+"));  // no hydrolysis on the 2nd cell
+      const int errada = Cursor();
+      PosaMalament();
+      QCOMPARE(Fons(errada), Vermell);
+      QCOMPARE(Cursor(), errada + pas);
+      QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 1"));
+      QVERIFY(Boto("BHidrolitzar")->isEnabled());
+      Clica(Boto("BHidrolitzar"));
+      QCOMPARE(Cursor(), errada);
+      QCOMPARE(Nova(errada)->text(), QStringLiteral(" "));
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 2"));
+      QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 0"));
+      Clica(Boto("B3"));  // disabled on an interior cell: nothing happens
+      QCOMPARE(Cursor(), errada);
+      PosaBe(1);
+      QVERIFY(Fill<QLabel>(W(), "LbNovaCadena")->isVisible());
+      PosaBe(15);
+      QCOMPARE(Cursor(), 19 - inici);
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxx++++"));
+      PosaBe(1);
+      QVERIFY(Fill<QLabel>(W(), "LbAvaluacio")->isVisible());
+      QCOMPARE(Text("LbAvaluacio"),
+               QStringLiteral("Has aconseguit fer un bon DNA, però has de concentrar-te més."));
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxxxxxx"));
+      QVERIFY(Boto("BtRepetir")->isEnabled() && Boto("BtUnAltre")->isEnabled());
+
+      QStringList plantilla;
+      for (int i = 1; i <= 18; ++i) plantilla << Plant(i)->text();
+      Clica(Boto("BtRepetir"));  // same template, fresh strand
+      for (int i = 1; i <= 18; ++i) QCOMPARE(Plant(i)->text(), plantilla[i - 1]);
+      QCOMPARE(Cursor(), inici);
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 0"));
+      QVERIFY(!Fill<QLabel>(W(), "LbAvaluacio")->isVisible());
+      PosaBe(4);
+      Clica(Boto("BtUnAltre"));
+      QCOMPARE(Cursor(), Primera() ? 1 : 18);
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxx++x+"));
+    });
+  }
+
+  void transcriptionCountsTAsAnError() {
+    Obre("SBTranscripcio", [](QDialog*) {
+      PosaBe(1);
+      const int on = Cursor();
+      Clica(BotoPer('T'));
+      QCOMPARE(Nova(on)->text(), QStringLiteral("T"));
+      QCOMPARE(Fons(on), Vermell);  // T pairs with nothing in an RNA
+      PosaBe(16);
+      QCOMPARE(Text("LbAvaluacio"), QStringLiteral("El teu RNA segurament no funcionarà bé."));
+    });
+  }
+
+  void demonstrationFromACleanStart_data() {
+    QTest::addColumn<bool>("transcripcio");
+    QTest::addColumn<bool>("primera");
+    QTest::newRow("replicacio dreta") << false << true;
+    QTest::newRow("replicacio esquerra") << false << false;
+    QTest::newRow("transcripcio dreta") << true << true;
+    QTest::newRow("transcripcio esquerra") << true << false;
+  }
+  void demonstrationFromACleanStart() {
+    QFETCH(bool, transcripcio);
+    QFETCH(bool, primera);
+    SembraOrientacio(primera);
+    Obre(transcripcio ? "SBTranscripcio" : "SBReplicacio", [&](QDialog*) {
+      Clica(Boto("BtDemostracio"));
+      QVERIFY(Timer1()->isActive());
+      QCOMPARE(Text("LbAvaluacio"),
+               transcripcio
+                   ? QStringLiteral("La RNA polimerasa va afegint ribonucleòtids en sentit 5'->3'.")
+                   : QStringLiteral(
+                         "La DNA polimerasa va afegint desoxiribonucleòtids en sentit 5'->3'."));
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxxxxxx"));
+      for (const char* b : {"BtRepetir", "BtUnAltre", "BtAjuda"}) QVERIFY(!Boto(b)->isEnabled());
+      QVERIFY(Control("SBStop")->isVisible() && Control("SBPause")->isEnabled());
+      QVERIFY(Control("SBPlay")->isVisible() && !Control("SBPlay")->isEnabled());
+      for (int n = 0; n < 18; ++n) {
+        const int on = Cursor();
+        Tic();
+        QCOMPARE(Nova(on)->text(), QStringLiteral(" "));
+        QVERIFY(Text("LbAvaluacio").startsWith(n == 0 ? QStringLiteral("Comença") : n == 17
+                                                   ? QStringLiteral("I acaba")
+                                                   : QStringLiteral("Davant ")));
+        Tic();
+        QCOMPARE(Lletra(Nova(on)), Parella(on, transcripcio));
+        QVERIFY(Fons(on) != Vermell);
+      }
+      QVERIFY(!Timer1()->isActive());
+      QCOMPARE(Text("LbAvaluacio"), QStringLiteral("Així ho fan normalment les teves cèl·lules!"));
+      for (const char* sb : {"SBPlay", "SBPause", "SBStop"}) QVERIFY(!Control(sb)->isVisible());
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxxxxxx"));
+      QVERIFY(Boto("BtRepetir")->isEnabled());
+    });
+  }
+
+  void demonstrationRepairsAStrandWithWrongCells_data() { everyOpeningStartsANewExercise_data(); }
+  void demonstrationRepairsAStrandWithWrongCells() {
+    QFETCH(bool, primera);
+    SembraOrientacio(primera);
+    Obre("SBReplicacio", [&](QDialog*) {
+      PosaBe(3);
+      const int errada = Cursor();
+      PosaMalament();
+      PosaBe(2);
+      Clica(Boto("BtDemostracio"));
+      for (int n = 0; n < 3; ++n) {
+        const int on = Cursor();
+        Tic();
+        QCOMPARE(Text("LbAvaluacio"),
+                 QStringLiteral("La DNA polimerasa hidrolitza els nucleòtids erronis."));
+        QCOMPARE(Cursor(), on - (primera ? 1 : -1));
+        QCOMPARE(EstatEntrada(), QStringLiteral("xxxxxxxxx"));
+      }
+      QCOMPARE(Cursor(), errada);
+      QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 0"));
+      QCOMPARE(AcabaDemostracio(), 2 * (primera ? 19 - errada : errada));
+      QCOMPARE(Text("LbAvaluacio"),
+               QStringLiteral("Així ho fan normalment les teves cèl·lules! (els errors són teus)"));
+    });
+  }
+
+  // Hydrolysis cannot take a wrong end mark off the starting cell: the
+  // demonstration places the right one over it and goes on.
+  void demonstrationOverAWrongStartMark_data() { demonstrationFromACleanStart_data(); }
+  void demonstrationOverAWrongStartMark() {
+    QFETCH(bool, transcripcio);
+    QFETCH(bool, primera);
+    SembraOrientacio(primera);
+    Obre(transcripcio ? "SBTranscripcio" : "SBReplicacio", [&](QDialog*) {
+      const int inici = Cursor();
+      Clica(Boto("B3"));
+      QCOMPARE(Fons(inici), Vermell);
+      Clica(Boto("BtDemostracio"));
+      Tic();
+      QCOMPARE(Text("LbAvaluacio"), QStringLiteral("Comença la nova cadena per l'extrem 5'."));
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxxxxxx"));
+      Tic();
+      QCOMPARE(Nova(inici)->text(), QStringLiteral("5'"));
+      QVERIFY(Fons(inici) != Vermell);
+      QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 0"));
+      QCOMPARE(AcabaDemostracio(), 34);
+      QCOMPARE(Text("LbAvaluacio"),
+               QStringLiteral("Així ho fan normalment les teves cèl·lules! (els errors són teus)"));
+    });
+  }
+
+  void pauseResumeAndStop() {
+    Obre("SBReplicacio", [](QDialog*) {
+      Clica(Boto("BtDemostracio"));
+      Tic();
+      Clica(Control("SBPause"));
+      QVERIFY(!Timer1()->isActive());
+      QVERIFY(!Control("SBPause")->isEnabled() && Control("SBPlay")->isEnabled());
+      QVERIFY(!Boto("BtRepetir")->isEnabled());  // still demonstrating, though paused
+      Clica(Control("SBPlay"));
+      QVERIFY(Timer1()->isActive());
+      QVERIFY(Control("SBPause")->isEnabled() && !Control("SBPlay")->isEnabled());
+      for (int n = 0; n < 4; ++n) Tic();  // 5 ticks: 2 cells placed, the 3rd explained
+      Clica(Control("SBStop"));
+      QVERIFY(!Timer1()->isActive());
+      for (const char* sb : {"SBPlay", "SBPause", "SBStop"}) QVERIFY(!Control(sb)->isVisible());
+      QVERIFY(!Fill<QLabel>(W(), "LbAvaluacio")->isVisible());
+      QCOMPARE(EstatEntrada(), QStringLiteral("+++++xx++"));
+      QVERIFY(Boto("BtRepetir")->isEnabled() && Boto("BtAjuda")->isEnabled());
+      PosaBe(16);
+      QCOMPARE(Text("LbAvaluacio"), QStringLiteral("Així ho fan normalment les teves cèl·lules!"));
+    });
+  }
+
+  void closingStopsTheDemonstration() {
+    Obre("SBTranscripcio", [](QDialog* d) {
+      Clica(Boto("BtDemostracio"));
+      QVERIFY(Timer1()->isActive());
+      Clica(Boto("BtTancar"));
+      QVERIFY(!d->isVisible());
+      QVERIFY(!Timer1()->isActive());
+      QCOMPARE(d->result(), int(QDialog::Accepted));
+    });
+    Obre("SBTranscripcio", [](QDialog*) {
+      QCOMPARE(EstatEntrada(), QStringLiteral("xxxxx++x+"));
+      QVERIFY(!Control("SBStop")->isVisible());
+    });
+  }
+
+  void keyboardMnemonicsBuildTheStrand() {
+    SembraOrientacio(true);
+    Obre("MExercicisDNAComplementari", [](QDialog* d) {
+      QVERIFY(Alt(d, Qt::Key_5));
+      QCOMPARE(Nova(1)->text(), QStringLiteral("5'"));
+      const QMap<char, Qt::Key> tecles{{'A', Qt::Key_A}, {'G', Qt::Key_G}, {'C', Qt::Key_C},
+                                       {'T', Qt::Key_T}, {'U', Qt::Key_U}};
+      for (int i = 2; i <= 6; ++i) QVERIFY(Alt(d, tecles[Parella(i, false)]));
+      QVERIFY(Alt(d, Qt::Key_U));  // U is wrong in a DNA strand
+      QCOMPARE(Nova(7)->text(), QStringLiteral("U"));
+      QVERIFY(Alt(d, Qt::Key_H));
+      QCOMPARE(Cursor(), 7);
+      QCOMPARE(Nova(7)->text(), QStringLiteral(" "));
+      QTest::keyClick(d, Qt::Key_H);  // the bare letter works as well
+      QCOMPARE(Cursor(), 6);
+      for (int i = 6; i <= 17; ++i) QTest::keyClick(d, tecles[Parella(i, false)]);
+      QTest::keyClick(d, Qt::Key_5);  // the wrong end: counted, the cursor stays
+      QCOMPARE(Cursor(), 18);
+      QVERIFY(Alt(d, Qt::Key_3));
+      QCOMPARE(Text("LbAvaluacio"),
+               QStringLiteral("Has aconseguit fer un bon DNA, però has de concentrar-te més."));
+      QTest::keyClick(d, Qt::Key_Escape);
+      QVERIFY(!d->isVisible());
+    });
+  }
+
+  void printingSavesTheWindowAsAPdf() {
+    QTemporaryDir dir;
+    const QString cami = dir.filePath(QStringLiteral("replicacio.pdf"));
+    Obre("SBReplicacio", [&](QDialog* d) {
+      PosaBe(5);
+      QVERIFY(Impressio::DesaPdf(d, cami));
+      QFile pdf(cami);
+      QVERIFY(pdf.open(QIODevice::ReadOnly));
+      const QByteArray dades = pdf.readAll();
+      QVERIFY(dades.startsWith("%PDF-"));
+      QVERIFY(dades.contains("/Image"));  // the window's picture, not an empty page
+      if (!QPrinterInfo::defaultPrinter().isNull()) return;
+      QFile::remove(cami);
+      Dialegs::InstallaManejadorFitxers([&](bool desar, const QString&) {
+        return desar ? cami : QString();
+      });
+      QVERIFY(Alt(d, Qt::Key_I));
+      Dialegs::InstallaManejadorFitxers({});
+      QVERIFY(QFile::exists(cami));
+      QCOMPARE(Entorn::Missatges().size(), 1);
+      QVERIFY(Entorn::Missatges().first().contains(QStringLiteral("replicacio.pdf")));
+    });
+  }
+};
+
+QTEST_MAIN(TestDNAComplementari)
+#include "tst_dnacomplementari.moc"
