@@ -18,6 +18,9 @@
 
 #include "exercises/DNAComplementari.h"
 #include "experiments/Asscodo.h"
+#include "experiments/Copolim.h"
+#include "experiments/Polimer.h"
+#include "experiments/Traduir.h"
 #include "experiments/Taula.h"
 #include "mainwindow/About.h"
 #include "model/RBGlobal.h"
@@ -306,6 +309,13 @@ void TFPrincipal::ConnectaComandes() {
   connect(MTaula, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
   connect(MPublicar, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
   connect(SBTaulaCodi, &QToolButton::clicked, this, &TFPrincipal::MTaulaClick);
+  connect(MTraduirRNASintetic, &QAction::triggered, this, &TFPrincipal::MTraduirRNASinteticClick);
+  connect(SBRNAPolimer, &QToolButton::clicked, this, &TFPrincipal::MTraduirRNASinteticClick);
+  connect(MTraduirRNAAleatori, &QAction::triggered, this, &TFPrincipal::MTraduirRNAAleatoriClick);
+  connect(SBRNAAleatori, &QToolButton::clicked, this, &TFPrincipal::MTraduirRNAAleatoriClick);
+  connect(MRevisarExperiments, &QAction::triggered, this, &TFPrincipal::MRevisarExperimentsClick);
+  connect(SBExperimentsAntics, &QToolButton::clicked, this,
+          &TFPrincipal::MRevisarExperimentsClick);
 }
 
 // Each rule in turn; an element that follows another takes its new state.
@@ -423,10 +433,42 @@ void TFPrincipal::MExercicisRNAComplementariClick() {
 // part of the main window shows: nothing to refresh.
 void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
 
+// The builder first; the experiment is charged (in the research game) as
+// soon as the RNA is made, whether or not it is then translated.
+void TFPrincipal::FesExperiment(QDialog* constructor, unsigned tipusCost, std::uint16_t tipus) {
+  if (Dialegs::Executa(constructor) != QDialog::Accepted) return;
+  if (EstatRecerca.TipusPartida == JocPressupost) {
+    EstatRecerca.Provetes -= CostProvetes[tipusCost];
+    EstatRecerca.Diners -= CostDiners[tipusCost];
+  }
+  ModeTraduccio = true;
+  TipusExperiment = tipus;
+  Dialegs::Executa(FTraduccio);
+  UpdateMenuItems();
+  ActualitzaInformacio();
+}
+
+void TFPrincipal::MTraduirRNASinteticClick() {
+  FesExperiment(FRNASint, ExperimentPolimer, ExperimentSintetic);
+}
+
+void TFPrincipal::MTraduirRNAAleatoriClick() {
+  FesExperiment(FCopolim, ExperimentCopolimers, ExperimentAleatori);
+}
+
+void TFPrincipal::MRevisarExperimentsClick() {
+  if (EstatRecerca.NombreExperiments == 0) return;
+  ModeTraduccio = false;
+  Dialegs::Executa(FTraduccio);
+}
+
 void CreaFinestres() {
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);
+  FRNASint = new TFRNASint(FPrincipal);
+  FTraduccio = new TFTraduccio(FPrincipal);
   FTaula = new TFTaula(FPrincipal);
   FAssCodo = new TFAssCodo(FPrincipal);
+  FCopolim = new TFCopolim(FPrincipal);
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
 }

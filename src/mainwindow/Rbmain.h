@@ -4,8 +4,10 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -40,8 +42,12 @@ class TFPrincipal : public QMainWindow {
   void MExercicisDNAComplementariClick();
   void MExercicisRNAComplementariClick();
   void MTaulaClick();
+  void MTraduirRNASinteticClick();
+  void MTraduirRNAAleatoriClick();
+  void MRevisarExperimentsClick();
 
  private:
+  void FesExperiment(QDialog* constructor, unsigned tipusCost, std::uint16_t tipus);
   void CreaMenus();
   void CreaBotons(QWidget* pare);
   void CreaInformacio(QWidget* pare);

@@ -1,0 +1,171 @@
+#include "experiments/Polimer.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "model/RBGlobal.h"
+#include "model/Traduccio.h"
+#include "platform/Ajuda.h"
+#include "experiments/ControlsExperiment.h"
+
+using namespace RBGlobal;
+using ControlsExperiment::Boto;
+
+TFRNASint* FRNASint = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 27;
+constexpr std::size_t MaxLletresOligo = 4;
+
+QFont LletraSerif(int punts) {
+  QFont font(QStringLiteral("Times New Roman"), punts, QFont::Bold);
+  font.setStyleHint(QFont::Serif);
+  return font;
+}
+}  // namespace
+
+TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FRNASint"));
+  setWindowTitle(QStringLiteral("Construcció d'un RNAm polímer"));
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(CreaConstruccio());
+  capa->addWidget(CreaResultat("GrRNASintetic", QStringLiteral("Oligonucleòtid"), "LbRNASintetic",
+                               LbRNASintetic));
+  GrRNASintetic = static_cast<QGroupBox*>(LbRNASintetic->parentWidget());
+  LbRNASintetic->setFont(LletraSerif(18));
+  capa->addWidget(CreaResultat("GrRNAPolimer", QStringLiteral("RNA polímer"), "LbRNAPolimer",
+                               LbRNAPolimer));
+  GrRNAPolimer = static_cast<QGroupBox*>(LbRNAPolimer->parentWidget());
+  LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
+
+  using Dibuixos::Glif;
+  BtTraduir = ControlsExperiment::Boto(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
+  BtUnAltre = Boto(this, "BtUnAltre", QStringLiteral("&Un altre"));
+  BtTancar = ControlsExperiment::Boto(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = ControlsExperiment::Boto(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  auto* fila = new QHBoxLayout;
+  fila->addStretch();
+  for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
+  capa->addLayout(fila);
+  setMinimumWidth(470);
+
+  connect(BtTraduir, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtUnAltre, &QPushButton::clicked, this, &TFRNASint::FormActivate);
+  connect(BtTancar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFRNASint::BtAjudaClick);
+}
+
+QGroupBox* TFRNASint::CreaConstruccio() {
+  GrPolimeritzacio = new QGroupBox(QStringLiteral("Construcció de l'oligonucleòtid"), this);
+  GrPolimeritzacio->setObjectName(QStringLiteral("GrPolimeritzacio"));
+  BtA = Boto(GrPolimeritzacio, "BtA", QStringLiteral("A"));
+  BtG = Boto(GrPolimeritzacio, "BtG", QStringLiteral("G"));
+  BtC = Boto(GrPolimeritzacio, "BtC", QStringLiteral("C"));
+  BtU = Boto(GrPolimeritzacio, "BtU", QStringLiteral("U"));
+  BtEsborrarAnterior = Boto(GrPolimeritzacio, "BtEsborrarAnterior", QStringLiteral("&Enrera"));
+  BtEsborrar = Boto(GrPolimeritzacio, "BtEsborrar", QStringLiteral("Es&borrar"));
+  BtPolimeritzar = Boto(GrPolimeritzacio, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
+  auto* bases = new QHBoxLayout;
+  for (QPushButton* b : {BtA, BtG, BtC, BtU}) {
+    b->setFont(LletraSerif(12));
+    b->setFixedSize(40, 32);
+    bases->addWidget(b);
+    connect(b, &QPushButton::clicked, this, &TFRNASint::BtBaseClick);
+  }
+  bases->addStretch();
+  auto* edicio = new QHBoxLayout;
+  for (QPushButton* b : {BtEsborrarAnterior, BtEsborrar, BtPolimeritzar}) edicio->addWidget(b);
+  edicio->addStretch();
+  auto* capa = new QVBoxLayout(GrPolimeritzacio);
+  capa->addLayout(bases);
+  capa->addLayout(edicio);
+  // Keep the group's height when buttons come and go.
+  for (QPushButton* b : {BtA, BtG, BtC, BtU, BtEsborrarAnterior, BtEsborrar, BtPolimeritzar})
+    ControlsExperiment::GuardaLloc(b);
+  connect(BtEsborrarAnterior, &QPushButton::clicked, this, &TFRNASint::BtEsborrarAnteriorClick);
+  connect(BtEsborrar, &QPushButton::clicked, this, &TFRNASint::ReiniciaOligo);
+  connect(BtPolimeritzar, &QPushButton::clicked, this, &TFRNASint::BtPolimeritzarClick);
+  return GrPolimeritzacio;
+}
+
+QGroupBox* TFRNASint::CreaResultat(const char* nomGrup, const QString& titol,
+                                   const char* nomEtiqueta, QLabel*& etiqueta) {
+  auto* grup = new QGroupBox(titol, this);
+  grup->setObjectName(QString::fromLatin1(nomGrup));
+  etiqueta = new QLabel(grup);
+  etiqueta->setObjectName(QString::fromLatin1(nomEtiqueta));
+  etiqueta->setMinimumHeight(28);
+  auto* capa = new QVBoxLayout(grup);
+  capa->addWidget(etiqueta);
+  return grup;
+}
+
+void TFRNASint::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TFRNASint::FormActivate() {
+  GrPolimeritzacio->show();
+  GrRNAPolimer->hide();
+  BtTraduir->hide();
+  BtUnAltre->hide();
+  ReiniciaOligo();
+}
+
+void TFRNASint::MostraBotonsBase(bool visibles) {
+  for (QPushButton* b : {BtA, BtG, BtC, BtU}) b->setVisible(visibles);
+}
+
+void TFRNASint::MostraEdicio(bool visible) {
+  for (QPushButton* b : {BtPolimeritzar, BtEsborrar, BtEsborrarAnterior}) b->setVisible(visible);
+}
+
+void TFRNASint::ReiniciaOligo() {
+  Oligonucleotid.clear();
+  RNAPolimer.clear();
+  LbRNASintetic->clear();
+  LbRNAPolimer->clear();
+  MostraBotonsBase(true);
+  MostraEdicio(false);
+}
+
+void TFRNASint::BtBaseClick() {
+  if (auto* boto = qobject_cast<QPushButton*>(sender()))
+    AfegeixBase(boto->text().at(0).toLatin1());
+}
+
+void TFRNASint::AfegeixBase(char base) {
+  if (Oligonucleotid.size() < MaxLletresOligo) Oligonucleotid += base;
+  LbRNASintetic->setText(QString::fromStdString(Oligonucleotid));
+  MostraEdicio(true);
+  BtPolimeritzar->setDefault(true);
+  if (Oligonucleotid.size() >= EstatRecerca.MaxBasesOligo) MostraBotonsBase(false);
+}
+
+void TFRNASint::BtEsborrarAnteriorClick() {
+  if (!Oligonucleotid.empty()) {
+    Oligonucleotid.pop_back();
+    LbRNASintetic->setText(QString::fromStdString(Oligonucleotid));
+    MostraBotonsBase(true);
+  }
+  if (Oligonucleotid.empty()) ReiniciaOligo();
+}
+
+void TFRNASint::BtPolimeritzarClick() {
+  GrPolimeritzacio->hide();
+  BtPolimeritzar->hide();
+  RNAPolimer = Polimeritza(Oligonucleotid);
+  LbRNAPolimer->setText(QString::fromStdString(RNAPolimer) + QStringLiteral("..."));
+  GrRNAPolimer->show();
+  BtTraduir->show();
+  BtUnAltre->show();
+  BtTraduir->setDefault(true);
+  BtTraduir->setFocus();
+}
+
+void TFRNASint::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }

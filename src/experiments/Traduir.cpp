@@ -1,0 +1,270 @@
+#include "experiments/Traduir.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "experiments/Taula.h"
+#include "model/Copolimer.h"
+#include "platform/Ajuda.h"
+#include "experiments/ControlsExperiment.h"
+#include "platform/Dialegs.h"
+#include "platform/Impressio.h"
+#include "platform/Text1252.h"
+
+using namespace RBGlobal;
+
+TFTraduccio* FTraduccio = nullptr;
+bool ModeTraduccio = true;
+std::uint16_t TipusExperiment = ExperimentSintetic;
+
+namespace {
+constexpr int AjudaTraduccio = 264;
+constexpr int AjudaRevisio = 254;
+constexpr int MaxConclusions = 255;  // bytes of the record, a line break taking two
+
+QString TitolResultats(bool composicio) {
+  return composicio ? QStringLiteral("Aminoàcids presents en el polipèptid")
+                    : QStringLiteral("Polipèptids produïts");
+}
+
+// Conclusions are stored with the line breaks of the desktop the record
+// format comes from ("\r\n"), and shown with the editor's ("\n").
+std::string ConclusionsAGuardar(QString text) {
+  return AText1252(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+QString ConclusionsGuardades(const TextFix<255>& text) {
+  return DeText1252(text.Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+}  // namespace
+
+TFTraduccio::TFTraduccio(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FTraduccio"));
+  setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
+  CreaControls();
+  CreaBotons();
+  setMinimumWidth(620);
+}
+
+void TFTraduccio::CreaControls() {
+  auto* capa = new QVBoxLayout(this);
+  LbNExperiments = new QLabel(this);
+  LbNExperiments->setObjectName(QStringLiteral("LbNExperiments"));
+  QFont negreta = LbNExperiments->font();
+  negreta.setBold(true);
+  LbNExperiments->setFont(negreta);
+  capa->addWidget(LbNExperiments);
+
+  GrRNAPolimer = new QGroupBox(QStringLiteral("RNA polímer"), this);
+  GrRNAPolimer->setObjectName(QStringLiteral("GrRNAPolimer"));
+  LbRNAPolimer = new QLabel(GrRNAPolimer);
+  LbRNAPolimer->setObjectName(QStringLiteral("LbRNAPolimer"));
+  LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
+  (new QVBoxLayout(GrRNAPolimer))->addWidget(LbRNAPolimer);
+  capa->addWidget(GrRNAPolimer);
+
+  GrPolipeptids = new QGroupBox(TitolResultats(false), this);
+  GrPolipeptids->setObjectName(QStringLiteral("GrPolipeptids"));
+  auto* capaResultats = new QVBoxLayout(GrPolipeptids);
+  for (std::size_t k = 0; k < LbPolipeptid.size(); ++k) {
+    LbPolipeptid[k] = new QLabel(GrPolipeptids);
+    LbPolipeptid[k]->setObjectName(QStringLiteral("LbPolipeptid%1").arg(k + 1));
+    LbPolipeptid[k]->setMinimumHeight(20);
+    ControlsExperiment::GuardaLloc(LbPolipeptid[k]);
+    capaResultats->addWidget(LbPolipeptid[k]);
+  }
+  capa->addWidget(GrPolipeptids);
+
+  LbConclusions = new QLabel(QStringLiteral("Conclusions:"), this);
+  LbConclusions->setObjectName(QStringLiteral("LbConclusions"));
+  MConclusions = new QPlainTextEdit(this);
+  MConclusions->setObjectName(QStringLiteral("MConclusions"));
+  MConclusions->setFixedHeight(90);
+  LbConclusions->setBuddy(MConclusions);
+  capa->addWidget(LbConclusions);
+  capa->addWidget(MConclusions);
+  connect(MConclusions, &QPlainTextEdit::textChanged, this, &TFTraduccio::MConclusionsChange);
+}
+
+QPushButton* TFTraduccio::BotoNavegacio(const char* nom, const QString& text, const QString& hint) {
+  QPushButton* boto = ControlsExperiment::Boto(this, nom, text);
+  boto->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+  boto->setStatusTip(hint.section(QLatin1Char('|'), 1));
+  boto->hide();
+  return boto;
+}
+
+void TFTraduccio::CreaBotons() {
+  using Dibuixos::Glif;
+  BtPrimer = BotoNavegacio("BtPrimer", QStringLiteral("|<"), QStringLiteral("Primer experiment.|"));
+  BtAnterior = BotoNavegacio("BtAnterior", QStringLiteral("<"), QStringLiteral("Experiment anterior.|"));
+  BtSeguent = BotoNavegacio("BtSeguent", QStringLiteral(">"), QStringLiteral("Experiment següent.|"));
+  BtUltim = BotoNavegacio("BtUltim", QStringLiteral(">|"), QStringLiteral("Últim experiment.|"));
+  BtTraduir = ControlsExperiment::Boto(this, "BtTraduir", QStringLiteral("T&raduir"), Glif::DAcord);
+  BtTraduir->setDefault(true);
+  BtImprimir = ControlsExperiment::Boto(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
+  BtTaula = ControlsExperiment::Boto(this, "BtTaula", QStringLiteral("Publicar codó"), Glif::TaulaCodi);
+  BtTancar = ControlsExperiment::Boto(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
+  BtAjuda = ControlsExperiment::Boto(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+
+  auto* fila = new QHBoxLayout;
+  for (QPushButton* b : {BtPrimer, BtAnterior, BtSeguent, BtUltim}) {
+    b->setFixedWidth(36);
+    fila->addWidget(b);
+  }
+  fila->addStretch();
+  for (QPushButton* b : {BtTraduir, BtImprimir, BtTaula, BtTancar, BtAjuda}) fila->addWidget(b);
+  static_cast<QVBoxLayout*>(layout())->addLayout(fila);
+
+  connect(BtTraduir, &QPushButton::clicked, this, &TFTraduccio::BtTraduirClick);
+  connect(BtPrimer, &QPushButton::clicked, this, &TFTraduccio::BtPrimerClick);
+  connect(BtAnterior, &QPushButton::clicked, this, &TFTraduccio::BtAnteriorClick);
+  connect(BtSeguent, &QPushButton::clicked, this, &TFTraduccio::BtSeguentClick);
+  connect(BtUltim, &QPushButton::clicked, this, &TFTraduccio::BtUltimClick);
+  connect(BtImprimir, &QPushButton::clicked, this, &TFTraduccio::BtImprimirClick);
+  connect(BtTaula, &QPushButton::clicked, this, &TFTraduccio::BtTaulaClick);
+  connect(BtTancar, &QPushButton::clicked, this, &TFTraduccio::BtTancarClick);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFTraduccio::BtAjudaClick);
+}
+
+void TFTraduccio::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+// Escape is the "&Tancar" button, which keeps the conclusions; only the
+// close box leaves without storing them.
+void TFTraduccio::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+    BtTancar->click();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void TFTraduccio::MostraRevisio(bool revisio) {
+  for (QWidget* w : {static_cast<QWidget*>(GrPolipeptids), static_cast<QWidget*>(LbNExperiments),
+                     static_cast<QWidget*>(MConclusions), static_cast<QWidget*>(LbConclusions),
+                     static_cast<QWidget*>(BtPrimer), static_cast<QWidget*>(BtAnterior),
+                     static_cast<QWidget*>(BtSeguent), static_cast<QWidget*>(BtUltim)})
+    w->setVisible(revisio);
+  BtTraduir->setVisible(!revisio);
+}
+
+void TFTraduccio::FormActivate() {
+  MostraRevisio(!ModeTraduccio);
+  for (QLabel* lb : LbPolipeptid) lb->hide();
+  MConclusions->clear();
+  experimentFet = 0;
+  if (ModeTraduccio) {
+    const bool copolimer = TipusExperiment != ExperimentSintetic;
+    setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
+    contextAjuda = AjudaTraduccio;
+    GrPolipeptids->setTitle(TitolResultats(copolimer));
+    LbRNAPolimer->setText(copolimer ? QString::fromStdString(DescripcioCopolimer)
+                                    : QString::fromStdString(RNAPolimer) + QStringLiteral("..."));
+    BtTraduir->setDefault(true);
+    BtTraduir->setFocus();
+  } else {
+    setWindowTitle(QStringLiteral("Repassar els experiments anteriors"));
+    contextAjuda = AjudaRevisio;
+    experimentActual = 1;
+    MostraExperiment();
+    BtTancar->setFocus();
+  }
+}
+
+void TFTraduccio::BtTraduirClick() {
+  BtTraduir->hide();
+  MConclusions->show();
+  LbConclusions->show();
+  const bool copolimer = TipusExperiment != ExperimentSintetic;
+  if (copolimer)
+    CalculaComposicio(CodonsCopolimer);
+  else
+    TradueixPolimer(RNAPolimer);
+  const unsigned n =
+      RegistraExperiment(copolimer ? DescripcioCopolimer : RNAPolimer, copolimer ? 1 : 0);
+  experimentFet = n;
+  LbNExperiments->setText(QStringLiteral("Experiment número %1").arg(n));
+  LbNExperiments->show();
+  MostraResultats(Polipeptids, copolimer);
+  GrPolipeptids->show();
+  BtTancar->setDefault(true);
+  BtTancar->setFocus();
+}
+
+void TFTraduccio::MostraResultats(const TResultatsExperiment& resultats, bool composicio) {
+  for (std::size_t k = 1; k <= resultats.size(); ++k) {
+    const std::string text = TextResultat(resultats[k], composicio);
+    if (text.empty()) continue;
+    LbPolipeptid[k - 1]->setText(DeText1252(text));
+    LbPolipeptid[k - 1]->show();
+  }
+}
+
+void TFTraduccio::MostraExperiment() {
+  const TEstatRecerca& e = EstatRecerca;
+  const unsigned n = experimentActual;
+  for (QLabel* lb : LbPolipeptid) lb->hide();
+  MConclusions->clear();
+  LbNExperiments->setText(
+      QStringLiteral("Experiment número %1 (de %2)").arg(n).arg(e.NombreExperiments));
+  LbNExperiments->show();
+  LbRNAPolimer->setText(DeText1252(e.PolimersExperiment[n].Text()) + QStringLiteral("..."));
+  const bool composicio = e.ExperimentCopolimer[n] != ExperimentSintetic;
+  GrPolipeptids->setTitle(TitolResultats(composicio));
+  MostraResultats(e.ResultatsExperiment[n], composicio);
+  MConclusions->setPlainText(ConclusionsGuardades(e.ConclusionsExperiment[n]));
+  ActualitzaNavegacio();
+}
+
+void TFTraduccio::ActualitzaNavegacio() {
+  const unsigned n = experimentActual;
+  BtPrimer->setEnabled(n > 1);
+  BtAnterior->setEnabled(n > 1);
+  BtSeguent->setEnabled(n < DarrerExperimentRegistrat());
+  BtUltim->setEnabled(n < DarrerExperimentRegistrat());
+}
+
+void TFTraduccio::DesaConclusions(unsigned n) {
+  RBGlobal::DesaConclusions(n, ConclusionsAGuardar(MConclusions->toPlainText()));
+}
+
+void TFTraduccio::Navega(Moviment moviment) {
+  DesaConclusions(experimentActual);
+  experimentActual = RBGlobal::Navega(experimentActual, moviment);
+  MostraExperiment();
+}
+
+void TFTraduccio::BtPrimerClick() { Navega(Moviment::Primer); }
+void TFTraduccio::BtAnteriorClick() { Navega(Moviment::Anterior); }
+void TFTraduccio::BtSeguentClick() { Navega(Moviment::Seguent); }
+void TFTraduccio::BtUltimClick() { Navega(Moviment::Ultim); }
+
+void TFTraduccio::BtTancarClick() {
+  // In translation mode only an experiment run now, and recorded, takes them.
+  DesaConclusions(ModeTraduccio ? experimentFet : experimentActual);
+  accept();
+}
+
+// The record has room for 255 bytes; a line break there takes two.
+void TFTraduccio::MConclusionsChange() {
+  const QString text = MConclusions->toPlainText();
+  if (text.size() + text.count(QLatin1Char('\n')) <= MaxConclusions) return;
+  QString tallat = text;
+  while (tallat.size() + tallat.count(QLatin1Char('\n')) > MaxConclusions) tallat.chop(1);
+  const QSignalBlocker bloqueig(MConclusions);
+  MConclusions->setPlainText(tallat);
+  MConclusions->moveCursor(QTextCursor::End);
+}
+
+void TFTraduccio::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
+void TFTraduccio::BtTaulaClick() { Dialegs::Executa(FTaula); }
+void TFTraduccio::BtAjudaClick() { Ajuda::MostraTema(contextAjuda); }

@@ -1,0 +1,151 @@
+// The random copolymer builder as a student uses it.
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+#include "experiments/Copolim.h"
+#include "helpers/Entorn.h"
+
+using namespace RBGlobal;
+using Entorn::Fill;
+
+class TestCopolim : public QObject {
+  Q_OBJECT
+
+  bool Visible(const char* nom) { return Fill<QWidget>(FCopolim, nom)->isVisible(); }
+  void Prem(const char* nom) {
+    auto* b = Fill<QPushButton>(FCopolim, nom);
+    QVERIFY2(b->isVisible() && b->isEnabled(), nom);
+    b->click();
+  }
+  void Marca(const char* nom, bool marcat) {
+    auto* cb = Fill<QCheckBox>(FCopolim, nom);
+    if (cb->isChecked() != marcat) cb->click();
+  }
+  void Tria(bool a, bool g, bool c, bool u) {
+    Marca("CBA", a);
+    Marca("CBG", g);
+    Marca("CBC", c);
+    Marca("CBU", u);
+  }
+  void Spin(int k, bool amunt, int vegades = 1) {
+    auto* spin = Fill<QWidget>(FCopolim, QByteArray("SB").append(char('0' + k)).constData());
+    auto* b = Fill<QToolButton>(spin, amunt ? "Amunt" : "Avall");
+    for (int i = 0; i < vegades; ++i) b->click();
+  }
+  QString Indicadors() {
+    QStringList t;
+    for (const char* g : {"Gauge0", "Gauge1", "Gauge2"}) t << Fill<QProgressBar>(FCopolim, g)->text();
+    return t.join(QLatin1Char(' '));
+  }
+  void Reobre() {
+    FCopolim->hide();
+    FCopolim->show();
+  }
+
+ private slots:
+  void initTestCase() {
+    Entorn::Prepara();
+    Sembra(9);
+  }
+  void init() {
+    Reobre();
+    for (const char* f : {"CBFix0", "CBFix1", "CBFix2"}) Fill<QCheckBox>(FCopolim, f)->setChecked(false);
+  }
+  void cleanup() { FCopolim->hide(); }
+
+  void OkIsOfferedForTwoOrThreeNucleotides_data() {
+    QTest::addColumn<QList<bool>>("ticks");
+    QTest::addColumn<bool>("ofert");
+    QTest::addRow("none") << QList<bool>{0, 0, 0, 0} << false;
+    QTest::addRow("one") << QList<bool>{0, 1, 0, 0} << false;
+    QTest::addRow("two") << QList<bool>{1, 0, 0, 1} << true;
+    QTest::addRow("three") << QList<bool>{1, 1, 0, 1} << true;
+    QTest::addRow("four") << QList<bool>{1, 1, 1, 1} << false;
+  }
+  void OkIsOfferedForTwoOrThreeNucleotides() {
+    QFETCH(QList<bool>, ticks);
+    QFETCH(bool, ofert);
+    Tria(ticks[0], ticks[1], ticks[2], ticks[3]);
+    QCOMPARE(Visible("BtDAcord"), ofert);
+    Reobre();  // the ticks survive, and so does the rule
+    QCOMPARE(Visible("BtDAcord"), ofert);
+    QVERIFY(!Visible("GrProporcionsNucleotids") && !Visible("BtTraduir"));
+  }
+
+  void TwoNucleotidesMoveOnePointAtATime() {
+    Tria(true, false, false, true);
+    Prem("BtDAcord");
+    QCOMPARE(Fill<QLabel>(FCopolim, "Lb0")->text(), QStringLiteral("A"));
+    QCOMPARE(Fill<QLabel>(FCopolim, "Lb1")->text(), QStringLiteral("U"));
+    QVERIFY(!Visible("Gauge2") && !Visible("CBFix0") && !Visible("SB2") && !Visible("GrNucleotids"));
+    QCOMPARE(Indicadors(), QStringLiteral("50% 50% 0%"));
+    Spin(0, false);
+    QCOMPARE(Indicadors(), QStringLiteral("49% 51% 0%"));
+    Spin(0, true, 60);
+    QCOMPARE(Indicadors(), QStringLiteral("100% 0% 0%"));
+    Prem("BtPolimeritzar");
+    QCOMPARE(QString::fromStdString(DescripcioCopolimer), QStringLiteral("RNA aleatori amb: 100% A; 0% U; "));
+    QCOMPARE(Fill<QLabel>(FCopolim, "LbRNAPolimer")->text(), QString::fromStdString(DescripcioCopolimer));
+    for (const TCodo& c : CodonsCopolimer) QCOMPARE(QString::fromStdString(c), QStringLiteral("AAA"));
+    QVERIFY(Visible("BtTraduir") && Visible("BtUnAltre") && !Visible("BtPolimeritzar"));
+  }
+
+  // Ticks of "Fix" left from three nucleotides do not freeze two.
+  void HiddenFixBoxesDoNotCount() {
+    Fill<QCheckBox>(FCopolim, "CBFix0")->setChecked(true);
+    Tria(false, true, true, false);
+    Prem("BtDAcord");
+    Spin(1, true);
+    QCOMPARE(Indicadors(), QStringLiteral("49% 51% 0%"));
+  }
+
+  void FixedProportionsStayPut() {
+    Tria(true, true, true, false);
+    Prem("BtDAcord");
+    QCOMPARE(Indicadors(), QStringLiteral("34% 33% 33%"));
+    QVERIFY(Visible("Gauge2") && Visible("CBFix2"));
+    Fill<QCheckBox>(FCopolim, "CBFix1")->click();
+    Spin(0, false);
+    QCOMPARE(Indicadors(), QStringLiteral("33% 33% 34%"));
+    Fill<QCheckBox>(FCopolim, "CBFix2")->click();
+    for (int k = 0; k < 3; ++k) {
+      Spin(k, true);
+      Spin(k, false);
+    }
+    QCOMPARE(Indicadors(), QStringLiteral("33% 33% 34%"));
+  }
+
+  void AThirdBroughtToZeroIsNeitherDescribedNorDrawn() {
+    Tria(false, true, true, true);
+    Prem("BtDAcord");
+    Spin(2, false, 40);
+    QCOMPARE(Indicadors(), QStringLiteral("67% 33% 0%"));
+    Prem("BtPolimeritzar");
+    QCOMPARE(QString::fromStdString(DescripcioCopolimer), QStringLiteral("RNA aleatori amb: 67% G; 33% C; "));
+    for (const TCodo& c : CodonsCopolimer) QVERIFY(c.find('U') == std::string::npos);
+  }
+
+  void AnotherKeepsTheTicksAndStartsFromTheChoice() {
+    Tria(true, true, false, false);
+    Prem("BtDAcord");
+    Prem("BtPolimeritzar");
+    Spin(0, true, 5);  // usable, but the copolymer is made
+    QCOMPARE(QString::fromStdString(DescripcioCopolimer), QStringLiteral("RNA aleatori amb: 50% A; 50% G; "));
+    Prem("BtUnAltre");
+    QVERIFY(Visible("GrNucleotids") && Visible("LbInformacio") && Visible("BtDAcord"));
+    QVERIFY(!Visible("GrProporcionsNucleotids") && !Visible("GrRNAPolimer") && !Visible("BtTraduir"));
+    QVERIFY(Fill<QCheckBox>(FCopolim, "CBA")->isChecked() && Fill<QCheckBox>(FCopolim, "CBG")->isChecked());
+    Prem("BtDAcord");
+    QCOMPARE(Indicadors(), QStringLiteral("50% 50% 0%"));
+    Prem("BtPolimeritzar");
+    Prem("BtTraduir");
+    QCOMPARE(FCopolim->result(), int(QDialog::Accepted));
+  }
+};
+
+QTEST_MAIN(TestCopolim)
+#include "tst_copolim.moc"
