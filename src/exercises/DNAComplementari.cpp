@@ -24,7 +24,7 @@ namespace {
 
 // Geometry of the scene: cell i of both rows stands at x = 32 i - 8.
 constexpr int AmpleCella = 33, AltCella = 41;
-constexpr int YPlantilla = 98, YNova = 160;
+constexpr int YPlantilla = 80, YNova = 160;
 constexpr int AmpleEnzim = 92, AltEnzim = 44;
 int XCella(int i) { return 32 * i - 8; }
 
@@ -204,11 +204,11 @@ void TFDNAComplementari::CreaInformacio() {
                            QStringLiteral("Errors comesos: "), XCella(1), 170);
   PnErrorsPendents = panell("PnErrorsPendents", LbErrorsPendents, "LbErrorsPendents",
                             QStringLiteral("Errors a la nova cadena:"), XCella(1) + 180, 210);
-  LbAvaluacio = Etiqueta(this, "LbAvaluacio", QString(), XCella(1), 256);
-  LbAvaluacio->setFixedSize(XCella(18) + AmpleCella - XCella(1), 42);
+  LbAvaluacio = Etiqueta(this, "LbAvaluacio", QString(), 8, 256);
+  LbAvaluacio->setFixedSize(609, 42);
   LbAvaluacio->setAlignment(Qt::AlignCenter);
   LbAvaluacio->setWordWrap(true);
-  LbAvaluacio->setFont(Negreta(16));
+  LbAvaluacio->setFont(Negreta(14));
   LbAvaluacio->setStyleSheet(QStringLiteral("color: rgb(20, 60, 140);"));
 }
 
@@ -231,10 +231,10 @@ void TFDNAComplementari::CreaBotonsEntrada() {
   for (const Def& d : defs) {
     d.boto = new QPushButton(QString::fromUtf8(d.text), this);
     d.boto->setObjectName(QString::fromLatin1(d.nom));
-    d.boto->setGeometry(x, 12, d.lletra == 'H' ? 88 : 68, 28);
+    d.boto->setGeometry(x, 12, d.lletra == 'H' ? 90 : 68, 28);
     d.boto->setProperty("lletra", QChar::fromLatin1(d.lletra));
     d.boto->setAutoDefault(false);
-    x += d.lletra == '3' ? 86 : 74;
+    x += d.lletra == '3' ? 86 : 72;
   }
 }
 
@@ -303,6 +303,7 @@ void TFDNAComplementari::PreparaReplicacio() {
   LbNovaCadena->setText(QStringLiteral("Cadena de DNA nova"));
   LbEnzim->setText(QStringLiteral("DNA polimerasa"));
   BHidrolitzar->setVisible(true);
+  for (QLabel* l : {LbCadenaLlegida, LbNovaCadena}) l->adjustSize();
 }
 
 void TFDNAComplementari::PreparaTranscripcio() {
@@ -311,6 +312,7 @@ void TFDNAComplementari::PreparaTranscripcio() {
   LbNovaCadena->setText(QStringLiteral("Cadena de RNA"));
   LbEnzim->setText(QStringLiteral("RNA polimerasa"));
   BHidrolitzar->setVisible(false);
+  for (QLabel* l : {LbCadenaLlegida, LbNovaCadena}) l->adjustSize();
 }
 
 int TFDNAComplementari::ContextAjuda() const { return Transcripcio ? 150 : 120; }
@@ -412,7 +414,7 @@ void TFDNAComplementari::HabilitaControls() {
 void TFDNAComplementari::paintEvent(QPaintEvent* e) {
   QDialog::paintEvent(e);
   QPainter p(this);
-  p.setPen(QPen(QColor(110, 110, 110), 1.5, Qt::DotLine));
+  p.setPen(QPen(QColor(90, 90, 90), 1.5, Qt::DashLine));
   for (int i = 1; i <= 18; ++i) {
     const char nova = exercici.Nova(i);
     if (nova == ' ' || nova == '3' || nova == '5' || exercici.Erronia(i)) continue;
@@ -420,7 +422,7 @@ void TFDNAComplementari::paintEvent(QPaintEvent* e) {
     const int centre = XCella(i) + AmpleCella / 2;
     for (int k = 0; k < ponts; ++k) {
       const int x = centre + (2 * k - (ponts - 1)) * 4;
-      p.drawLine(x, YPlantilla + AltCella + 3, x, YNova - 3);
+      p.drawLine(x, YPlantilla + AltCella + 6, x, YNova - 6);
     }
   }
 }

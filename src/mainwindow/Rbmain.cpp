@@ -22,11 +22,16 @@
 #include "experiments/Polimer.h"
 #include "experiments/Traduir.h"
 #include "experiments/Taula.h"
+#include "experiments/InfoRB.h"
 #include "mainwindow/About.h"
+#include "mainwindow/Dades.h"
+#include "mainwindow/Eleccio.h"
+#include "mainwindow/Triaofer.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
+#include "platform/FitxerRecerca.h"
 
 using namespace RBGlobal;
 
@@ -35,6 +40,8 @@ TFPrincipal* FPrincipal = nullptr;
 namespace {
 constexpr int ContextAjuda = 70;
 const char* const HintBoto = "hintLlarg";  // property: long part of a button's hint
+const char* const FiltreObrir = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
+const char* const FiltreDesar = "Simulacions Ribolia (*.srb)";
 
 void EnUn(QAction* a, bool b) { a->setEnabled(b); }
 void Visible(QAction* a, bool b) { a->setVisible(b); }
@@ -77,6 +84,7 @@ TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare) {
   ConnectaComandes();
 
   IniciaRecerca();
+  RecordaRecerca();
   UpdateMenuItems();
   ActualitzaInformacio();
 }
@@ -290,6 +298,12 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
 }
 
 void TFPrincipal::ConnectaComandes() {
+  connect(MNovaRecerca, &QAction::triggered, this, &TFPrincipal::MNovaRecercaClick);
+  connect(SBNovaRecerca, &QToolButton::clicked, this, &TFPrincipal::MNovaRecercaClick);
+  connect(MObrirRecerca, &QAction::triggered, this, &TFPrincipal::MObrirRecercaClick);
+  connect(SBObrirRecerca, &QToolButton::clicked, this, &TFPrincipal::MObrirRecercaClick);
+  connect(MDesarRecerca, &QAction::triggered, this, &TFPrincipal::MDesarRecercaClick);
+  connect(SBDesarRecerca, &QToolButton::clicked, this, &TFPrincipal::MDesarRecercaClick);
   connect(MRetirarse, &QAction::triggered, this, &TFPrincipal::MRetirarseClick);
   connect(SBSortir, &QToolButton::clicked, this, &TFPrincipal::MRetirarseClick);
   connect(MAjudaDescripcioGeneral, &QAction::triggered, this,
@@ -408,8 +422,83 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* e) {
+  if (!PotSortir()) {
+    e->ignore();
+    return;
+  }
   e->accept();
   QCoreApplication::quit();
+}
+
+void TFPrincipal::RecordaRecerca() { RecercaRecordada = CodificaEstat(EstatRecerca); }
+
+// Exercises are never saved, so only a research of type 1 or 2 can be lost.
+bool TFPrincipal::RecercaCanviada() const {
+  return EstatRecerca.TipusPartida != FluxInformacio &&
+         CodificaEstat(EstatRecerca) != RecercaRecordada;
+}
+
+bool TFPrincipal::PotSortir() {
+  if (!RecercaCanviada()) return true;
+  const auto resposta = Dialegs::Missatge(
+      this,
+      QStringLiteral("La recerca ha canviat des que la vas començar, obrir o desar.\n"
+                     "Vols desar-la abans de sortir?"),
+      QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+      QMessageBox::Save);
+  if (resposta == QMessageBox::Save) return DesaAmbDialeg();
+  return resposta == QMessageBox::Discard;
+}
+
+// Cancelling any dialog of the chain puts back the research as it was: the
+// dialogs write their choices on OK, and a later Cancel must undo them.
+void TFPrincipal::MNovaRecercaClick() {
+  const TEstatRecerca abans = EstatRecerca;
+  if (!ConfirmaNovaRecerca()) {
+    EstatRecerca = abans;
+    return;
+  }
+  IniciaRecerca();
+  RecordaRecerca();
+  ActualitzaInformacio();
+  UpdateMenuItems();
+  if (EstatRecerca.TipusPartida == CodiLliure) Dialegs::Executa(FInfoDesxiframent);
+}
+
+bool TFPrincipal::ConfirmaNovaRecerca() {
+  if (Dialegs::Executa(FEleccio) != QDialog::Accepted) return false;
+  if (Dialegs::Executa(FDades) != QDialog::Accepted) return false;
+  return EstatRecerca.TipusPartida != JocPressupost ||
+         Dialegs::Executa(FTriaOfertes) == QDialog::Accepted;
+}
+
+void TFPrincipal::MObrirRecercaClick() {
+  const QString nom = Dialegs::TriaFitxerObrir(this, QStringLiteral("Obrir recerca"),
+                                               QString::fromUtf8(FiltreObrir));
+  if (nom.isEmpty()) return;
+  const QString error = ObreRecerca(nom);
+  if (!error.isEmpty()) {
+    Dialegs::Missatge(this, error, QMessageBox::Warning);
+    return;
+  }
+  RecordaRecerca();
+  UpdateMenuItems();
+  ActualitzaInformacio();
+}
+
+void TFPrincipal::MDesarRecercaClick() { DesaAmbDialeg(); }
+
+bool TFPrincipal::DesaAmbDialeg() {
+  const QString nom = Dialegs::TriaFitxerDesar(this, QStringLiteral("Desar recerca"),
+                                               QString::fromUtf8(FiltreDesar));
+  if (nom.isEmpty()) return false;
+  const QString error = DesaRecerca(nom);
+  if (!error.isEmpty()) {
+    Dialegs::Missatge(this, error, QMessageBox::Warning);
+    return false;
+  }
+  RecordaRecerca();
+  return true;
 }
 
 void TFPrincipal::MRetirarseClick() { close(); }
@@ -469,6 +558,10 @@ void CreaFinestres() {
   FTraduccio = new TFTraduccio(FPrincipal);
   FTaula = new TFTaula(FPrincipal);
   FAssCodo = new TFAssCodo(FPrincipal);
+  FTriaOfertes = new TFTriaOfertes(FPrincipal);
+  FEleccio = new TFEleccio(FPrincipal);
+  FDades = new TFDades(FPrincipal);
   FCopolim = new TFCopolim(FPrincipal);
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
+  FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
 }

@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 #include <QString>
+
+#include "model/RBGlobal.h"
 #include <cstdint>
 
 class QAction;
@@ -34,6 +36,9 @@ class TFPrincipal : public QMainWindow {
   void closeEvent(QCloseEvent* e) override;
 
  private slots:
+  void MNovaRecercaClick();
+  void MObrirRecercaClick();
+  void MDesarRecercaClick();
   void MRetirarseClick();
   void MAjudaDescripcioGeneralClick();
   void MAjudaUtilitzacioDelProgramaClick();
@@ -52,6 +57,15 @@ class TFPrincipal : public QMainWindow {
   void CreaBotons(QWidget* pare);
   void CreaInformacio(QWidget* pare);
   void ConnectaComandes();
+  // The new-research dialogs in turn; false when one was cancelled.
+  bool ConfirmaNovaRecerca();
+  // Asks for a name and saves; false when cancelled or failed.
+  bool DesaAmbDialeg();
+  // Whether the program may end now, after asking to save a changed research.
+  bool PotSortir();
+  // The research as last started, opened or saved: what "changed" is measured against.
+  void RecordaRecerca();
+  bool RecercaCanviada() const;
   QMenu* Menu(const char* nom, const QString& text, const QString& hint);
   QAction* Item(QMenu* menu, const char* nom, const QString& text, const QString& hint);
   QAction* Separador(QMenu* menu, const char* nom);
@@ -79,6 +93,7 @@ class TFPrincipal : public QMainWindow {
   QGroupBox* GrInformacioGeneral;
   QLabel* LbDiners;
   QLabel* LbProvetes;
+  RBGlobal::TImatge RecercaRecordada{};
 };
 
 extern TFPrincipal* FPrincipal;

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QPushButton>
+#include <utility>
 
 namespace Dialegs {
 namespace {
@@ -17,6 +19,16 @@ ManejadorFitxer& Fitxers() {
   static ManejadorFitxer manejador;
   return manejador;
 }
+
+// The buttons speak Catalan even where Qt's own translation is missing.
+void PosaTextosCatalans(QMessageBox& caixa) {
+  const std::pair<QMessageBox::StandardButton, const char*> textos[] = {
+      {QMessageBox::Ok, "D'acord"},        {QMessageBox::Save, "&Desa"},
+      {QMessageBox::Discard, "&No desis"}, {QMessageBox::Cancel, "&Cancel·la"},
+      {QMessageBox::Yes, "&Sí"},           {QMessageBox::No, "&No"}};
+  for (const auto& [boto, text] : textos)
+    if (QAbstractButton* b = caixa.button(boto)) b->setText(QString::fromUtf8(text));
+}
 }  // namespace
 
 int Executa(QDialog* dialeg) {
@@ -31,6 +43,7 @@ QMessageBox::StandardButton Missatge(QWidget* pare, const QString& text, QMessag
                                      QMessageBox::StandardButton perDefecte) {
   if (Missatges()) return Missatges()(text, botons);
   QMessageBox caixa(icona, QStringLiteral("Ribolia"), text, botons, pare);
+  PosaTextosCatalans(caixa);
   if (perDefecte != QMessageBox::NoButton) caixa.setDefaultButton(perDefecte);
   return static_cast<QMessageBox::StandardButton>(caixa.exec());
 }

@@ -32,7 +32,10 @@ QString NomPdf(QWidget* finestra) {
   QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
   QString nom = finestra->windowTitle().trimmed();
-  nom.replace(QRegularExpression(QStringLiteral("[^\\w\\s-]")), QString());
+  // Unicode classes, so that accented letters stay in the name.
+  nom.replace(QRegularExpression(QStringLiteral("[^\\w\\s-]"),
+                                 QRegularExpression::UseUnicodePropertiesOption),
+              QString());
   return QDir(dir).filePath((nom.isEmpty() ? QStringLiteral("Ribolia") : nom) + QStringLiteral(".pdf"));
 }
 

@@ -1,0 +1,94 @@
+#include "experiments/InfoRB.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "platform/Botons.h"
+#include "platform/Impressio.h"
+
+using Dibuixos::Glif;
+
+TFInfoDesxiframent* FInfoDesxiframent = nullptr;
+
+namespace {
+// 513 x 265 holds the history in the small fonts it was written for; with
+// wider ones the box grows until every line shows whole, without scrolling.
+QSize MidaMemo(const QPlainTextEdit* memo) {
+  const QFontMetrics mides(memo->font());
+  int amplada = 0;
+  const QStringList linies = TFInfoDesxiframent::TextHistoria();
+  for (const QString& linia : linies) amplada = std::max(amplada, mides.horizontalAdvance(linia));
+  const int vores = 2 * (memo->frameWidth() + int(memo->document()->documentMargin())) + 16;
+  return {std::max(513, amplada + vores),
+          std::max(265, int(linies.size() + 1) * mides.lineSpacing() + vores)};
+}
+}  // namespace
+
+// Broken by hand at most 87 characters a line; a line that goes on in the
+// next one ends in a blank.
+QStringList TFInfoDesxiframent::TextHistoria() {
+  return {
+      QStringLiteral("Som a l'any 1961; en els 8 anys des que James Watson i Francis Crick van "),
+      QStringLiteral("formular el model de la doble hèlix per a l'estructura del DNA, la biologia "
+                     "molecular "),
+      QStringLiteral("ha fet enormes progressos:"),
+      QStringLiteral("*El mètode de Sanger permet conèixer la seqüència d'aminoàcids de les "
+                     "proteïnes."),
+      QStringLiteral("*Es coneixen els principals orgànuls i molècules implicats en la síntesi de "
+                     "proteïnes "),
+      QStringLiteral("(ribosomes, RNA missatger i RNA de transferència)."),
+      QStringLiteral("*Sembla clar que cada codó del RNA missatger, que indica un aminoàcid, és "
+                     "format "),
+      QStringLiteral("per tres nucleòtids. Hi ha, doncs, 64 codons diferents per a 20 aminoàcids."),
+      QStringLiteral("*La polinucleòtid fosforilasa, aïllada per Severo Ochoa, permet fabricar RNA "
+                     "sintètics "),
+      QStringLiteral("de composició coneguda."),
+      QString(),
+      QStringLiteral("Amb el desenvolupament d'un sistema traductor lliure de cèl·lules, tot és a "
+                     "punt per a "),
+      QStringLiteral("una increïble sèrie de descobriments que, en només 5 anys, permetran "
+                     "desxifrar tot el "),
+      QStringLiteral("codi genètic."),
+      QString(),
+      QStringLiteral("¿Sereu capaços de contribuir a aquesta tasca apassionant?"),
+  };
+}
+
+TFInfoDesxiframent::TFInfoDesxiframent(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FInfoDesxiframent"));
+  setWindowTitle(QStringLiteral("El desxiframent del codi genètic"));
+  // Not read-only: the student may write on it; nothing is kept.
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  QFont lletra = font();
+  lletra.setPointSizeF(lletra.pointSizeF() + 1);
+  Memo1->setFont(lletra);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);  // the lines are broken by hand
+  Memo1->setPlainText(TextHistoria().join(QLatin1Char('\n')));
+  Memo1->setFixedSize(MidaMemo(Memo1));
+  BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
+  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord->setDefault(true);
+
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  botons->addWidget(BtImprimir);
+  botons->addWidget(BtDAcord);
+  auto* capa = new QVBoxLayout(this);
+  capa->setContentsMargins(28, 20, 28, 16);
+  capa->addWidget(Memo1, 0, Qt::AlignHCenter);
+  capa->addStretch();
+  capa->addLayout(botons);
+
+  // The window keeps its margins around the box, however large the box.
+  setFixedSize(Memo1->width() + 569 - 513, Memo1->height() + 376 - 265);
+
+  connect(BtImprimir, &QPushButton::clicked, this, &TFInfoDesxiframent::BtImprimirClick);
+  connect(BtDAcord, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TFInfoDesxiframent::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }

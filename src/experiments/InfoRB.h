@@ -1,0 +1,28 @@
+// The history window: molecular biology in 1961, as a free research of the
+// genetic code begins.
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class QPlainTextEdit;
+class QPushButton;
+
+class TFInfoDesxiframent : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFInfoDesxiframent(QWidget* pare = nullptr);
+
+  // The sixteen lines of the history, as the window first shows them.
+  static QStringList TextHistoria();
+
+ private slots:
+  void BtImprimirClick();
+
+ private:
+  QPlainTextEdit* Memo1;
+  QPushButton* BtImprimir;
+  QPushButton* BtDAcord;
+};
+
+extern TFInfoDesxiframent* FInfoDesxiframent;

@@ -1,0 +1,32 @@
+// The player-data dialog of the new-research chain.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TGrupOpcions;
+
+class TFDades : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFDades(QWidget* pare = nullptr);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+
+ private slots:
+  void BtDAcordClick();
+
+ private:
+  QLabel* Label1;
+  QLabel* Label2;
+  QLineEdit* ENom;
+  TGrupOpcions* RGGenere;
+  TGrupOpcions* RGNivellEducatiu;
+  QPushButton* BtDAcord;
+  QPushButton* BtCancellar;
+};
+
+extern TFDades* FDades;

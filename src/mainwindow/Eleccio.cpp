@@ -1,0 +1,87 @@
+#include "mainwindow/Eleccio.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "model/RBGlobal.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+#include "platform/GrupOpcions.h"
+
+using namespace RBGlobal;
+using Dibuixos::Glif;
+
+TFEleccio* FEleccio = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 267;
+constexpr int ItemInvestigar = 1;  // second item of RGTipusPartida
+constexpr int ItemAleatori = 1;   // second item of RGTipusCodi
+}  // namespace
+
+TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FEleccio"));
+  setWindowTitle(QStringLiteral("Elecció del tipus de simulació"));
+  Label1 = new QLabel(QStringLiteral("Tria les opcions que vulguis:"), this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  RGTipusPartida = new TGrupOpcions(
+      "RGTipusPartida", QStringLiteral("Simulació"),
+      {QStringLiteral("Flux de la informació genètica"), QStringLiteral("Investigar codi genètic")},
+      this);
+  RGTipusPartida->PosaItemIndex(0);
+  RGTipusCodi = new TGrupOpcions("RGTipusCodi", QStringLiteral("Codi genètic"),
+                                 {QStringLiteral("Real"), QStringLiteral("Aleatori")}, this);
+  RGTipusCodi->PosaItemIndex(0);
+  // Keeps its place while hidden, so the dialog does not jump.
+  QSizePolicy politica = RGTipusCodi->sizePolicy();
+  politica.setRetainSizeWhenHidden(true);
+  RGTipusCodi->setSizePolicy(politica);
+  RGTipusCodi->hide();
+  RGTipusSimulacio = new TGrupOpcions(
+      "RGTipusSimulacio", QStringLiteral("Investigació"),
+      {QStringLiteral("Individual"), QStringLiteral("Joc competitiu")}, this);
+  RGTipusSimulacio->PosaItemIndex(0);
+  RGTipusSimulacio->hide();
+  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord->setDefault(true);
+  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+
+  auto* grups = new QHBoxLayout;
+  grups->addWidget(RGTipusPartida, 0, Qt::AlignTop);
+  grups->addWidget(RGTipusCodi, 0, Qt::AlignTop);
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(Label1);
+  capa->addLayout(grups);
+  capa->addSpacing(8);
+  capa->addLayout(botons);
+  capa->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(BtDAcord, &QPushButton::clicked, this, &TFEleccio::BtDAcordClick);
+  connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFEleccio::BtAjudaClick);
+  connect(RGTipusPartida, &TGrupOpcions::Click, this, &TFEleccio::RGTipusPartidaClick);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, &TFEleccio::BtAjudaClick);
+}
+
+// Type 2 is never chosen here: it comes only from a saved research.
+void TFEleccio::BtDAcordClick() {
+  TEstatRecerca& e = EstatRecerca;
+  const bool investigar = RGTipusPartida->ItemIndex() == ItemInvestigar;
+  e.TipusPartida = investigar ? CodiLliure : FluxInformacio;
+  e.TipusCodi = investigar && RGTipusCodi->ItemIndex() == ItemAleatori ? 1 : 0;
+  accept();
+}
+
+void TFEleccio::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }
+
+void TFEleccio::RGTipusPartidaClick() {
+  RGTipusCodi->setVisible(RGTipusPartida->ItemIndex() == ItemInvestigar);
+}

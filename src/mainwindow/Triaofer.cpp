@@ -1,0 +1,68 @@
+#include "mainwindow/Triaofer.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/Ofertes.h"
+#include "model/RBGlobal.h"
+#include "platform/Botons.h"
+#include "platform/GrupOpcions.h"
+
+using namespace RBGlobal;
+using Dibuixos::Glif;
+
+TFTriaOfertes* FTriaOfertes = nullptr;
+
+TFTriaOfertes::TFTriaOfertes(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FTriaOfertes"));
+  setWindowTitle(QStringLiteral("Ofertes de centres investigadors"));
+  RGCentres = new TGrupOpcions("RGCentres", QStringLiteral("Tria el centre on vulguis investigar:"),
+                               {}, this);
+  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord->setDefault(true);
+  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Glif::Cancellar);
+  // Offers have no help topic: the button is there and does nothing.
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(RGCentres);
+  capa->addSpacing(8);
+  capa->addLayout(botons);
+  capa->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(BtDAcord, &QPushButton::clicked, this, &TFTriaOfertes::BtDAcordClick);
+  connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFTriaOfertes::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FormActivate();
+}
+
+void TFTriaOfertes::FormActivate() {
+  OmpleOfertes();
+  RGCentres->PosaItemIndex(0);
+}
+
+void TFTriaOfertes::OmpleOfertes() {
+  QStringList noms;
+  const auto files = SorteigOfertes();
+  for (std::size_t fila = 0; fila < files.size(); ++fila) {
+    TierFila[fila] = files[fila].Centre;
+    VariantFila[fila] = files[fila].Oferta;
+    noms << QString::fromUtf8(OfertesCentres[files[fila].Centre].Noms[files[fila].Oferta]);
+  }
+  RGCentres->PosaItems(noms);
+}
+
+void TFTriaOfertes::BtDAcordClick() {
+  const auto fila = static_cast<std::size_t>(std::max(0, RGCentres->ItemIndex()));
+  EstatRecerca.Centre = TierFila[fila];
+  EstatRecerca.Oferta = VariantFila[fila];
+  accept();
+}

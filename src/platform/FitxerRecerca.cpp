@@ -1,0 +1,89 @@
+#include "platform/FitxerRecerca.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <span>
+
+#include "model/RBGlobal.h"
+#include "model/RecercaDesada.h"
+
+using namespace RBGlobal;
+
+namespace {
+
+QString Cami(const QString& nom) { return QDir::toNativeSeparators(nom); }
+
+QString NoDesada(const QString& nom, const QString& motiu) {
+  return QStringLiteral("No s'ha pogut desar la recerca al fitxer «%1».\n%2.\n"
+                        "Si ja hi havia un fitxer amb aquest nom, no s'ha tocat.")
+      .arg(Cami(nom), motiu);
+}
+
+QString NoOberta(const QString& nom, const QString& motiu) {
+  return QStringLiteral("No s'ha pogut obrir la recerca del fitxer «%1».\n%2.\n"
+                        "La recerca que tenies no ha canviat.")
+      .arg(Cami(nom), motiu);
+}
+
+QString ErrorSistema(const QFileDevice& fitxer) {
+  return QStringLiteral("El sistema diu: %1").arg(fitxer.errorString());
+}
+
+// Why the file could not be created, in the student's words where we can.
+QString MotiuCreacio(const QString& nom, const QSaveFile& fitxer) {
+  const QFileInfo info(nom);
+  const QFileInfo carpeta(info.absolutePath());
+  if (info.isDir()) return QStringLiteral("Aquest nom és el d'una carpeta");
+  if (!carpeta.exists())
+    return QStringLiteral("La carpeta «%1» no existeix").arg(Cami(carpeta.filePath()));
+  if (!carpeta.isDir())
+    return QStringLiteral("«%1» no és una carpeta").arg(Cami(carpeta.filePath()));
+  if (info.exists() && !info.isWritable()) return QStringLiteral("El fitxer és només de lectura");
+  if (!carpeta.isWritable())
+    return QStringLiteral("No es pot escriure a la carpeta «%1»").arg(Cami(carpeta.filePath()));
+  return ErrorSistema(fitxer);
+}
+
+QString MotiuLectura(const QString& nom, const QFile& fitxer) {
+  const QFileInfo info(nom);
+  if (!info.exists()) return QStringLiteral("El fitxer no existeix");
+  if (info.isDir()) return QStringLiteral("Aquest nom és el d'una carpeta, no el d'un fitxer");
+  if (!info.isReadable()) return QStringLiteral("No tens permís per llegir-lo");
+  return ErrorSistema(fitxer);
+}
+
+}  // namespace
+
+QString DesaRecerca(const QString& nom) {
+  QSaveFile fitxer(nom);
+  if (!fitxer.open(QIODevice::WriteOnly)) return NoDesada(nom, MotiuCreacio(nom, fitxer));
+  const TImatge imatge = CodificaEstat(EstatRecerca);
+  const auto mida = static_cast<qint64>(imatge.size());
+  if (fitxer.write(reinterpret_cast<const char*>(imatge.data()), mida) != mida) {
+    const QString motiu = ErrorSistema(fitxer);
+    fitxer.cancelWriting();
+    return NoDesada(nom, QStringLiteral("No s'ha pogut escriure sencera. %1").arg(motiu));
+  }
+  if (!fitxer.commit())
+    return NoDesada(nom, QStringLiteral("No s'ha pogut acabar d'escriure. %1")
+                             .arg(ErrorSistema(fitxer)));
+  return {};
+}
+
+QString ObreRecerca(const QString& nom) {
+  QFile fitxer(nom);
+  if (QFileInfo(nom).isDir() || !fitxer.open(QIODevice::ReadOnly))
+    return NoOberta(nom, MotiuLectura(nom, fitxer));
+  // Only the first bytes are a research; a huge file is not read whole.
+  const QByteArray dades = fitxer.read(static_cast<qint64>(MidaImatge));
+  if (fitxer.error() != QFileDevice::NoError)
+    return NoOberta(nom, QStringLiteral("No s'ha pogut llegir. %1").arg(ErrorSistema(fitxer)));
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(dades.constData());
+  const TLecturaRecerca lectura =
+      LlegeixRecerca(std::span(bytes, static_cast<std::size_t>(dades.size())));
+  if (!lectura.Acceptada()) return NoOberta(nom, QString::fromStdString(lectura.Motiu));
+  EstatRecerca = lectura.Estat;
+  return {};
+}

@@ -1,0 +1,17 @@
+// The saved research file on disk: the only place where the research state
+// meets the file system.
+#pragma once
+
+#include <QString>
+
+// Writes EstatRecerca to the file. The bytes go to a temporary file that
+// replaces the old one only once it is complete, so a failed save leaves
+// any old file whole. Returns an empty text, or the Catalan message that
+// names the file and says why it could not be saved.
+QString DesaRecerca(const QString& nom);
+
+// Replaces EstatRecerca with the research in the file, which is only read.
+// A file that cannot be read, is too short or holds a research this program
+// could never have saved is refused and EstatRecerca stays as it was.
+// Returns an empty text, or the Catalan message naming the file and why.
+QString ObreRecerca(const QString& nom);

@@ -1,0 +1,33 @@
+// A radio group: a framed box of exclusive choices read by their index,
+// one under another.
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+class QRadioButton;
+class QVBoxLayout;
+
+class TGrupOpcions : public QGroupBox {
+  Q_OBJECT
+ public:
+  TGrupOpcions(const char* nom, const QString& titol, const QStringList& items,
+               QWidget* pare = nullptr);
+
+  // Replaces the choices; none is selected afterwards.
+  void PosaItems(const QStringList& items);
+  int NombreItems() const;
+  // The selected choice, -1 when none.
+  int ItemIndex() const;
+  void PosaItemIndex(int index);
+  QRadioButton* Item(int index) const;
+
+ signals:
+  // The student picked a choice.
+  void Click(int index);
+
+ private:
+  QButtonGroup* grup;
+  QVBoxLayout* capa;
+};
