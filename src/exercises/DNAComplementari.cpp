@@ -442,8 +442,10 @@ void TFDNAComplementari::hideEvent(QHideEvent* e) {
 
 // Every opening starts a new exercise on a new template.
 void TFDNAComplementari::FormActivate() {
-  if (Transcripcio) PreparaTranscripcio();
-  else PreparaReplicacio();
+  if (Transcripcio)
+    PreparaTranscripcio();
+  else
+    PreparaReplicacio();
   exercici.PosaTranscripcio(Transcripcio);
   exercici.GeneraCadena();
   exercici.IniciaExercici();

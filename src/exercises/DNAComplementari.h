@@ -73,8 +73,8 @@ class TFDNAComplementari : public QDialog {
 
   std::array<QLabel*, 18> STDNA{};
   std::array<QLabel*, 18> STCompl{};
-  QLabel *LbCadenaLlegida, *LbNovaCadena, *LbEnzim, *Image1, *LbErrorsComesos,
-      *LbErrorsPendents, *LbAvaluacio;
+  QLabel *LbCadenaLlegida, *LbNovaCadena, *LbEnzim, *Image1, *LbErrorsComesos, *LbErrorsPendents,
+      *LbAvaluacio;
   QFrame *PnEnzim, *PnErrorsComesos, *PnErrorsPendents;
   QPushButton *BAdenina, *BGuanina, *BCitosina, *BTimina, *BUracil, *B5, *B3, *BHidrolitzar;
   QPushButton *BtRepetir, *BtUnAltre, *BtImprimir, *BtDemostracio, *BtAjuda, *BtTancar;

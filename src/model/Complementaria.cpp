@@ -42,9 +42,9 @@ void TExercici::GeneraCadena() {
 }
 
 void TExercici::PosaPlantilla(std::string_view plantilla) {
-  const bool extrems = plantilla.size() == NombreCelles &&
-                       ((plantilla.front() == '3' && plantilla.back() == '5') ||
-                        (plantilla.front() == '5' && plantilla.back() == '3'));
+  const bool extrems =
+      plantilla.size() == NombreCelles && ((plantilla.front() == '3' && plantilla.back() == '5') ||
+                                           (plantilla.front() == '5' && plantilla.back() == '3'));
   if (!extrems) throw std::invalid_argument("plantilla sense els extrems 3' i 5'");
   for (std::size_t i = 1; i + 1 < plantilla.size(); ++i)
     if (!LletraDePlantilla(plantilla[i])) throw std::invalid_argument("lletra no vàlida");
@@ -170,9 +170,8 @@ void TExercici::IniciaDemostracio() {
   enDemostracio_ = true;
   fase_ = Fase::Demostrant;
   tocaExplicar_ = true;
-  missatge_ = transcripcio_
-                  ? "La RNA polimerasa va afegint ribonucleòtids en sentit 5'->3'."
-                  : "La DNA polimerasa va afegint desoxiribonucleòtids en sentit 5'->3'.";
+  missatge_ = transcripcio_ ? "La RNA polimerasa va afegint ribonucleòtids en sentit 5'->3'."
+                            : "La DNA polimerasa va afegint desoxiribonucleòtids en sentit 5'->3'.";
 }
 
 Pas TExercici::Timer1Timer() {
@@ -185,8 +184,10 @@ Pas TExercici::Timer1Timer() {
     Hidrolitza();
     pas = Pas::Hidrolisi;
   } else {
-    if (tocaExplicar_) ExplicaPas();
-    else FaPas();
+    if (tocaExplicar_)
+      ExplicaPas();
+    else
+      FaPas();
     pas = tocaExplicar_ ? Pas::Explicacio : Pas::Colocacio;
     tocaExplicar_ = !tocaExplicar_;
   }

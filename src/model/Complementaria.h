@@ -14,9 +14,9 @@ namespace Complementaria {
 constexpr std::uint16_t NombreCelles = 18;
 
 enum class Fase {
-  Construint,   // the student places nucleotides
-  Demostrant,   // a demonstration runs or is paused; input is off
-  Acabat        // the evaluation stands until the exercise restarts
+  Construint,  // the student places nucleotides
+  Demostrant,  // a demonstration runs or is paused; input is off
+  Acabat       // the evaluation stands until the exercise restarts
 };
 
 // What one tick of the demonstration did.
@@ -24,8 +24,8 @@ enum class Pas { Cap, Hidrolisi, Explicacio, Colocacio };
 
 // Which input buttons may be pressed now.
 struct TDisponibles {
-  bool Bases = false;        // A, G, C, T, U
-  bool Extrems = false;      // 5', 3'
+  bool Bases = false;    // A, G, C, T, U
+  bool Extrems = false;  // 5', 3'
   bool Hidrolitzar = false;
   bool Demostracio = false;
   bool operator==(const TDisponibles&) const = default;
