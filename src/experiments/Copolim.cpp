@@ -62,6 +62,8 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
   capa->addWidget(CreaNucleotids());
   capa->addWidget(CreaProporcions());
   capa->addWidget(CreaResultat());
+  for (QGroupBox* grup : {GrNucleotids, GrProporcionsNucleotids, GrRNAPolimer})
+    grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
   using Dibuixos::Glif;
   BtTraduir = Boto(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
@@ -113,6 +115,7 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
   Estils::PreparaIndicador(Gauge[k]);
   QPalette paleta = Gauge[k]->palette();
   paleta.setColor(QPalette::Highlight, Qt::blue);
+  paleta.setColor(QPalette::HighlightedText, Qt::white);
   Gauge[k]->setPalette(paleta);
   SB[k] = CreaSpin(pare, QStringLiteral("SB") + n, SBAmunt[k], SBAvall[k]);
   CBFix[k] = new QCheckBox(QStringLiteral("Fix"), pare);

@@ -47,6 +47,9 @@ TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
   BtUnAltre = Boto(this, "BtUnAltre", QStringLiteral("&Un altre"));
   BtTancar = ControlsExperiment::Boto(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
   BtAjuda = ControlsExperiment::Boto(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  for (QGroupBox* grup : {GrPolimeritzacio, GrRNASintetic, GrRNAPolimer})
+    grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  capa->addStretch();
   auto* fila = new QHBoxLayout;
   fila->addStretch();
   for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);

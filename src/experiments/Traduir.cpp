@@ -67,6 +67,7 @@ void TFTraduccio::CreaControls() {
   LbRNAPolimer->setObjectName(QStringLiteral("LbRNAPolimer"));
   LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
   (new QVBoxLayout(GrRNAPolimer))->addWidget(LbRNAPolimer);
+  GrRNAPolimer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addWidget(GrRNAPolimer);
 
   GrPolipeptids = new QGroupBox(TitolResultats(false), this);
@@ -79,6 +80,7 @@ void TFTraduccio::CreaControls() {
     ControlsExperiment::GuardaLloc(LbPolipeptid[k]);
     capaResultats->addWidget(LbPolipeptid[k]);
   }
+  GrPolipeptids->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addWidget(GrPolipeptids);
 
   LbConclusions = new QLabel(QStringLiteral("Conclusions:"), this);
@@ -120,7 +122,9 @@ void TFTraduccio::CreaBotons() {
   }
   fila->addStretch();
   for (QPushButton* b : {BtTraduir, BtImprimir, BtTaula, BtTancar, BtAjuda}) fila->addWidget(b);
-  static_cast<QVBoxLayout*>(layout())->addLayout(fila);
+  auto* capa = static_cast<QVBoxLayout*>(layout());
+  capa->addStretch();  // the groups keep their height; the free room goes here
+  capa->addLayout(fila);
 
   connect(BtTraduir, &QPushButton::clicked, this, &TFTraduccio::BtTraduirClick);
   connect(BtPrimer, &QPushButton::clicked, this, &TFTraduccio::BtPrimerClick);
