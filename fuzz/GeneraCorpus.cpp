@@ -14,7 +14,8 @@ namespace {
 void Desa(const std::filesystem::path& cami, std::size_t sobrants = 0) {
   const TImatge imatge = CodificaEstat(EstatRecerca);
   std::ofstream f(cami, std::ios::binary);
-  f.write(reinterpret_cast<const char*>(imatge.data()), static_cast<std::streamsize>(imatge.size()));
+  f.write(reinterpret_cast<const char*>(imatge.data()),
+          static_cast<std::streamsize>(imatge.size()));
   f << std::string(sobrants, 'x');
 }
 

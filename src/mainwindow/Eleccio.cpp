@@ -19,7 +19,7 @@ TFEleccio* FEleccio = nullptr;
 namespace {
 constexpr int ContextAjuda = 267;
 constexpr int ItemInvestigar = 1;  // second item of RGTipusPartida
-constexpr int ItemAleatori = 1;   // second item of RGTipusCodi
+constexpr int ItemAleatori = 1;    // second item of RGTipusCodi
 }  // namespace
 
 TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
@@ -40,9 +40,9 @@ TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
   politica.setRetainSizeWhenHidden(true);
   RGTipusCodi->setSizePolicy(politica);
   RGTipusCodi->hide();
-  RGTipusSimulacio = new TGrupOpcions(
-      "RGTipusSimulacio", QStringLiteral("Investigació"),
-      {QStringLiteral("Individual"), QStringLiteral("Joc competitiu")}, this);
+  RGTipusSimulacio =
+      new TGrupOpcions("RGTipusSimulacio", QStringLiteral("Investigació"),
+                       {QStringLiteral("Individual"), QStringLiteral("Joc competitiu")}, this);
   RGTipusSimulacio->PosaItemIndex(0);
   RGTipusSimulacio->hide();
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);

@@ -39,8 +39,7 @@ std::string MotiuExperiments(const TEstatRecerca& e) {
     const auto& polimer = e.PolimersExperiment[x];
     if (polimer.Longitud > polimer.Capacitat)
       return "El polímer de l'experiment " + to_string(x) + " diu que té " +
-             to_string(polimer.Longitud) + " lletres, i n'hi caben " +
-             to_string(polimer.Capacitat);
+             to_string(polimer.Longitud) + " lletres, i n'hi caben " + to_string(polimer.Capacitat);
     if (e.ExperimentCopolimer[x] > 1)
       return Fora("El tipus de l'experiment " + to_string(x), e.ExperimentCopolimer[x],
                   "només pot ser 0 (polímer sintètic) o 1 (copolímer)");

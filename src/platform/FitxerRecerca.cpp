@@ -16,14 +16,16 @@ namespace {
 QString Cami(const QString& nom) { return QDir::toNativeSeparators(nom); }
 
 QString NoDesada(const QString& nom, const QString& motiu) {
-  return QStringLiteral("No s'ha pogut desar la recerca al fitxer «%1».\n%2.\n"
-                        "Si ja hi havia un fitxer amb aquest nom, no s'ha tocat.")
+  return QStringLiteral(
+             "No s'ha pogut desar la recerca al fitxer «%1».\n%2.\n"
+             "Si ja hi havia un fitxer amb aquest nom, no s'ha tocat.")
       .arg(Cami(nom), motiu);
 }
 
 QString NoOberta(const QString& nom, const QString& motiu) {
-  return QStringLiteral("No s'ha pogut obrir la recerca del fitxer «%1».\n%2.\n"
-                        "La recerca que tenies no ha canviat.")
+  return QStringLiteral(
+             "No s'ha pogut obrir la recerca del fitxer «%1».\n%2.\n"
+             "La recerca que tenies no ha canviat.")
       .arg(Cami(nom), motiu);
 }
 
@@ -67,8 +69,8 @@ QString DesaRecerca(const QString& nom) {
     return NoDesada(nom, QStringLiteral("No s'ha pogut escriure sencera. %1").arg(motiu));
   }
   if (!fitxer.commit())
-    return NoDesada(nom, QStringLiteral("No s'ha pogut acabar d'escriure. %1")
-                             .arg(ErrorSistema(fitxer)));
+    return NoDesada(
+        nom, QStringLiteral("No s'ha pogut acabar d'escriure. %1").arg(ErrorSistema(fitxer)));
   return {};
 }
 

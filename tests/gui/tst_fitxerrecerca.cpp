@@ -214,8 +214,10 @@ class TestFitxerRecerca : public QObject {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, motiu);
     const QString cami = dir.filePath(nom);
-    if (nom == "carpeta.srb") QVERIFY(QDir(dir.path()).mkpath(nom));
-    else if (nom != "cap.srb") Escriu(cami, bytes);
+    if (nom == "carpeta.srb")
+      QVERIFY(QDir(dir.path()).mkpath(nom));
+    else if (nom != "cap.srb")
+      Escriu(cami, bytes);
     const TEstatRecerca abans = Treballada();
     Obre(cami);
     QCOMPARE(Entorn::Missatges().size(), 1);
@@ -230,9 +232,12 @@ class TestFitxerRecerca : public QObject {
   void saveFailuresSayWhyAndWriteNothing_data() {
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("motiu");
-    QTest::newRow("no such folder") << "noexisteix/r.srb" << "no existeix";
-    QTest::newRow("folder is a file") << "fitxer/r.srb" << "no és una carpeta";
-    QTest::newRow("name of a folder") << "subcarpeta" << "és el d'una carpeta";
+    QTest::newRow("no such folder") << "noexisteix/r.srb"
+                                    << "no existeix";
+    QTest::newRow("folder is a file") << "fitxer/r.srb"
+                                      << "no és una carpeta";
+    QTest::newRow("name of a folder") << "subcarpeta"
+                                      << "és el d'una carpeta";
   }
   void saveFailuresSayWhyAndWriteNothing() {
     QFETCH(QString, nom);

@@ -106,7 +106,8 @@ class TestNovaRecerca : public QObject {
 
   void typeDialogShowsItsControls() {
     QCOMPARE(FEleccio->windowTitle(), QStringLiteral("Elecció del tipus de simulació"));
-    QCOMPARE(Fill<QLabel>(FEleccio, "Label1")->text(), QStringLiteral("Tria les opcions que vulguis:"));
+    QCOMPARE(Fill<QLabel>(FEleccio, "Label1")->text(),
+             QStringLiteral("Tria les opcions que vulguis:"));
     TGrupOpcions* partida = Grup(FEleccio, "RGTipusPartida");
     QCOMPARE(partida->title(), QStringLiteral("Simulació"));
     QCOMPARE(partida->Item(0)->text(), QStringLiteral("Flux de la informació genètica"));
@@ -171,7 +172,8 @@ class TestNovaRecerca : public QObject {
 
   void playerDialogStoresNameGenderAndLevel() {
     QCOMPARE(FDades->windowTitle(), QStringLiteral("FDades"));
-    QCOMPARE(Fill<QLabel>(FDades, "Label1")->text(), QStringLiteral("Entra les teves dades personals:"));
+    QCOMPARE(Fill<QLabel>(FDades, "Label1")->text(),
+             QStringLiteral("Entra les teves dades personals:"));
     QCOMPARE(Fill<QLabel>(FDades, "Label2")->text(), QStringLiteral("Nom:"));
     QCOMPARE(Grup(FDades, "RGGenere")->ItemIndex(), 0);
     QCOMPARE(Grup(FDades, "RGNivellEducatiu")->Item(2)->text(), QStringLiteral("Universitari"));
@@ -213,7 +215,8 @@ class TestNovaRecerca : public QObject {
       for (int fila = 0; fila < 5; ++fila) {
         QStringList noms;
         for (const char* n : OfertesCentres[fila].Noms) noms << QString::fromUtf8(n);
-        QVERIFY2(noms.contains(centres->Item(fila)->text()), qPrintable(centres->Item(fila)->text()));
+        QVERIFY2(noms.contains(centres->Item(fila)->text()),
+                 qPrintable(centres->Item(fila)->text()));
       }
       centres->Item(3)->click();
       FTriaOfertes->hide();
@@ -280,15 +283,19 @@ class TestNovaRecerca : public QObject {
     QTest::addColumn<QString>("dialeg");
     QTest::addColumn<QString>("com");
     for (const char* dialeg : {"FEleccio", "FDades", "FTriaOfertes"})
-      for (const char* com : {"boto", "escape", "tancar"}) QTest::addRow("%s %s", dialeg, com) << dialeg << com;
+      for (const char* com : {"boto", "escape", "tancar"})
+        QTest::addRow("%s %s", dialeg, com) << dialeg << com;
   }
   void cancellingTheChainChangesNothing() {
     QFETCH(QString, dialeg);
     QFETCH(QString, com);
     const Resposta cancella = Fes([com](QDialog* d) {
-      if (com == "boto") Clica(d, "BtCancellar");
-      else if (com == "escape") QTest::keyClick(d, Qt::Key_Escape);
-      else d->close();
+      if (com == "boto")
+        Clica(d, "BtCancellar");
+      else if (com == "escape")
+        QTest::keyClick(d, Qt::Key_Escape);
+      else
+        d->close();
     });
     RecercaEnCurs();
     const TImatge abans = CodificaEstat(EstatRecerca);
@@ -297,7 +304,9 @@ class TestNovaRecerca : public QObject {
       Clica(d, "BtDAcord");
       EstatRecerca.TipusPartida = JocPressupost;
     });
-    Respon({{"FEleccio", dialeg == "FEleccio" ? cancella : dialeg == "FDades" ? Tipus(0, 0) : joc},
+    Respon({{"FEleccio", dialeg == "FEleccio" ? cancella
+                         : dialeg == "FDades" ? Tipus(0, 0)
+                                              : joc},
             {"FDades", dialeg == "FDades" ? cancella : DAcord},
             {"FTriaOfertes", cancella},
             {"FInfoDesxiframent", DAcord}});
@@ -328,16 +337,20 @@ class TestNovaRecerca : public QObject {
     const QStringList linies = memo->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(linies.size(), 16);
     const QMap<int, QString> donades{
-        {2, "formular el model de la doble hèlix per a l'estructura del DNA, la biologia molecular "},
+        {2,
+         "formular el model de la doble hèlix per a l'estructura del DNA, la biologia molecular "},
         {3, "ha fet enormes progressos:"},
-        {5, "*Es coneixen els principals orgànuls i molècules implicats en la síntesi de proteïnes "},
+        {5,
+         "*Es coneixen els principals orgànuls i molècules implicats en la síntesi de proteïnes "},
         {6, "(ribosomes, RNA missatger i RNA de transferència)."},
         {7, "*Sembla clar que cada codó del RNA missatger, que indica un aminoàcid, és format "},
         {8, "per tres nucleòtids. Hi ha, doncs, 64 codons diferents per a 20 aminoàcids."},
         {10, "de composició coneguda."},
         {11, ""},
-        {12, "Amb el desenvolupament d'un sistema traductor lliure de cèl·lules, tot és a punt per a "},
-        {13, "una increïble sèrie de descobriments que, en només 5 anys, permetran desxifrar tot el "},
+        {12,
+         "Amb el desenvolupament d'un sistema traductor lliure de cèl·lules, tot és a punt per a "},
+        {13,
+         "una increïble sèrie de descobriments que, en només 5 anys, permetran desxifrar tot el "},
         {14, "codi genètic."},
         {15, ""},
         {16, "¿Sereu capaços de contribuir a aquesta tasca apassionant?"}};

@@ -146,10 +146,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RecercaDesada, TheEdgesOfEachRangeAreAccepted) {
   const std::vector<std::uint8_t> bona = Bytes(Plena());
   const std::vector<std::pair<std::size_t, std::uint16_t>> canvis{
-      {0, 1},         {0, 12},        {4, 20},        {132, 21},     {260, 1},
-      {260, 4},       {24026, 0},     {24026, 2},     {24052, 4},    {24054, 5},
-      {24050, 2},     {24120, 0},     {24120, 999},   {24176, 27},   {24178, 27},
-      {24022, 65535}, {24060, 0x8000}};
+      {0, 1},       {0, 12},     {4, 20},     {132, 21},      {260, 1},       {260, 4},
+      {24026, 0},   {24026, 2},  {24052, 4},  {24054, 5},     {24050, 2},     {24120, 0},
+      {24120, 999}, {24176, 27}, {24178, 27}, {24022, 65535}, {24060, 0x8000}};
   for (auto [posicio, valor] : canvis) {
     std::vector<std::uint8_t> bytes = bona;
     PosaU16(bytes, posicio, valor);
