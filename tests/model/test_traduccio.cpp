@@ -185,25 +185,3 @@ TEST(TextPolipeptid, JoinsAbbreviationsAndMarksACutChain) {
   EXPECT_TRUE(TextPolipeptid(Repeticio(Ser, 12)).ends_with("Ser - Ser ..."));
   EXPECT_EQ(TextPolipeptid(Cadena({Met, 21, Leu})), "Met - ? - Leu");
 }
-
-TEST(PolipeptidsIguals, ComparesAllTwelveWords) {
-  TPolipeptid a = Repeticio(Gly, 12), b = a;
-  EXPECT_TRUE(PolipeptidsIguals(a, b));
-  b[12] = Ala;
-  EXPECT_FALSE(PolipeptidsIguals(a, b));
-  BuidaPolipeptid(a);
-  EXPECT_TRUE(PolipeptidsIguals(a, TPolipeptid{}));
-}
-
-TEST(Polimeritza, AnyOligonucleotideGivesFortyOneBases) {
-  EXPECT_EQ(Polimeritza("G"), std::string(41, 'G'));
-  std::string dos;
-  for (int i = 0; i < 20; ++i) dos += "UC";
-  EXPECT_EQ(Polimeritza("UC"), dos + "U");
-  std::string tres;
-  for (int i = 0; i < 13; ++i) tres += "AUG";
-  EXPECT_EQ(Polimeritza("AUG"), tres + "AU");
-  EXPECT_EQ(Polimeritza("GUAA").size(), 41u);
-  EXPECT_EQ(Polimeritza("GUAA").substr(36), "GUAAG");
-  EXPECT_EQ(Polimeritza(""), "");
-}
