@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "model/RBGlobal.h"
 #include "model/Traduccio.h"
@@ -147,7 +148,9 @@ void TFRNASint::AfegeixBase(char base) {
   LbRNASintetic->setText(QString::fromStdString(Oligonucleotid));
   MostraEdicio(true);
   BtPolimeritzar->setDefault(true);
-  if (Oligonucleotid.size() >= EstatRecerca.MaxBasesOligo) MostraBotonsBase(false);
+  // A limit above 4 (only from a damaged file) still stops at 4 letters.
+  if (Oligonucleotid.size() >= std::min<std::size_t>(EstatRecerca.MaxBasesOligo, MaxLletresOligo))
+    MostraBotonsBase(false);
 }
 
 void TFRNASint::BtEsborrarAnteriorClick() {

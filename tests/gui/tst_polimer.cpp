@@ -58,6 +58,7 @@ class TestPolimer : public QObject {
     QTest::addRow("1 base") << 1 << "A";
     QTest::addRow("3 bases") << 3 << "AGC";
     QTest::addRow("4 bases") << 4 << "AGCU";
+    QTest::addRow("damaged limit") << 9 << "AGCU";
   }
   void TheOligonucleotideStopsAtTheLaboratorysLimit() {
     QFETCH(int, maxim);
