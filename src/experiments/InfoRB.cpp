@@ -91,4 +91,11 @@ TFInfoDesxiframent::TFInfoDesxiframent(QWidget* pare) : QDialog(pare) {
   connect(BtDAcord, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+// The box takes Enter as a new line; with the button focused Enter closes
+// the window, and a click in the box lets the student write on it.
+void TFInfoDesxiframent::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  BtDAcord->setFocus();
+}
+
 void TFInfoDesxiframent::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }

@@ -16,6 +16,9 @@ class TFInfoDesxiframent : public QDialog {
   // The sixteen lines of the history, as the window first shows them.
   static QStringList TextHistoria();
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private slots:
   void BtImprimirClick();
 

@@ -303,6 +303,7 @@ class TestNovaRecerca : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(!memo->horizontalScrollBar()->isVisible());
     QVERIFY(!memo->verticalScrollBar()->isVisible());
+    QVERIFY(Fill<QPushButton>(FInfoDesxiframent, "BtDAcord")->hasFocus());  // Enter closes
     FInfoDesxiframent->hide();
     QVERIFY(!memo->isReadOnly());
     QVERIFY(memo->font().pointSizeF() > FInfoDesxiframent->font().pointSizeF());
