@@ -180,6 +180,7 @@ void TFTraduccio::FormActivate() {
     contextAjuda = AjudaRevisio;
     experimentActual = 1;
     MostraExperiment();
+    BtTancar->setDefault(true);
     BtTancar->setFocus();
   }
 }
@@ -194,7 +195,7 @@ void TFTraduccio::BtTraduirClick() {
   else
     TradueixPolimer(RNAPolimer);
   const unsigned n =
-      RegistraExperiment(copolimer ? DescripcioCopolimer : RNAPolimer, copolimer ? 1 : 0);
+      RegistraExperiment(copolimer ? DescripcioCopolimer : RNAPolimer, TipusExperiment);
   experimentFet = n;
   LbNExperiments->setText(QStringLiteral("Experiment número %1").arg(n));
   LbNExperiments->show();
