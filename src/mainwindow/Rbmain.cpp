@@ -19,10 +19,10 @@
 #include "exercises/DNAComplementari.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
-#include "experiments/Polimer.h"
-#include "experiments/Traduir.h"
-#include "experiments/Taula.h"
 #include "experiments/InfoRB.h"
+#include "experiments/Polimer.h"
+#include "experiments/Taula.h"
+#include "experiments/Traduir.h"
 #include "mainwindow/About.h"
 #include "mainwindow/Dades.h"
 #include "mainwindow/Eleccio.h"
@@ -97,8 +97,7 @@ QMenu* TFPrincipal::Menu(const char* nom, const QString& text, const QString& hi
   return menu;
 }
 
-QAction* TFPrincipal::Item(QMenu* menu, const char* nom, const QString& text,
-                           const QString& hint) {
+QAction* TFPrincipal::Item(QMenu* menu, const char* nom, const QString& text, const QString& hint) {
   QAction* item = menu->addAction(text);
   item->setObjectName(QString::fromLatin1(nom));
   item->setStatusTip(hint);
@@ -112,24 +111,24 @@ QAction* TFPrincipal::Separador(QMenu* menu, const char* nom) {
 }
 
 void TFPrincipal::CreaMenus() {
-  QMenu* m = Menu("MFitxer", "&Fitxer",
-                  "Comandaments per a començar, acabar, obrir o desar recerques.");
+  QMenu* m =
+      Menu("MFitxer", "&Fitxer", "Comandaments per a començar, acabar, obrir o desar recerques.");
   MFitxer = m->menuAction();
   MNovaRecerca = Item(m, "MNovaRecerca", "&Nova recerca...", "Començar una nova recerca.");
-  MObrirRecerca = Item(m, "MObrirRecerca", "&Obrir recerca...",
-                       "Recuperar la recerca desada a un fitxer.");
+  MObrirRecerca =
+      Item(m, "MObrirRecerca", "&Obrir recerca...", "Recuperar la recerca desada a un fitxer.");
   MDesarRecerca = Item(m, "MDesarRecerca", "&Desar recerca...", "Desar la recerca a un fitxer.");
   MDesarRecerca->setEnabled(false);
   N2 = Separador(m, "N2");
-  MOfertesLaborals = Item(m, "MOfertesLaborals", "Ofertes &laborals...",
-                          "Veure les ofertes de feina que tenim.");
+  MOfertesLaborals =
+      Item(m, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim.");
   MOfertesLaborals->setEnabled(false);
   MOfertesLaborals->setVisible(false);
   N3 = Separador(m, "N3");
   MPassarTorn = Item(m, "MPassarTorn", "&Passar torn", "Passar al mes següent.");
   N1 = Separador(m, "N1");
-  MRetirarse = Item(m, "MRetirarse", "&Retirar-se",
-                    "Retirar-se de la investigació i acabar el programa.");
+  MRetirarse =
+      Item(m, "MRetirarse", "&Retirar-se", "Retirar-se de la investigació i acabar el programa.");
   MRetirarse->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
   m = Menu("MExercicis", "E&xercicis",
@@ -148,9 +147,9 @@ void TFPrincipal::CreaMenus() {
       Item(m, "MExercicisOpcionsTraduccio", "Opcions traducció...",
            "Decidir les característiques de l'RNA que es traduirà i què es demanarà.");
   N8 = Separador(m, "N8");
-  MExercicisTaulaResum = Item(
-      m, "MExercicisTaulaResum", "&Taula resum...",
-      "Omplir una taula que resumeix els processos de replicació, transcripció i traducció.");
+  MExercicisTaulaResum =
+      Item(m, "MExercicisTaulaResum", "&Taula resum...",
+           "Omplir una taula que resumeix els processos de replicació, transcripció i traducció.");
   MExercicisOpcionsTaulaResum =
       Item(m, "MExercicisOpcionsTaulaResum", "&Opcions taula...",
            "Canviar la forma en què la taula resum presenta la informació inicial.");
@@ -174,9 +173,11 @@ void TFPrincipal::CreaMenus() {
                      "Veure el nostre currículum vítae com a investigadors.");
   MCurriculum->setEnabled(false);
 
-  m = Menu("MLaboratori", "&Laboratori", "Comandaments per a controlar el material del laboratori.");
+  m = Menu("MLaboratori", "&Laboratori",
+           "Comandaments per a controlar el material del laboratori.");
   MLaboratori = m->menuAction();
-  MInventari = Item(m, "MInventari", "&Inventari...", "Veure tot el que hi ha al nostre laboratori.");
+  MInventari =
+      Item(m, "MInventari", "&Inventari...", "Veure tot el que hi ha al nostre laboratori.");
   MComprar = Item(m, "MComprar", "&Comprar...", "Comprar aparells per al nostre laboratori.");
   N5 = Separador(m, "N5");
   Tcniquespublicades1 =
@@ -213,7 +214,8 @@ void TFPrincipal::CreaMenus() {
                                  "Descripció general del programa.");
   MAjudaUtilitzacioDelPrograma = Item(m, "MAjudaUtilitzacioDelPrograma",
                                       "Utilització del programa...", "Com utilitzar el programa.");
-  MAjudaTemesDAjuda = Item(m, "MAjudaTemesDAjuda", "Temes d'ajuda...", "Índex del sistema d'ajuda.");
+  MAjudaTemesDAjuda =
+      Item(m, "MAjudaTemesDAjuda", "Temes d'ajuda...", "Índex del sistema d'ajuda.");
   N11 = Separador(m, "N11");
   MSobre = Item(m, "MSobre", "&Sobre Ribolia...", "Veure la referència del programa.");
 }
@@ -250,7 +252,8 @@ void TFPrincipal::CreaBotons(QWidget* pare) {
   SBDesarRecerca = boto("SBDesarRecerca", "Desar la recerca.|", Glif::Desar);
   SBDesarRecerca->setEnabled(false);
   SBTaulaCodi = boto("SBTaulaCodi", "Veure la taula del codi genètic.|", Glif::TaulaCodi);
-  SBNovaTecnica = Boto(SpeedPanel, "SBNovaTecnica", QStringLiteral("Desenvolupar una nova tècnica.|"));
+  SBNovaTecnica =
+      Boto(SpeedPanel, "SBNovaTecnica", QStringLiteral("Desenvolupar una nova tècnica.|"));
   SBNovaTecnica->setText(QStringLiteral("NT"));
   SBNovaTecnica->setFont(QFont(QStringLiteral("Sans Serif"), 8, QFont::Bold));
   SBRNAPolimer = boto("SBRNAPolimer", "Fer un RNA sintètic i traduir-lo.|", Glif::RNAPolimer);
@@ -262,9 +265,9 @@ void TFPrincipal::CreaBotons(QWidget* pare) {
   SBReplicacio = boto("SBReplicacio", "Fer un exercici de replicació del DNA.|", Glif::Replicacio);
   SBTranscripcio = boto("SBTranscripcio", "Fer un exercici de transcripció, fabricant RNA.|",
                         Glif::Transcripcio);
-  SBTraduccio = boto("SBTraduccio",
-                     "Fer un exercici de traducció d'un RNAm, fabricant una proteïna.|",
-                     Glif::Traduccio);
+  SBTraduccio =
+      boto("SBTraduccio", "Fer un exercici de traducció d'un RNAm, fabricant una proteïna.|",
+           Glif::Traduccio);
   SBTaulaResum = boto("SBTaulaResum", "Fer un exercici de taula resum.|", Glif::TaulaResum);
   fila->addSpacing(10);
   SBPassarTorn = boto("SBPassarTorn", "Passar al mes següent.|", Glif::PassarTorn);
@@ -297,39 +300,35 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   graella->addWidget(proveta, 1, 1);
 }
 
+// Each command with the menu items and the tool button that run it.
 void TFPrincipal::ConnectaComandes() {
-  connect(MNovaRecerca, &QAction::triggered, this, &TFPrincipal::MNovaRecercaClick);
-  connect(SBNovaRecerca, &QToolButton::clicked, this, &TFPrincipal::MNovaRecercaClick);
-  connect(MObrirRecerca, &QAction::triggered, this, &TFPrincipal::MObrirRecercaClick);
-  connect(SBObrirRecerca, &QToolButton::clicked, this, &TFPrincipal::MObrirRecercaClick);
-  connect(MDesarRecerca, &QAction::triggered, this, &TFPrincipal::MDesarRecercaClick);
-  connect(SBDesarRecerca, &QToolButton::clicked, this, &TFPrincipal::MDesarRecercaClick);
-  connect(MRetirarse, &QAction::triggered, this, &TFPrincipal::MRetirarseClick);
-  connect(SBSortir, &QToolButton::clicked, this, &TFPrincipal::MRetirarseClick);
-  connect(MAjudaDescripcioGeneral, &QAction::triggered, this,
-          &TFPrincipal::MAjudaDescripcioGeneralClick);
-  connect(MAjudaUtilitzacioDelPrograma, &QAction::triggered, this,
-          &TFPrincipal::MAjudaUtilitzacioDelProgramaClick);
-  connect(MAjudaTemesDAjuda, &QAction::triggered, this, &TFPrincipal::MAjudaTemesDAjudaClick);
-  connect(MSobre, &QAction::triggered, this, &TFPrincipal::MSobreClick);
-  connect(MExercicisDNAComplementari, &QAction::triggered, this,
-          &TFPrincipal::MExercicisDNAComplementariClick);
-  connect(SBReplicacio, &QToolButton::clicked, this,
-          &TFPrincipal::MExercicisDNAComplementariClick);
-  connect(MExercicisRNAComplementari, &QAction::triggered, this,
-          &TFPrincipal::MExercicisRNAComplementariClick);
-  connect(SBTranscripcio, &QToolButton::clicked, this,
-          &TFPrincipal::MExercicisRNAComplementariClick);
-  connect(MTaula, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
-  connect(MPublicar, &QAction::triggered, this, &TFPrincipal::MTaulaClick);
-  connect(SBTaulaCodi, &QToolButton::clicked, this, &TFPrincipal::MTaulaClick);
-  connect(MTraduirRNASintetic, &QAction::triggered, this, &TFPrincipal::MTraduirRNASinteticClick);
-  connect(SBRNAPolimer, &QToolButton::clicked, this, &TFPrincipal::MTraduirRNASinteticClick);
-  connect(MTraduirRNAAleatori, &QAction::triggered, this, &TFPrincipal::MTraduirRNAAleatoriClick);
-  connect(SBRNAAleatori, &QToolButton::clicked, this, &TFPrincipal::MTraduirRNAAleatoriClick);
-  connect(MRevisarExperiments, &QAction::triggered, this, &TFPrincipal::MRevisarExperimentsClick);
-  connect(SBExperimentsAntics, &QToolButton::clicked, this,
-          &TFPrincipal::MRevisarExperimentsClick);
+  using Handler = void (TFPrincipal::*)();
+  struct Comanda {
+    QAction* items[2];  // the second may be absent
+    QToolButton* boto;
+    Handler handler;
+  };
+  const Comanda comandes[] = {
+      {{MNovaRecerca}, SBNovaRecerca, &TFPrincipal::MNovaRecercaClick},
+      {{MObrirRecerca}, SBObrirRecerca, &TFPrincipal::MObrirRecercaClick},
+      {{MDesarRecerca}, SBDesarRecerca, &TFPrincipal::MDesarRecercaClick},
+      {{MRetirarse}, SBSortir, &TFPrincipal::MRetirarseClick},
+      {{MAjudaDescripcioGeneral}, nullptr, &TFPrincipal::MAjudaDescripcioGeneralClick},
+      {{MAjudaUtilitzacioDelPrograma}, nullptr, &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
+      {{MAjudaTemesDAjuda}, nullptr, &TFPrincipal::MAjudaTemesDAjudaClick},
+      {{MSobre}, nullptr, &TFPrincipal::MSobreClick},
+      {{MExercicisDNAComplementari}, SBReplicacio, &TFPrincipal::MExercicisDNAComplementariClick},
+      {{MExercicisRNAComplementari}, SBTranscripcio, &TFPrincipal::MExercicisRNAComplementariClick},
+      {{MTaula, MPublicar}, SBTaulaCodi, &TFPrincipal::MTaulaClick},
+      {{MTraduirRNASintetic}, SBRNAPolimer, &TFPrincipal::MTraduirRNASinteticClick},
+      {{MTraduirRNAAleatori}, SBRNAAleatori, &TFPrincipal::MTraduirRNAAleatoriClick},
+      {{MRevisarExperiments}, SBExperimentsAntics, &TFPrincipal::MRevisarExperimentsClick},
+  };
+  for (const Comanda& c : comandes) {
+    for (QAction* item : c.items)
+      if (item) connect(item, &QAction::triggered, this, c.handler);
+    if (c.boto) connect(c.boto, &QToolButton::clicked, this, c.handler);
+  }
 }
 
 // Each rule in turn; an element that follows another takes its new state.
@@ -366,8 +365,8 @@ void TFPrincipal::UpdateMenuItems() {
   Visible(MPassarTorn, joc);
   SBPassarTorn->setVisible(MPassarTorn->isVisible());
   EnUn(MExercicis, T == FluxInformacio);
-  for (QAction* item : {MExercicisDNAComplementari, MExercicisRNAComplementari,
-                        MExercicisTraduccio, MExercicisTaulaResum, MExercicisOpcionsTaulaResum})
+  for (QAction* item : {MExercicisDNAComplementari, MExercicisRNAComplementari, MExercicisTraduccio,
+                        MExercicisTaulaResum, MExercicisOpcionsTaulaResum})
     EnUn(item, MExercicis->isEnabled());
   SBReplicacio->setEnabled(MExercicisDNAComplementari->isEnabled());
   SBTranscripcio->setEnabled(MExercicisRNAComplementari->isEnabled());

@@ -4,9 +4,9 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <cstdint>
 
 #include "model/RBGlobal.h"
-#include <cstdint>
 
 class QAction;
 class QDialog;
