@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <map>
 
 namespace Dibuixos {
 namespace {
@@ -143,15 +144,22 @@ void Creu(QPainter& p) {
   p.drawLine(16, 4, 4, 16);
 }
 
+// Drawn with strokes, not a font: loading a bold font just for this glyph
+// would cost start-up time.
 void Interrogant(QPainter& p) {
   p.setPen(Blau);
   p.setBrush(Blau.lighter(170));
   p.drawEllipse(1, 1, 17, 17);
-  QFont f = p.font();
-  f.setBold(true);
-  f.setPixelSize(14);
-  p.setFont(f);
-  p.drawText(QRect(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
+  p.setPen(QPen(Blau, 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  QPainterPath ganxo;
+  ganxo.arcMoveTo(QRectF(6.5, 4, 6, 5.5), 180);
+  ganxo.arcTo(QRectF(6.5, 4, 6, 5.5), 180, -240);
+  ganxo.lineTo(9.5, 11.5);
+  p.drawPath(ganxo);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Blau);
+  p.drawEllipse(QPointF(9.5, 14.5), 1.3, 1.3);
 }
 
 void Impressora(QPainter& p) {
@@ -206,13 +214,22 @@ void Dibuixa(QPainter& p, Glif glif) {
 
 }  // namespace
 
+// Each glyph is drawn once: every window's buttons share the same icons,
+// and drawing them all again would cost start-up time.
 QIcon Icona(Glif glif) {
-  QPixmap pixmap(M, M);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  Dibuixa(p, glif);
-  return QIcon(pixmap);
+  // Never destroyed: icons must not outlive the application's teardown.
+  static auto* fets = new std::map<Glif, QIcon>;
+  auto [lloc, nou] = fets->try_emplace(glif);
+  if (nou) {
+    QPixmap pixmap(M, M);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    Dibuixa(p, glif);
+    p.end();
+    lloc->second = QIcon(pixmap);
+  }
+  return lloc->second;
 }
 
 QPixmap Proveta() {
