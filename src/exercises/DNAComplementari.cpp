@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/Ajuda.h"
 #include "platform/Dibuixos.h"
@@ -340,7 +341,10 @@ void TFDNAComplementari::MostraPlantilla() {
     STDNA[i - 1]->setAutoFillBackground(true);
     STDNA[i - 1]->setPalette(paleta);
   }
-  LbNovaCadena->move(exercici.PrimeraOrientacio() ? 64 : 480, LbNovaCadena->y());
+  // At 480 a long caption would run past the window's edge: keep it inside.
+  const int x =
+      exercici.PrimeraOrientacio() ? 64 : std::min(480, width() - LbNovaCadena->width() - 8);
+  LbNovaCadena->move(x, LbNovaCadena->y());
   PintaEnzim();
 }
 
