@@ -16,6 +16,7 @@
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
+#include "platform/GraellaText.h"
 #include "platform/Impressio.h"
 
 using namespace RBGlobal;
@@ -39,13 +40,13 @@ void Posa(QTableWidget* graella, int fila, int columna, const QString& text) {
 }
 
 // The header grids are labels in grid form: grey, not selectable.
-void Capcalera(QTableWidget* graella, QFont lletra) {
-  graella->setSelectionMode(QAbstractItemView::NoSelection);
-  graella->setFocusPolicy(Qt::NoFocus);
-  QPalette paleta = graella->palette();
-  paleta.setColor(QPalette::Base, paleta.color(QPalette::Button).darker(112));
-  graella->setPalette(paleta);
+TGraellaText* Capcalera(QWidget* pare, const char* nom, int columnes, int files, int amplada,
+                        int alcada, const QFont& lletra) {
+  auto* graella = new TGraellaText(columnes, files, amplada, alcada, pare);
+  graella->setObjectName(QString::fromLatin1(nom));
+  graella->PosaFons(graella->palette().color(QPalette::Button).darker(112));
   graella->setFont(lletra);
+  return graella;
 }
 
 QPushButton* Boto(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
@@ -115,22 +116,22 @@ QTableWidget* TFTaula::CreaTaula() {
 }
 
 QWidget* TFTaula::CreaCapcaleraSegona() {
-  SGSegonaLletra = Graella("SGSegonaLletra", 4, 1, AmpladaColumna, AlcadaFila);
-  for (int k = 0; k < 4; ++k) Posa(SGSegonaLletra, 0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
-  Capcalera(SGSegonaLletra, font());
-  connect(SGSegonaLletra, &QTableWidget::cellClicked, this, &TFTaula::SGSegonaLletraClick);
+  SGSegonaLletra = Capcalera(this, "SGSegonaLletra", 4, 1, AmpladaColumna, AlcadaFila, font());
+  for (int k = 0; k < 4; ++k)
+    SGSegonaLletra->PosaText(0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
+  connect(SGSegonaLletra, &TGraellaText::cellClicked, this, &TFTaula::SGSegonaLletraClick);
   return SGSegonaLletra;
 }
 
 // Each first-letter cell spans the four rows of its block, so they line up.
 QWidget* TFTaula::CreaCapcaleraPrimera() {
-  SGPrimeraLletra = Graella("SGPrimeraLletra", 1, 4, 60, 4 * AlcadaFila);
-  for (int j = 0; j < 4; ++j) Posa(SGPrimeraLletra, j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
   QFont gran = font();
   gran.setPointSizeF(gran.pointSizeF() * 1.5);
   gran.setBold(true);
-  Capcalera(SGPrimeraLletra, gran);
-  for (int j = 0; j < 4; ++j) SGPrimeraLletra->item(j, 0)->setTextAlignment(Qt::AlignCenter);
+  SGPrimeraLletra = Capcalera(this, "SGPrimeraLletra", 1, 4, 60, 4 * AlcadaFila, gran);
+  for (int j = 0; j < 4; ++j)
+    SGPrimeraLletra->PosaText(j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
+  SGPrimeraLletra->PosaAlineacio(Qt::AlignCenter);
   return SGPrimeraLletra;
 }
 
@@ -141,10 +142,10 @@ QWidget* TFTaula::CreaCapcaleraTercera() {
   capa->setSpacing(0);
   for (int j = 0; j < 4; ++j) {
     const QByteArray nom = "SGTerceraLletra" + QByteArray::number(j + 1);
-    QTableWidget* g = Graella(nom.constData(), 1, 4, 50, AlcadaFila);
-    for (int l = 0; l < 4; ++l) Posa(g, l, 0, QStringLiteral("%1 _ %2").arg(Lletra(j), Lletra(l)));
-    Capcalera(g, font());
-    g->setShowGrid(false);
+    TGraellaText* g = Capcalera(columna, nom.constData(), 1, 4, 50, AlcadaFila, font());
+    for (int l = 0; l < 4; ++l)
+      g->PosaText(l, 0, QStringLiteral("%1 _ %2").arg(Lletra(j), Lletra(l)));
+    g->PosaLinies(false);
     SGTerceraLletra[j] = g;
     capa->addWidget(g);
   }

@@ -11,6 +11,7 @@
 class QPushButton;
 class QLabel;
 class QTableWidget;
+class TGraellaText;
 
 // The picker contract, for the exercises that let the student choose a
 // codon from the table (genetic-flow type):
@@ -60,9 +61,9 @@ class TFTaula : public QDialog {
   QWidget* CreaBotons();
 
   QTableWidget* SGTaula;
-  QTableWidget* SGSegonaLletra;
-  QTableWidget* SGPrimeraLletra;
-  QTableWidget* SGTerceraLletra[4];
+  TGraellaText* SGSegonaLletra;
+  TGraellaText* SGPrimeraLletra;
+  TGraellaText* SGTerceraLletra[4];
   QLabel* Label1;
   QLabel* Label2;
   QPushButton* BtImprimir;

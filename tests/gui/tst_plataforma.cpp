@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -9,6 +10,7 @@
 
 #include "Entorn.h"
 #include "platform/Ajuda.h"
+#include "platform/GraellaText.h"
 #include "platform/Impressio.h"
 #include "platform/Text1252.h"
 
@@ -74,6 +76,21 @@ class TestPlataforma : public QObject {
     QVERIFY(!ajuda.MostraContingut());
     QCOMPARE(Entorn::Missatges().size(), 2);
     QVERIFY(Entorn::Missatges().first().contains(QStringLiteral("Ribolia.hlp")));
+  }
+
+  void textGridReportsTheCellClickedAndIgnoresOutsideCells() {
+    TGraellaText graella(4, 2, 30, 20);
+    QCOMPARE(graella.size(), QSize(120, 40));
+    graella.PosaText(1, 3, QStringLiteral("G"));
+    graella.PosaText(2, 0, QStringLiteral("fora"));  // no such row: ignored
+    QCOMPARE(graella.Text(1, 3), QStringLiteral("G"));
+    QCOMPARE(graella.Text(2, 0), QString());
+    QCOMPARE(graella.Text(-1, 0), QString());
+    QSignalSpy clics(&graella, &TGraellaText::cellClicked);
+    QTest::mouseClick(&graella, Qt::LeftButton, {}, QPoint(95, 25));
+    QTest::mouseClick(&graella, Qt::RightButton, {}, QPoint(5, 5));
+    QCOMPARE(clics.size(), 1);
+    QCOMPARE(clics.first(), QVariantList({1, 3}));
   }
 
   void windows1252RoundTrip() {

@@ -15,6 +15,7 @@
 
 #include "experiments/Asscodo.h"
 #include "experiments/Taula.h"
+#include "platform/GraellaText.h"
 #include "helpers/Entorn.h"
 #include "mainwindow/Rbmain.h"
 #include "model/RBGlobal.h"
@@ -46,6 +47,9 @@ QString Cella(int fila, int columna) { return Taula()->item(fila, columna)->text
 void Clica(QTableWidget* graella, int fila, int columna) {
   const QRect r = graella->visualItemRect(graella->item(fila, columna));
   QTest::mouseClick(graella->viewport(), Qt::LeftButton, {}, r.center());
+}
+void Clica(TGraellaText* graella, int fila, int columna) {
+  QTest::mouseClick(graella, Qt::LeftButton, {}, graella->RectCella(fila, columna).center());
 }
 
 // Opens the table from the main window and runs `accio` on it.
@@ -87,12 +91,12 @@ class TestTaula : public QObject {
   // Must run first: nothing has been clicked in the table yet.
   void LaFilaDeLaSegonaLletraActuaSobreLaCellaSeleccionada() {
     CodoTriat = "GGG";
-    ObreTaula([](QDialog* d) { Clica(Fill<QTableWidget>(d, "SGSegonaLletra"), 0, 2); });
+    ObreTaula([](QDialog* d) { Clica(Fill<TGraellaText>(d, "SGSegonaLletra"), 0, 2); });
     QVERIFY(CodoTriatOk);
     QCOMPARE(CodoTriat, TCodo("UUU"));
     ObreTaula([](QDialog* d) {
       Taula()->setCurrentCell(11, 0);
-      Clica(Fill<QTableWidget>(d, "SGSegonaLletra"), 0, 3);
+      Clica(Fill<TGraellaText>(d, "SGSegonaLletra"), 0, 3);
     });
     QCOMPARE(CodoTriat, TCodo("AUG"));
   }
@@ -118,17 +122,17 @@ class TestTaula : public QObject {
   }
 
   void LesCapcaleresDiuenQuinaLletraEsCadaCosa() {
-    auto* segona = Fill<QTableWidget>(FTaula, "SGSegonaLletra");
-    auto* primera = Fill<QTableWidget>(FTaula, "SGPrimeraLletra");
+    auto* segona = Fill<TGraellaText>(FTaula, "SGSegonaLletra");
+    auto* primera = Fill<TGraellaText>(FTaula, "SGPrimeraLletra");
     const QString lletres = QStringLiteral("UCAG");
     for (int k = 0; k < 4; ++k) {
-      QCOMPARE(segona->item(0, k)->text(), QStringLiteral("_ %1 _").arg(lletres[k]));
-      QCOMPARE(primera->item(k, 0)->text(), QStringLiteral("%1 _ _").arg(lletres[k]));
+      QCOMPARE(segona->Text(0, k), QStringLiteral("_ %1 _").arg(lletres[k]));
+      QCOMPARE(primera->Text(k, 0), QStringLiteral("%1 _ _").arg(lletres[k]));
       const QByteArray nom = "SGTerceraLletra" + QByteArray::number(k + 1);
-      auto* tercera = Fill<QTableWidget>(FTaula, nom.constData());
-      QVERIFY(!tercera->showGrid());
+      auto* tercera = Fill<TGraellaText>(FTaula, nom.constData());
+      QVERIFY(!tercera->Linies());
       for (int l = 0; l < 4; ++l)
-        QCOMPARE(tercera->item(l, 0)->text(),
+        QCOMPARE(tercera->Text(l, 0),
                  QStringLiteral("%1 _ %2").arg(lletres[k], lletres[l]));
     }
   }
