@@ -114,7 +114,7 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
   Gauge[k]->setObjectName(QStringLiteral("Gauge") + n);
   Estils::PreparaIndicador(Gauge[k]);
   QPalette paleta = Gauge[k]->palette();
-  paleta.setColor(QPalette::Highlight, Qt::blue);
+  paleta.setColor(QPalette::Highlight, QColor(60, 110, 200));
   paleta.setColor(QPalette::HighlightedText, Qt::white);
   Gauge[k]->setPalette(paleta);
   SB[k] = CreaSpin(pare, QStringLiteral("SB") + n, SBAmunt[k], SBAvall[k]);
