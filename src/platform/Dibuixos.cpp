@@ -237,20 +237,20 @@ QPixmap Proveta() {
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
-  p.rotate(20);
-  p.translate(4, -3);
-  QPainterPath tub;
-  tub.moveTo(3, 1);
-  tub.lineTo(3, 12);
-  tub.arcTo(3, 10, 5, 5, 180, 180);
-  tub.lineTo(8, 1);
-  p.setPen(Gris);
-  p.setBrush(Paper);
-  p.drawPath(tub);
+  QPainterPath tub;  // an upright tube with a rounded bottom and a lip
+  tub.moveTo(5.5, 2);
+  tub.lineTo(5.5, 12);
+  tub.arcTo(QRectF(5.5, 9.5, 5, 5), 180, 180);
+  tub.lineTo(10.5, 2);
   p.setPen(Qt::NoPen);
   p.setBrush(Blau.lighter(140));
-  p.drawRect(QRectF(3.5, 8, 4, 4));
-  p.drawEllipse(QRectF(3.5, 10.5, 4, 4));
+  p.setClipRect(QRectF(0, 8, 16, 8));
+  p.drawPath(tub);
+  p.setClipping(false);
+  p.setPen(QPen(Gris, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(tub);
+  p.drawLine(QPointF(4.5, 2), QPointF(11.5, 2));
   return pixmap;
 }
 
