@@ -14,6 +14,7 @@
 #include "model/RBGlobal.h"
 #include "model/TaulaCodi.h"
 #include "platform/Ajuda.h"
+#include "platform/Botons.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
 
@@ -31,12 +32,6 @@ QString TextItem(int numero) {
   if (numero == NoAssignat) return QStringLiteral("No ho sé");
   return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(NomsAminoacids[numero]),
                                        QString::fromStdString(AbreviaturaAminoacid(numero)));
-}
-
-QPushButton* Boto(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
-  auto* boto = new QPushButton(Dibuixos::Icona(glif), text, pare);
-  boto->setObjectName(QString::fromLatin1(nom));
-  return boto;
 }
 
 const QString MissatgePrestigi = QStringLiteral(
@@ -76,11 +71,13 @@ QWidget* TFAssCodo::CreaBotons() {
   auto* fila = new QWidget(this);
   auto* capa = new QHBoxLayout(fila);
   capa->setContentsMargins(0, 4, 0, 0);
-  BtDAcord = Boto(fila, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord = Botons::Crea(fila, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Boto(fila, "BtCancellar", QStringLiteral("&Cancel·lar"), Dibuixos::Glif::Cancellar);
-  BtAjuda = Boto(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
-  BtAjuda->setAutoDefault(false);
+  BtCancellar =
+      Botons::Crea(fila, "BtCancellar", QStringLiteral("&Cancel·lar"), Dibuixos::Glif::Cancellar);
+  BtAjuda = Botons::Crea(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  // Here Enter presses the answer button that has the focus.
+  for (QPushButton* b : {BtDAcord, BtCancellar}) b->setAutoDefault(true);
   capa->addStretch();
   capa->addWidget(BtDAcord);
   capa->addWidget(BtCancellar);

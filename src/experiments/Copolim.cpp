@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <tuple>
 
-#include "platform/Ajuda.h"
 #include "experiments/ControlsExperiment.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
 #include "platform/Estils.h"
 
 using namespace RBGlobal;
-using ControlsExperiment::Boto;
 
 TFCopolim* FCopolim = nullptr;
 
@@ -38,8 +38,8 @@ QWidget* CreaSpin(QWidget* pare, const QString& nom, QToolButton*& amunt, QToolB
   auto* capa = new QVBoxLayout(spin);
   capa->setContentsMargins(0, 0, 0, 0);
   capa->setSpacing(0);
-  for (auto [boto, nomBoto, fletxa] : {std::tuple{&amunt, "Amunt", Qt::UpArrow},
-                                       std::tuple{&avall, "Avall", Qt::DownArrow}}) {
+  for (auto [boto, nomBoto, fletxa] :
+       {std::tuple{&amunt, "Amunt", Qt::UpArrow}, std::tuple{&avall, "Avall", Qt::DownArrow}}) {
     *boto = new QToolButton(spin);
     (*boto)->setObjectName(QString::fromLatin1(nomBoto));
     (*boto)->setArrowType(fletxa);
@@ -66,10 +66,10 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
     grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
   using Dibuixos::Glif;
-  BtTraduir = Boto(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
-  BtUnAltre = Boto(this, "BtUnAltre", QStringLiteral("&Un altre"));
-  BtTancar = Boto(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = Boto(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("&Un altre"));
+  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
   auto* fila = new QHBoxLayout;
   fila->addStretch();
   for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
@@ -96,7 +96,8 @@ QGroupBox* TFCopolim::CreaNucleotids() {
     graella->addWidget(CBNucleotid[i], int(i % 2), int(i / 2));
     connect(CBNucleotid[i], &QCheckBox::clicked, this, &TFCopolim::CBNucleotidClick);
   }
-  BtDAcord = Boto(GrNucleotids, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord =
+      Botons::Crea(GrNucleotids, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
   ControlsExperiment::GuardaLloc(BtDAcord);
   graella->addWidget(BtDAcord, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
   connect(BtDAcord, &QPushButton::clicked, this, &TFCopolim::BtDAcordClick);
@@ -137,7 +138,8 @@ QGroupBox* TFCopolim::CreaProporcions() {
   GrProporcionsNucleotids->setObjectName(QStringLiteral("GrProporcionsNucleotids"));
   auto* graella = new QGridLayout(GrProporcionsNucleotids);
   for (std::size_t k = 0; k < 3; ++k) CreaFilaProporcio(graella, k);
-  BtPolimeritzar = Boto(GrProporcionsNucleotids, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
+  BtPolimeritzar =
+      Botons::Crea(GrProporcionsNucleotids, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
   ControlsExperiment::GuardaLloc(BtPolimeritzar);
   graella->addWidget(BtPolimeritzar, 3, 1, 1, 3, Qt::AlignRight);
   connect(BtPolimeritzar, &QPushButton::clicked, this, &TFCopolim::BtPolimeritzarClick);
@@ -198,7 +200,8 @@ void TFCopolim::BtDAcordClick() {
   LbInformacio->hide();
   for (std::size_t k = 0; k < 3; ++k) Lb[k]->setText(QString(QChar(LletresCopolimer[k])));
   const bool tres = NombreNucleotids == 3;
-  Proporcions.P = tres ? std::array<std::uint16_t, 3>{34, 33, 33} : std::array<std::uint16_t, 3>{50, 50, 0};
+  Proporcions.P =
+      tres ? std::array<std::uint16_t, 3>{34, 33, 33} : std::array<std::uint16_t, 3>{50, 50, 0};
   MostraTercer(tres);
   LlegeixFixos();
   MostraIndicadors();

@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "experiments/ControlsExperiment.h"
 #include "model/RBGlobal.h"
 #include "model/Traduccio.h"
 #include "platform/Ajuda.h"
-#include "experiments/ControlsExperiment.h"
+#include "platform/Botons.h"
 
 using namespace RBGlobal;
-using ControlsExperiment::Boto;
 
 TFRNASint* FRNASint = nullptr;
 
@@ -38,16 +38,16 @@ TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
                                LbRNASintetic));
   GrRNASintetic = static_cast<QGroupBox*>(LbRNASintetic->parentWidget());
   LbRNASintetic->setFont(LletraSerif(18));
-  capa->addWidget(CreaResultat("GrRNAPolimer", QStringLiteral("RNA polímer"), "LbRNAPolimer",
-                               LbRNAPolimer));
+  capa->addWidget(
+      CreaResultat("GrRNAPolimer", QStringLiteral("RNA polímer"), "LbRNAPolimer", LbRNAPolimer));
   GrRNAPolimer = static_cast<QGroupBox*>(LbRNAPolimer->parentWidget());
   LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
 
   using Dibuixos::Glif;
-  BtTraduir = ControlsExperiment::Boto(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
-  BtUnAltre = Boto(this, "BtUnAltre", QStringLiteral("&Un altre"));
-  BtTancar = ControlsExperiment::Boto(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = ControlsExperiment::Boto(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("&Un altre"));
+  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
   for (QGroupBox* grup : {GrPolimeritzacio, GrRNASintetic, GrRNAPolimer})
     grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addStretch();
@@ -66,13 +66,15 @@ TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
 QGroupBox* TFRNASint::CreaConstruccio() {
   GrPolimeritzacio = new QGroupBox(QStringLiteral("Construcció de l'oligonucleòtid"), this);
   GrPolimeritzacio->setObjectName(QStringLiteral("GrPolimeritzacio"));
-  BtA = Boto(GrPolimeritzacio, "BtA", QStringLiteral("A"));
-  BtG = Boto(GrPolimeritzacio, "BtG", QStringLiteral("G"));
-  BtC = Boto(GrPolimeritzacio, "BtC", QStringLiteral("C"));
-  BtU = Boto(GrPolimeritzacio, "BtU", QStringLiteral("U"));
-  BtEsborrarAnterior = Boto(GrPolimeritzacio, "BtEsborrarAnterior", QStringLiteral("&Enrera"));
-  BtEsborrar = Boto(GrPolimeritzacio, "BtEsborrar", QStringLiteral("Es&borrar"));
-  BtPolimeritzar = Boto(GrPolimeritzacio, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
+  BtA = Botons::Crea(GrPolimeritzacio, "BtA", QStringLiteral("A"));
+  BtG = Botons::Crea(GrPolimeritzacio, "BtG", QStringLiteral("G"));
+  BtC = Botons::Crea(GrPolimeritzacio, "BtC", QStringLiteral("C"));
+  BtU = Botons::Crea(GrPolimeritzacio, "BtU", QStringLiteral("U"));
+  BtEsborrarAnterior =
+      Botons::Crea(GrPolimeritzacio, "BtEsborrarAnterior", QStringLiteral("&Enrera"));
+  BtEsborrar = Botons::Crea(GrPolimeritzacio, "BtEsborrar", QStringLiteral("Es&borrar"));
+  BtPolimeritzar =
+      Botons::Crea(GrPolimeritzacio, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
   auto* bases = new QHBoxLayout;
   for (QPushButton* b : {BtA, BtG, BtC, BtU}) {
     b->setFont(LletraSerif(12));
@@ -139,8 +141,7 @@ void TFRNASint::ReiniciaOligo() {
 }
 
 void TFRNASint::BtBaseClick() {
-  if (auto* boto = qobject_cast<QPushButton*>(sender()))
-    AfegeixBase(boto->text().at(0).toLatin1());
+  if (auto* boto = qobject_cast<QPushButton*>(sender())) AfegeixBase(boto->text().at(0).toLatin1());
 }
 
 void TFRNASint::AfegeixBase(char base) {

@@ -14,6 +14,7 @@
 #include "experiments/Asscodo.h"
 #include "model/TaulaCodi.h"
 #include "platform/Ajuda.h"
+#include "platform/Botons.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
 #include "platform/GraellaText.h"
@@ -49,12 +50,6 @@ TGraellaText* Capcalera(QWidget* pare, const char* nom, int columnes, int files,
   return graella;
 }
 
-QPushButton* Boto(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
-  auto* boto = new QPushButton(Dibuixos::Icona(glif), text, pare);
-  boto->setObjectName(QString::fromLatin1(nom));
-  boto->setAutoDefault(false);
-  return boto;
-}
 }  // namespace
 
 TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
@@ -156,9 +151,10 @@ QWidget* TFTaula::CreaBotons() {
   auto* fila = new QWidget(this);
   auto* capa = new QHBoxLayout(fila);
   capa->setContentsMargins(0, 4, 0, 0);
-  BtImprimir = Boto(fila, "BtImprimir", QStringLiteral("&Imprimir"), Dibuixos::Glif::Imprimir);
-  BtAjuda = Boto(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
-  BtTancar = Boto(fila, "BtTancar", QStringLiteral("&Tancar"), Dibuixos::Glif::Tancar);
+  BtImprimir =
+      Botons::Crea(fila, "BtImprimir", QStringLiteral("&Imprimir"), Dibuixos::Glif::Imprimir);
+  BtAjuda = Botons::Crea(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  BtTancar = Botons::Crea(fila, "BtTancar", QStringLiteral("&Tancar"), Dibuixos::Glif::Tancar);
   capa->addStretch();
   capa->addWidget(BtImprimir);
   capa->addWidget(BtAjuda);

@@ -10,10 +10,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "experiments/ControlsExperiment.h"
 #include "experiments/Taula.h"
 #include "model/Copolimer.h"
 #include "platform/Ajuda.h"
-#include "experiments/ControlsExperiment.h"
+#include "platform/Botons.h"
 #include "platform/Dialegs.h"
 #include "platform/Impressio.h"
 #include "platform/Text1252.h"
@@ -95,7 +96,7 @@ void TFTraduccio::CreaControls() {
 }
 
 QPushButton* TFTraduccio::BotoNavegacio(const char* nom, const QString& text, const QString& hint) {
-  QPushButton* boto = ControlsExperiment::Boto(this, nom, text);
+  QPushButton* boto = Botons::Crea(this, nom, text);
   boto->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
   boto->setStatusTip(hint.section(QLatin1Char('|'), 1));
   boto->hide();
@@ -105,15 +106,17 @@ QPushButton* TFTraduccio::BotoNavegacio(const char* nom, const QString& text, co
 void TFTraduccio::CreaBotons() {
   using Dibuixos::Glif;
   BtPrimer = BotoNavegacio("BtPrimer", QStringLiteral("|<"), QStringLiteral("Primer experiment.|"));
-  BtAnterior = BotoNavegacio("BtAnterior", QStringLiteral("<"), QStringLiteral("Experiment anterior.|"));
-  BtSeguent = BotoNavegacio("BtSeguent", QStringLiteral(">"), QStringLiteral("Experiment següent.|"));
+  BtAnterior =
+      BotoNavegacio("BtAnterior", QStringLiteral("<"), QStringLiteral("Experiment anterior.|"));
+  BtSeguent =
+      BotoNavegacio("BtSeguent", QStringLiteral(">"), QStringLiteral("Experiment següent.|"));
   BtUltim = BotoNavegacio("BtUltim", QStringLiteral(">|"), QStringLiteral("Últim experiment.|"));
-  BtTraduir = ControlsExperiment::Boto(this, "BtTraduir", QStringLiteral("T&raduir"), Glif::DAcord);
+  BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("T&raduir"), Glif::DAcord);
   BtTraduir->setDefault(true);
-  BtImprimir = ControlsExperiment::Boto(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
-  BtTaula = ControlsExperiment::Boto(this, "BtTaula", QStringLiteral("Publicar codó"), Glif::TaulaCodi);
-  BtTancar = ControlsExperiment::Boto(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
-  BtAjuda = ControlsExperiment::Boto(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
+  BtTaula = Botons::Crea(this, "BtTaula", QStringLiteral("Publicar codó"), Glif::TaulaCodi);
+  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
 
   auto* fila = new QHBoxLayout;
   for (QPushButton* b : {BtPrimer, BtAnterior, BtSeguent, BtUltim}) {

@@ -4,10 +4,16 @@
 
 namespace Botons {
 
-QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
-  auto* boto = new QPushButton(Dibuixos::Icona(glif), text, pare);
+QPushButton* Crea(QWidget* pare, const char* nom, const QString& text) {
+  auto* boto = new QPushButton(text, pare);
   boto->setObjectName(QString::fromLatin1(nom));
-  boto->setAutoDefault(false);  // Enter means the default button, whatever has the focus
+  boto->setAutoDefault(false);
+  return boto;
+}
+
+QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif) {
+  QPushButton* boto = Crea(pare, nom, text);
+  boto->setIcon(Dibuixos::Icona(glif));
   return boto;
 }
 

@@ -1,5 +1,5 @@
-// The buttons with a picture that close or serve the program's dialogs
-// ("D'ac&ord", "&Cancel·lar", "Aj&uda", "&Imprimir").
+// The program's push buttons, most with a picture ("D'ac&ord",
+// "&Cancel·lar", "Aj&uda", "&Imprimir").
 #pragma once
 
 #include <QString>
@@ -11,7 +11,10 @@ class QWidget;
 
 namespace Botons {
 
-// A push button named `nom`, with its caption and glyph.
+// A push button named `nom` with its caption; Enter stays with the dialog's
+// default button whatever has the focus.
+QPushButton* Crea(QWidget* pare, const char* nom, const QString& text);
+// The same with a glyph.
 QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif);
 
 }  // namespace Botons
