@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "Entorn.h"
+#include "Parella.h"
 #include "exercises/DNAComplementari.h"
 #include "mainwindow/Rbmain.h"
 #include "model/RBGlobal.h"
@@ -73,16 +74,7 @@ bool Primera() { return Plant(1)->text() == QStringLiteral("3'"); }
 char Lletra(const QLabel* cella) { return cella->text().at(0).toLatin1(); }
 
 // The letter a student who knows the rules would place opposite cell i.
-char Parella(int i, bool transcripcio) {
-  switch (Lletra(Plant(i))) {
-    case '3': return '5';
-    case '5': return '3';
-    case 'A': return transcripcio ? 'U' : 'T';
-    case 'C': return 'G';
-    case 'G': return 'C';
-    default: return 'A';
-  }
-}
+char Parella(int i, bool transcripcio) { return ::Parella(Lletra(Plant(i)), transcripcio); }
 
 QPushButton* BotoPer(char c) {
   switch (c) {
@@ -228,8 +220,10 @@ class TestDNAComplementari : public QObject {
       QCOMPARE(Fill<QFrame>(W(), "PnEnzim")->pos(), QPoint(primera ? 32 + 28 : 32 * 18 - 100, 160));
       // At 64, or at 480 unless the caption would then run past the edge.
       const QLabel* nova = Fill<QLabel>(W(), "LbNovaCadena");
-      if (primera) QCOMPARE(nova->x(), 64);
-      else QVERIFY(nova->x() == 480 || nova->x() + nova->width() + 8 == W()->width());
+      if (primera)
+        QCOMPARE(nova->x(), 64);
+      else
+        QVERIFY(nova->x() == 480 || nova->x() + nova->width() + 8 == W()->width());
       QVERIFY(nova->x() + nova->width() <= W()->width());
       QCOMPARE(EstatEntrada(), QStringLiteral("xxxxx++x+"));
       QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 0"));

@@ -86,11 +86,7 @@ class TestNovaRecerca : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() { Entorn::Prepara(); }
-  void init() {
-    Entorn::NetejaMissatges();
-    Entorn::DialegsMostrats().clear();
-    Entorn::RespostaModal({});
-  }
+  void init() { Entorn::Reinicia(); }
 
   void theDialogsAreCreatedOnceInTheirPlace() {
     QStringList noms;

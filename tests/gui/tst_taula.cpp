@@ -15,12 +15,12 @@
 
 #include "experiments/Asscodo.h"
 #include "experiments/Taula.h"
-#include "platform/GraellaText.h"
 #include "helpers/Entorn.h"
 #include "mainwindow/Rbmain.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
+#include "platform/GraellaText.h"
 
 using namespace RBGlobal;
 using Entorn::Fill;
@@ -83,8 +83,7 @@ class TestTaula : public QObject {
  private slots:
   void initTestCase() { Entorn::Prepara(); }
   void init() {
-    Entorn::NetejaMissatges();
-    Entorn::DialegsMostrats().clear();
+    Entorn::Reinicia();
     NovaRecerca(FluxInformacio);
   }
 
@@ -132,8 +131,7 @@ class TestTaula : public QObject {
       auto* tercera = Fill<TGraellaText>(FTaula, nom.constData());
       QVERIFY(!tercera->Linies());
       for (int l = 0; l < 4; ++l)
-        QCOMPARE(tercera->Text(l, 0),
-                 QStringLiteral("%1 _ %2").arg(lletres[k], lletres[l]));
+        QCOMPARE(tercera->Text(l, 0), QStringLiteral("%1 _ %2").arg(lletres[k], lletres[l]));
     }
   }
 

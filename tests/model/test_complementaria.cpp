@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "Parella.h"
 #include "model/Complementaria.h"
 #include "model/RBGlobal.h"
 
@@ -15,18 +16,6 @@ namespace {
 // Templates whose new strand grows rightwards (first) and leftwards (second).
 const std::string Primera = "3CATGGTACCTAGAATT5";
 const std::string Segona = "5TTAAGATCCATGGTAC3";
-
-// The letter that pairs with a template character.
-char Parella(char plantilla, bool transcripcio) {
-  switch (plantilla) {
-    case '3': return '5';
-    case '5': return '3';
-    case 'A': return transcripcio ? 'U' : 'T';
-    case 'C': return 'G';
-    case 'G': return 'C';
-    default: return 'A';
-  }
-}
 
 // A letter that does not pair (for interior cells only).
 char Errada(char plantilla, bool transcripcio) {

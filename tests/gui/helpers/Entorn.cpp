@@ -29,6 +29,13 @@ QStringList& DialegsMostrats() {
 
 void NetejaMissatges() { Missatges().clear(); }
 
+void Reinicia() {
+  Missatges().clear();
+  DialegsMostrats().clear();
+  Respostes().clear();
+  Modal() = {};
+}
+
 void RespostesMissatges(QList<QMessageBox::StandardButton> respostes) {
   Respostes() = std::move(respostes);
 }
@@ -39,12 +46,11 @@ void Prepara() {
   QStandardPaths::setTestModeEnabled(true);
   Missatges().clear();
   DialegsMostrats().clear();
-  Dialegs::InstallaManejadorMissatges(
-      [](const QString& text, QMessageBox::StandardButtons botons) {
-        Missatges().append(text);
-        if (!Respostes().isEmpty()) return Respostes().takeFirst();
-        return botons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
-      });
+  Dialegs::InstallaManejadorMissatges([](const QString& text, QMessageBox::StandardButtons botons) {
+    Missatges().append(text);
+    if (!Respostes().isEmpty()) return Respostes().takeFirst();
+    return botons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::NoButton;
+  });
   Dialegs::InstallaManejadorModal([](QDialog* dialeg) {
     DialegsMostrats().append(dialeg->objectName());
     return Modal() ? Modal()(dialeg) : int(QDialog::Rejected);

@@ -18,6 +18,8 @@ void Prepara();
 // Messages "shown" since the last call to Prepara or NetejaMissatges.
 QStringList& Missatges();
 void NetejaMissatges();
+// Between tests: no messages or dialogs recorded, no answers waiting.
+void Reinicia();
 // The next message boxes are answered with these buttons, in order.
 void RespostesMissatges(QList<QMessageBox::StandardButton> respostes);
 // Dialogs shown modally are handed to this function instead of exec().
