@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
@@ -291,8 +290,7 @@ void TFDNAComplementari::Connecta() {
   connect(SBPause, &QToolButton::clicked, this, &TFDNAComplementari::SBPauseClick);
   connect(SBStop, &QToolButton::clicked, this, &TFDNAComplementari::SBStopClick);
   connect(Timer1, &QTimer::timeout, this, &TFDNAComplementari::Timer1Timer);
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, &TFDNAComplementari::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 // ---------------------------------------------------------------------------

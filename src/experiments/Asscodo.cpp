@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -48,8 +47,7 @@ TFAssCodo::TFAssCodo(QWidget* pare) : QDialog(pare) {
   capa->addWidget(RGAminoacids);
   capa->addWidget(CreaBotons());
   capa->setSizeConstraint(QLayout::SetFixedSize);
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, &TFAssCodo::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 // The items fill the columns top to bottom, as a radio group lays them out.

@@ -81,6 +81,7 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
   connect(BtUnAltre, &QPushButton::clicked, this, &TFCopolim::FormActivate);
   connect(BtTancar, &QPushButton::clicked, this, &QDialog::reject);
   connect(BtAjuda, &QPushButton::clicked, this, &TFCopolim::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 QGroupBox* TFCopolim::CreaNucleotids() {

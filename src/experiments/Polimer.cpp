@@ -61,6 +61,7 @@ TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
   connect(BtUnAltre, &QPushButton::clicked, this, &TFRNASint::FormActivate);
   connect(BtTancar, &QPushButton::clicked, this, &QDialog::reject);
   connect(BtAjuda, &QPushButton::clicked, this, &TFRNASint::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 QGroupBox* TFRNASint::CreaConstruccio() {

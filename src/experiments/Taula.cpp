@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -72,8 +71,7 @@ TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
   capa->addWidget(CreaBotons());
   capa->setSizeConstraint(QLayout::SetFixedSize);
 
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, &TFTaula::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 // A fixed grid with no headers and no scroll bars, its cells the given size.

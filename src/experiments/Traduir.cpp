@@ -138,6 +138,7 @@ void TFTraduccio::CreaBotons() {
   connect(BtTaula, &QPushButton::clicked, this, &TFTraduccio::BtTaulaClick);
   connect(BtTancar, &QPushButton::clicked, this, &TFTraduccio::BtTancarClick);
   connect(BtAjuda, &QPushButton::clicked, this, &TFTraduccio::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 void TFTraduccio::showEvent(QShowEvent* e) {

@@ -3,7 +3,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "model/RBGlobal.h"
@@ -67,8 +66,7 @@ TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
   connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
   connect(BtAjuda, &QPushButton::clicked, this, &TFEleccio::BtAjudaClick);
   connect(RGTipusPartida, &TGrupOpcions::Click, this, &TFEleccio::RGTipusPartidaClick);
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, &TFEleccio::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 // Type 2 is never chosen here: it comes only from a saved research.

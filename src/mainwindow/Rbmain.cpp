@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
@@ -78,8 +77,7 @@ TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare) {
   petita.setPointSize(8);
   statusBar()->setFont(petita);
 
-  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-  connect(f1, &QShortcut::activated, this, [] { Ajuda::MostraTema(ContextAjuda); });
+  Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
   qApp->installEventFilter(this);
   ConnectaComandes();
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -55,7 +56,8 @@ TFAjuda::TFAjuda(QWidget* pare, const QString& cami)
   BtIndex->setObjectName(QStringLiteral("BtIndex"));
   BtEnrere = new QPushButton(QStringLiteral("&Enrere"), this);
   BtEnrere->setObjectName(QStringLiteral("BtEnrere"));
-  BtTancar = new QPushButton(Dibuixos::Icona(Dibuixos::Glif::Tancar), QStringLiteral("&Tancar"), this);
+  BtTancar =
+      new QPushButton(Dibuixos::Icona(Dibuixos::Glif::Tancar), QStringLiteral("&Tancar"), this);
   BtTancar->setObjectName(QStringLiteral("BtTancar"));
   auto* botons = new QHBoxLayout;
   botons->addWidget(BtIndex);
@@ -88,9 +90,10 @@ bool TFAjuda::CarregaFitxer() {
 bool TFAjuda::MostraTema(int context) {
   if (!CarregaFitxer()) return false;
   if (!fitxer.Temes.contains(context)) {
-    Dialegs::Missatge(parentWidget(),
-                      QStringLiteral("El fitxer d'ajuda no té cap tema amb el número %1.").arg(context),
-                      QMessageBox::Warning);
+    Dialegs::Missatge(
+        parentWidget(),
+        QStringLiteral("El fitxer d'ajuda no té cap tema amb el número %1.").arg(context),
+        QMessageBox::Warning);
     return false;
   }
   const TTemaAjuda& tema = fitxer.Temes[context];
@@ -141,8 +144,10 @@ void TFAjuda::BtEnrereClick() {
   if (historia.isEmpty()) return;
   const int anterior = historia.takeLast();
   const int abans = historia.size();
-  if (anterior == 0) MostraContingut();
-  else MostraTema(anterior);
+  if (anterior == 0)
+    MostraContingut();
+  else
+    MostraTema(anterior);
   historia.resize(abans);  // going back does not add to the history
   BtEnrere->setEnabled(!historia.isEmpty());
 }
@@ -165,6 +170,11 @@ TFAjuda* Finestra() {
   static QPointer<TFAjuda> finestra;
   if (!finestra) finestra = new TFAjuda;
   return finestra;
+}
+
+void AlPremerF1(QWidget* finestra, std::function<void()> accio) {
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), finestra);
+  QObject::connect(f1, &QShortcut::activated, finestra, std::move(accio));
 }
 
 void MostraTema(int context) { Finestra()->MostraTema(context); }

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTextBrowser;
 class QPushButton;
@@ -68,4 +69,6 @@ QString CamiFitxer();
 void MostraTema(int context);
 void MostraContingut();
 TFAjuda* Finestra();
+// F1 anywhere in the window runs `accio` (its help button's handler).
+void AlPremerF1(QWidget* finestra, std::function<void()> accio);
 }  // namespace Ajuda

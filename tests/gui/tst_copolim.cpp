@@ -8,6 +8,7 @@
 
 #include "experiments/Copolim.h"
 #include "helpers/Entorn.h"
+#include "platform/Ajuda.h"
 
 using namespace RBGlobal;
 using Entorn::Fill;
@@ -56,6 +57,16 @@ class TestCopolim : public QObject {
     for (const char* f : {"CBFix0", "CBFix1", "CBFix2"}) Fill<QCheckBox>(FCopolim, f)->setChecked(false);
   }
   void cleanup() { FCopolim->hide(); }
+
+  void HelpOpensFromTheButtonAndF1() {
+    QVERIFY(QTest::qWaitForWindowActive(FCopolim));
+    QTest::keyClick(FCopolim, Qt::Key_F1);
+    QCOMPARE(Ajuda::Finestra()->TemaActual(), 23);
+    Ajuda::MostraTema(50);
+    Prem("BtAjuda");
+    QCOMPARE(Ajuda::Finestra()->TemaActual(), 23);
+    Ajuda::Finestra()->hide();
+  }
 
   void OkIsOfferedForTwoOrThreeNucleotides_data() {
     QTest::addColumn<QList<bool>>("ticks");

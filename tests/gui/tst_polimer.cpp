@@ -7,6 +7,7 @@
 #include "helpers/Entorn.h"
 #include "model/RBGlobal.h"
 #include "model/Traduccio.h"
+#include "platform/Ajuda.h"
 
 using namespace RBGlobal;
 using Entorn::Fill;
@@ -50,6 +51,17 @@ class TestPolimer : public QObject {
       QVERIFY2(!Visible(nom), nom);
     QVERIFY(Visible("GrPolimeritzacio"));
     QCOMPARE(FRNASint->windowTitle(), QStringLiteral("Construcció d'un RNAm polímer"));
+  }
+
+  void HelpOpensFromTheButtonAndF1() {
+    Obre(4);
+    QVERIFY(QTest::qWaitForWindowActive(FRNASint));
+    QTest::keyClick(FRNASint, Qt::Key_F1);
+    QCOMPARE(Ajuda::Finestra()->TemaActual(), 27);
+    Ajuda::MostraTema(50);
+    Prem("BtAjuda");
+    QCOMPARE(Ajuda::Finestra()->TemaActual(), 27);
+    Ajuda::Finestra()->hide();
   }
 
   void TheOligonucleotideStopsAtTheLaboratorysLimit_data() {

@@ -325,6 +325,12 @@ class TestTraduir : public QObject {
     aLaTraduccio = [this] {
       Prem("BtAjuda");
       QCOMPARE(Ajuda::Finestra()->TemaActual(), 264);
+      Ajuda::MostraTema(50);
+      Ajuda::Finestra()->hide();
+      FTraduccio->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(FTraduccio));
+      QTest::keyClick(FTraduccio, Qt::Key_F1);
+      QCOMPARE(Ajuda::Finestra()->TemaActual(), 264);
       Ajuda::Finestra()->hide();
       Prem("BtTraduir");
       Prem("BtTaula");
