@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "mainwindow/Rbmain.h"
+#include "platform/Idioma.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ int Fill(bool ribolia, int argc, char** argv) {
   PrimeraPintada vigia;
   QMainWindow* finestra;
   if (ribolia) {
-    QApplication::setApplicationName(QStringLiteral("Ribolia"));
+    Idioma::Prepara();
     CreaFinestres();
     finestra = FPrincipal;
   } else {

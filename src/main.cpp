@@ -1,19 +1,12 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 
 #include "mainwindow/Rbmain.h"
+#include "platform/Idioma.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Ribolia"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Ribolia"));
-  // Qt's own buttons and dialogs speak Catalan too.
-  QTranslator qt;
-  if (qt.load(QLocale(QLocale::Catalan), QStringLiteral("qtbase"), QStringLiteral("_"),
-              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&qt);
+  Idioma::Prepara();
   // The program ends when the main window closes, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);
   CreaFinestres();

@@ -369,9 +369,7 @@ void TFDNAComplementari::MostraNovaCadena() {
 void TFDNAComplementari::MarcaError(int i, bool error) {
   QLabel* cella = STCompl[i - 1];
   const bool cursor = i == exercici.Posicio() && exercici.FaseActual() != Fase::Acabat;
-  if (error) {
-    Estils::PosaCella(cella, Estils::Cella::Erronia);
-  } else if (cursor) {
+  if (cursor) {
     Estils::PosaCella(cella, Estils::Cella::Seleccionada);
   } else {
     QPalette paleta = cella->palette();
@@ -379,10 +377,8 @@ void TFDNAComplementari::MarcaError(int i, bool error) {
     cella->setAutoFillBackground(true);
     cella->setPalette(paleta);
   }
-  // A wrong letter stays readable on the red cell.
-  QPalette paleta = cella->palette();
-  paleta.setColor(QPalette::WindowText, error ? Qt::white : palette().color(QPalette::WindowText));
-  cella->setPalette(paleta);
+  // A wrong letter in red type, on the cell's usual background.
+  Estils::PosaTextErroni(cella, error);
 }
 
 void TFDNAComplementari::CompteErrors() {
@@ -393,9 +389,13 @@ void TFDNAComplementari::CompteErrors() {
 }
 
 // Just past the cursor cell in the direction of growth, on the new row.
+// By the last cells there is no room left there: the enzyme then stays at
+// the window's edge, between the two strands, so it hides no letter.
 void TFDNAComplementari::SituaEnzim() {
   const int p = exercici.Posicio();
-  PnEnzim->move(exercici.PrimeraOrientacio() ? 32 * p + 28 : 32 * p - 100, YNova);
+  const int x = exercici.PrimeraOrientacio() ? 32 * p + 28 : 32 * p - 100;
+  const int dins = std::clamp(x, 0, width() - AmpleEnzim);
+  PnEnzim->move(dins, dins == x ? YNova : YPlantilla + AltCella - 3);
   PnEnzim->raise();
 }
 

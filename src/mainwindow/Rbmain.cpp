@@ -419,7 +419,7 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* e) {
-  if (!PotSortir()) {
+  if (!PotDeixarRecerca(QStringLiteral("de sortir"))) {
     e->ignore();
     return;
   }
@@ -435,12 +435,13 @@ bool TFPrincipal::RecercaCanviada() const {
          CodificaEstat(EstatRecerca) != RecercaRecordada;
 }
 
-bool TFPrincipal::PotSortir() {
+bool TFPrincipal::PotDeixarRecerca(const QString& abansDe) {
   if (!RecercaCanviada()) return true;
   const auto resposta = Dialegs::Missatge(
       this,
       QStringLiteral("La recerca ha canviat des que la vas començar, obrir o desar.\n"
-                     "Vols desar-la abans de sortir?"),
+                     "Vols desar-la abans %1?")
+          .arg(abansDe),
       QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
       QMessageBox::Save);
   if (resposta == QMessageBox::Save) return DesaAmbDialeg();
@@ -450,6 +451,7 @@ bool TFPrincipal::PotSortir() {
 // Cancelling any dialog of the chain puts back the research as it was: the
 // dialogs write their choices on OK, and a later Cancel must undo them.
 void TFPrincipal::MNovaRecercaClick() {
+  if (!PotDeixarRecerca(QStringLiteral("de començar-ne una de nova"))) return;
   const TEstatRecerca abans = EstatRecerca;
   if (!ConfirmaNovaRecerca()) {
     EstatRecerca = abans;
@@ -470,6 +472,7 @@ bool TFPrincipal::ConfirmaNovaRecerca() {
 }
 
 void TFPrincipal::MObrirRecercaClick() {
+  if (!PotDeixarRecerca(QStringLiteral("d'obrir-ne una altra"))) return;
   const QString nom = Dialegs::TriaFitxerObrir(this, QStringLiteral("Obrir recerca"),
                                                QString::fromUtf8(FiltreObrir));
   if (nom.isEmpty()) return;

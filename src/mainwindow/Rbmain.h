@@ -61,8 +61,9 @@ class TFPrincipal : public QMainWindow {
   bool ConfirmaNovaRecerca();
   // Asks for a name and saves; false when cancelled or failed.
   bool DesaAmbDialeg();
-  // Whether the program may end now, after asking to save a changed research.
-  bool PotSortir();
+  // Whether the research may be left now (to quit, start or open another),
+  // after asking to save it when it changed: "Vols desar-la abans <abansDe>?"
+  bool PotDeixarRecerca(const QString& abansDe);
   // The research as last started, opened or saved: what "changed" is measured against.
   void RecordaRecerca();
   bool RecercaCanviada() const;

@@ -7,10 +7,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
@@ -121,14 +123,25 @@ void TFAjuda::Mostra(int context, const QString& titol, const QString& markdown)
 void TFAjuda::Presenta() {
   QWidget* amo = QApplication::activeModalWidget();
   if (amo == this) amo = parentWidget();
-  if (parentWidget() != amo) {
+  const bool nouAmo = parentWidget() != amo;
+  if (nouAmo) {
     const bool visible = isVisible();
     setParent(amo, Qt::Window);
     if (visible) show();
   }
+  // Beside the window it explains, so that both can be read at once.
+  QWidget* explicada = amo ? amo : QApplication::activeWindow();
+  if ((nouAmo || !isVisible()) && explicada && explicada != this && explicada->screen())
+    move(PosicioAlCostat(explicada->frameGeometry(), frameGeometry().size(),
+                         explicada->screen()->availableGeometry()));
   show();
   raise();
   activateWindow();
+}
+
+void TFAjuda::OblidaHistoria() {
+  historia.clear();
+  BtEnrere->setEnabled(false);
 }
 
 void TFAjuda::EnllacClick(const QUrl& url) {
@@ -150,6 +163,15 @@ void TFAjuda::BtEnrereClick() {
     MostraTema(anterior);
   historia.resize(abans);  // going back does not add to the history
   BtEnrere->setEnabled(!historia.isEmpty());
+}
+
+QPoint PosicioAlCostat(const QRect& amo, const QSize& mida, const QRect& pantalla) {
+  int x = amo.right() + 1;
+  if (x + mida.width() - 1 > pantalla.right()) x = amo.left() - mida.width();
+  if (x < pantalla.left()) x = std::max(pantalla.left(), pantalla.right() - mida.width() + 1);
+  const int y = std::clamp(amo.top(), pantalla.top(),
+                           std::max(pantalla.top(), pantalla.bottom() - mida.height() + 1));
+  return {x, y};
 }
 
 namespace Ajuda {
@@ -177,7 +199,11 @@ void AlPremerF1(QWidget* finestra, std::function<void()> accio) {
   QObject::connect(f1, &QShortcut::activated, finestra, std::move(accio));
 }
 
-void MostraTema(int context) { Finestra()->MostraTema(context); }
-void MostraContingut() { Finestra()->MostraContingut(); }
+void MostraTema(int context) {
+  if (Finestra()->MostraTema(context)) Finestra()->OblidaHistoria();
+}
+void MostraContingut() {
+  if (Finestra()->MostraContingut()) Finestra()->OblidaHistoria();
+}
 
 }  // namespace Ajuda

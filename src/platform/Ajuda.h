@@ -37,6 +37,9 @@ class TFAjuda : public QDialog {
   // Shows the topic; false (and a message) when it cannot.
   bool MostraTema(int context);
   bool MostraContingut();
+  // A new visit (F1, a help button, the Ajuda menu): "Enrere" leads back
+  // only within it, never to the pages of an earlier one.
+  void OblidaHistoria();
   // The topic on screen; 0 for the contents.
   int TemaActual() const { return temaActual; }
 
@@ -61,11 +64,15 @@ class TFAjuda : public QDialog {
   QList<int> historia;
 };
 
+// Where a window of `mida` goes beside `amo` on `pantalla`: to its right,
+// else to its left, else at the screen's right edge; top aligned with it.
+QPoint PosicioAlCostat(const QRect& amo, const QSize& mida, const QRect& pantalla);
+
 namespace Ajuda {
 // The help file: $RIBOLIA_DIR_AJUDA, beside the executable, or the source tree.
 QString CamiFitxer();
-// Opens the help window at a context number or at the contents, on top of
-// whatever window is modal now.
+// Opens the help window at a context number or at the contents, beside
+// whatever window is modal now, as a new visit.
 void MostraTema(int context);
 void MostraContingut();
 TFAjuda* Finestra();

@@ -1,8 +1,13 @@
 #include "platform/Dialegs.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
 #include <utility>
 
 namespace Dialegs {
@@ -20,11 +25,12 @@ ManejadorFitxer& Fitxers() {
   return manejador;
 }
 
-// The buttons speak Catalan even where Qt's own translation is missing.
+// The buttons use the program's own words, as its dialogs' buttons do,
+// rather than Qt's ("Cancel·la", "Desa").
 void PosaTextosCatalans(QMessageBox& caixa) {
   const std::pair<QMessageBox::StandardButton, const char*> textos[] = {
-      {QMessageBox::Ok, "D'acord"},        {QMessageBox::Save, "&Desa"},
-      {QMessageBox::Discard, "&No desis"}, {QMessageBox::Cancel, "&Cancel·la"},
+      {QMessageBox::Ok, "D'ac&ord"},       {QMessageBox::Save, "&Desar"},
+      {QMessageBox::Discard, "&No desar"}, {QMessageBox::Cancel, "&Cancel·lar"},
       {QMessageBox::Yes, "&Sí"},           {QMessageBox::No, "&No"}};
   for (const auto& [boto, text] : textos)
     if (QAbstractButton* b = caixa.button(boto)) b->setText(QString::fromUtf8(text));
@@ -55,16 +61,51 @@ void InstallaManejadorMissatges(ManejadorMissatge manejador) {
 }  // namespace Dialegs
 
 namespace Dialegs {
+namespace {
+const char* const ClauCarpeta = "fitxers/carpeta";
 
-QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre) {
-  if (Fitxers()) return Fitxers()(false, titol);
-  return QFileDialog::getOpenFileName(pare, titol, QString(), filtre);
+// The folder of a chosen file becomes the next dialogs' starting place.
+QString Recorda(const QString& nom) {
+  if (!nom.isEmpty()) QSettings().setValue(ClauCarpeta, QFileInfo(nom).absolutePath());
+  return nom;
 }
 
+// "srb" of "Simulacions Ribolia (*.srb)"; empty when the filter has no extension.
+QString ExtensioFiltre(const QString& filtre) {
+  static const QRegularExpression patro(QStringLiteral("\\*\\.(\\w+)"));
+  return patro.match(filtre).captured(1);
+}
+}  // namespace
+
+QString CarpetaInicial() {
+  const QString recordada = QSettings().value(ClauCarpeta).toString();
+  if (!recordada.isEmpty() && QDir(recordada).exists()) return recordada;
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString AmbExtensio(const QString& nom, const QString& filtre) {
+  const QString extensio = ExtensioFiltre(filtre);
+  if (nom.isEmpty() || extensio.isEmpty() || QFileInfo(nom).fileName().contains(QLatin1Char('.')))
+    return nom;
+  return nom + QLatin1Char('.') + extensio;
+}
+
+QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre) {
+  if (Fitxers()) return Recorda(Fitxers()(false, titol));
+  return Recorda(QFileDialog::getOpenFileName(pare, titol, CarpetaInicial(), filtre));
+}
+
+// The dialog adds the extension itself, so that it also asks before
+// replacing a file of that full name.
 QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filtre,
                         const QString& nomInicial) {
-  if (Fitxers()) return Fitxers()(true, titol);
-  return QFileDialog::getSaveFileName(pare, titol, nomInicial, filtre);
+  if (Fitxers()) return Recorda(AmbExtensio(Fitxers()(true, titol), filtre));
+  QFileDialog dialeg(pare, titol, QDir(CarpetaInicial()).filePath(nomInicial), filtre);
+  dialeg.setAcceptMode(QFileDialog::AcceptSave);
+  dialeg.setDefaultSuffix(ExtensioFiltre(filtre));
+  if (dialeg.exec() != QDialog::Accepted || dialeg.selectedFiles().isEmpty()) return QString();
+  return Recorda(AmbExtensio(dialeg.selectedFiles().constFirst(), filtre));
 }
 
 void InstallaManejadorFitxers(ManejadorFitxer manejador) { Fitxers() = std::move(manejador); }

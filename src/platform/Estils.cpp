@@ -13,11 +13,19 @@ void PosaCella(QWidget* cella, Cella estat) {
   switch (estat) {
     case Cella::Normal: break;
     case Cella::Seleccionada: fons = QColor(Qt::yellow); break;
-    case Cella::Erronia: fons = QColor(Qt::red); break;
+    case Cella::Erronia: break;
     case Cella::Donada: fons = base.color(QPalette::Button); break;
   }
   paleta.setColor(QPalette::Window, fons);
   cella->setAutoFillBackground(true);
+  cella->setPalette(paleta);
+  PosaTextErroni(cella, estat == Cella::Erronia);
+}
+
+void PosaTextErroni(QWidget* cella, bool erroni) {
+  QPalette paleta = cella->palette();
+  const QPalette base = cella->parentWidget() ? cella->parentWidget()->palette() : QPalette();
+  paleta.setColor(QPalette::WindowText, erroni ? QColor(Qt::red) : base.color(QPalette::WindowText));
   cella->setPalette(paleta);
 }
 

@@ -7,7 +7,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QWidget>
 
 #include "platform/Dialegs.h"
@@ -28,15 +27,14 @@ bool Pinta(QPrinter& impressora, const QPixmap& imatge) {
   return p.end();
 }
 
+// The window's caption, as a file name in the folder the dialog opens at.
 QString NomPdf(QWidget* finestra) {
-  QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
   QString nom = finestra->windowTitle().trimmed();
   // Unicode classes, so that accented letters stay in the name.
   nom.replace(QRegularExpression(QStringLiteral("[^\\w\\s-]"),
                                  QRegularExpression::UseUnicodePropertiesOption),
               QString());
-  return QDir(dir).filePath((nom.isEmpty() ? QStringLiteral("Ribolia") : nom) + QStringLiteral(".pdf"));
+  return (nom.isEmpty() ? QStringLiteral("Ribolia") : nom) + QStringLiteral(".pdf");
 }
 
 }  // namespace

@@ -37,6 +37,7 @@ QTimer* Timer1() { return Fill<QTimer>(W(), "Timer1"); }
 QLabel* Plant(int i) { return Fill<QLabel>(W(), qPrintable(QStringLiteral("STDNA%1").arg(i))); }
 QLabel* Nova(int i) { return Fill<QLabel>(W(), qPrintable(QStringLiteral("STCompl%1").arg(i))); }
 QColor Fons(int i) { return Nova(i)->palette().color(QPalette::Window); }
+QColor Tinta(int i) { return Nova(i)->palette().color(QPalette::WindowText); }
 
 // Seeds the draw so that the next template has the chosen orientation.
 void SembraOrientacio(bool primera) {
@@ -246,18 +247,19 @@ class TestDNAComplementari : public QObject {
       const int inici = Cursor(), pas = primera ? 1 : -1;
       Clica(Boto("B3"));  // 3' opposite 3': wrong, the cursor stays
       QCOMPARE(Nova(inici)->text(), QStringLiteral("3'"));
-      QCOMPARE(Fons(inici), Vermell);
+      QCOMPARE(Tinta(inici), Vermell);
       QCOMPARE(Cursor(), inici);
       QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 1"));
       QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 1"));
       Clica(Boto("B5"));
       QCOMPARE(Nova(inici)->text(), QStringLiteral("5'"));
-      QVERIFY(Fons(inici) != Vermell);
+      QVERIFY(Tinta(inici) != Vermell);
       QCOMPARE(Cursor(), inici + pas);
       QCOMPARE(EstatEntrada(), QStringLiteral("+++++xxx+"));  // no hydrolysis on the 2nd cell
       const int errada = Cursor();
       PosaMalament();
-      QCOMPARE(Fons(errada), Vermell);
+      QCOMPARE(Tinta(errada), Vermell);
+      QVERIFY(Fons(errada) != Vermell);  // red type, usual background
       QCOMPARE(Cursor(), errada + pas);
       QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 1"));
       QVERIFY(Boto("BHidrolitzar")->isEnabled());
@@ -328,7 +330,7 @@ class TestDNAComplementari : public QObject {
                                           : QStringLiteral("Davant ")));
         Tic();
         QCOMPARE(Lletra(Nova(on)), Parella(on, transcripcio));
-        QVERIFY(Fons(on) != Vermell);
+        QVERIFY(Tinta(on) != Vermell);
       }
       QVERIFY(!Timer1()->isActive());
       QCOMPARE(Text("LbAvaluacio"), QStringLiteral("Així ho fan normalment les teves cèl·lules!"));
@@ -363,7 +365,7 @@ class TestDNAComplementari : public QObject {
       int refer = 18;  // cells the demonstration builds
       if (marca) {
         Clica(Boto("B3"));
-        QCOMPARE(Fons(inici), Vermell);
+        QCOMPARE(Tinta(inici), Vermell);
       } else {
         PosaBe(3);
         refer = primera ? 19 - Cursor() : Cursor();
@@ -385,7 +387,7 @@ class TestDNAComplementari : public QObject {
         QCOMPARE(Text("LbAvaluacio"), QStringLiteral("Comença la nova cadena per l'extrem 5'."));
         Tic();
         QCOMPARE(Nova(inici)->text(), QStringLiteral("5'"));
-        QVERIFY(Fons(inici) != Vermell);
+        QVERIFY(Tinta(inici) != Vermell);
         QCOMPARE(Text("LbErrorsPendents"), QStringLiteral("Errors a la nova cadena: 0"));
         refer -= 1;
       }

@@ -1,6 +1,6 @@
 // Saving and opening a research from the main window, every way a file can
-// be refused or a save can fail, and the question asked before quitting
-// with unsaved changes.
+// be refused or a save can fail, and the question asked before leaving a
+// research with unsaved changes.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -35,9 +35,15 @@ namespace {
 // The names the open and save dialogs will "choose"; empty is Cancel.
 QString NomObrir, NomDesar;
 
+// Opens without keeping the research on screen: a question about saving
+// it is answered "No desar" and left out of the messages recorded.
 void Obre(const QString& nom) {
   NomObrir = nom;
+  Entorn::RespostesMissatges({QMessageBox::Discard});
   Fill<QToolButton>(FPrincipal, "SBObrirRecerca")->click();
+  Entorn::RespostesMissatges({});
+  Entorn::Missatges().removeIf(
+      [](const QString& m) { return m.startsWith(QStringLiteral("La recerca ha canviat")); });
 }
 void Desa(const QString& nom) {
   NomDesar = nom;
@@ -226,14 +232,14 @@ class TestFitxerRecerca : public QObject {
                                     << "no existeix";
     QTest::newRow("folder is a file") << "fitxer/r.srb"
                                       << "no és una carpeta";
-    QTest::newRow("name of a folder") << "subcarpeta"
+    QTest::newRow("name of a folder") << "subcarpeta.srb"
                                       << "és el d'una carpeta";
   }
   void saveFailuresSayWhyAndWriteNothing() {
     QFETCH(QString, nom);
     QFETCH(QString, motiu);
     Escriu(dir.filePath("fitxer"), "no soc una carpeta");
-    QDir(dir.path()).mkpath("subcarpeta");
+    QDir(dir.path()).mkpath("subcarpeta.srb");
     Treballada();
     Desa(dir.filePath(nom));
     QCOMPARE(Entorn::Missatges().size(), 1);
@@ -241,7 +247,7 @@ class TestFitxerRecerca : public QObject {
     QVERIFY2(missatge.contains(QDir::toNativeSeparators(dir.filePath(nom))), qPrintable(missatge));
     QVERIFY2(missatge.contains(motiu), qPrintable(missatge));
     QCOMPARE(Contingut(dir.filePath("fitxer")), QByteArray("no soc una carpeta"));
-    QVERIFY(QFileInfo(dir.filePath("subcarpeta")).isDir());
+    QVERIFY(QFileInfo(dir.filePath("subcarpeta.srb")).isDir());
   }
 
   void savingIntoAReadOnlyFolderFails() {
@@ -306,40 +312,80 @@ class TestFitxerRecerca : public QObject {
     QVERIFY(Entorn::Missatges().isEmpty());
   }
 
-  void quittingAChangedResearchAsksToSaveIt_data() {
+  // Quitting, starting a new research and opening another all ask first;
+  // Cancel, or a save cancelled or failed, leaves everything as it was.
+  void leavingAChangedResearchAsksToSaveIt_data() {
+    QTest::addColumn<QString>("comanda");
     QTest::addColumn<int>("resposta");
     QTest::addColumn<QString>("nom");
-    QTest::addColumn<bool>("tanca");
+    QTest::addColumn<bool>("segueix");
     QTest::addColumn<bool>("desat");
-    QTest::newRow("cancel") << int(QMessageBox::Cancel) << "pregunta.srb" << false << false;
-    QTest::newRow("don't save") << int(QMessageBox::Discard) << "pregunta.srb" << true << false;
-    QTest::newRow("save, no name") << int(QMessageBox::Save) << "" << false << false;
-    QTest::newRow("save") << int(QMessageBox::Save) << "pregunta.srb" << true << true;
-    QTest::newRow("save fails") << int(QMessageBox::Save) << "noexisteix/p.srb" << false << false;
+    for (const char* comanda : {"sortir", "nova", "obrir"}) {
+      auto fila = [&](const char* cas, QMessageBox::StandardButton resposta, const char* nom,
+                      bool segueix, bool desat) {
+        QTest::addRow("%s, %s", comanda, cas)
+            << QString::fromLatin1(comanda) << int(resposta) << QString::fromLatin1(nom)
+            << segueix << desat;
+      };
+      fila("cancel", QMessageBox::Cancel, "pregunta.srb", false, false);
+      fila("don't save", QMessageBox::Discard, "pregunta.srb", true, false);
+      fila("save, no name", QMessageBox::Save, "", false, false);
+      fila("save", QMessageBox::Save, "pregunta.srb", true, true);
+      fila("save fails", QMessageBox::Save, "noexisteix/p.srb", false, false);
+    }
   }
-  void quittingAChangedResearchAsksToSaveIt() {
+  void leavingAChangedResearchAsksToSaveIt() {
+    QFETCH(QString, comanda);
     QFETCH(int, resposta);
     QFETCH(QString, nom);
-    QFETCH(bool, tanca);
+    QFETCH(bool, segueix);
     QFETCH(bool, desat);
     QFile::remove(Cami("pregunta.srb"));
     Treballada();
     Desa(Cami("abans.srb"));
     EstatRecerca.PolimersExperiment[4].Posa("UUUU");
     EstatRecerca.NombreExperiments = 4;
+    const QByteArray canviada = Bytes(EstatRecerca);
     NomDesar = nom.isEmpty() ? QString() : dir.filePath(nom);
+    NomObrir = Cami("abans.srb");
+    Entorn::DialegsMostrats().clear();
     Entorn::RespostesMissatges({QMessageBox::StandardButton(resposta)});
     FPrincipal->show();
-    QCOMPARE(FPrincipal->close(), tanca);
-    QCOMPARE(FPrincipal->isVisible(), !tanca);
-    QVERIFY(Entorn::Missatges().first().contains(QStringLiteral("Vols desar-la abans de sortir?")));
+    QString pregunta;
+    if (comanda == "sortir") {
+      pregunta = QStringLiteral("Vols desar-la abans de sortir?");
+      QCOMPARE(FPrincipal->close(), segueix);
+      QCOMPARE(FPrincipal->isVisible(), !segueix);
+    } else if (comanda == "nova") {
+      pregunta = QStringLiteral("Vols desar-la abans de començar-ne una de nova?");
+      Fill<QToolButton>(FPrincipal, "SBNovaRecerca")->click();
+      QCOMPARE(Entorn::DialegsMostrats().contains(QStringLiteral("FEleccio")), segueix);
+      QCOMPARE(Bytes(EstatRecerca), canviada);  // the chain was cancelled
+    } else {
+      pregunta = QStringLiteral("Vols desar-la abans d'obrir-ne una altra?");
+      Fill<QAction>(FPrincipal, "MObrirRecerca")->trigger();
+      QCOMPARE(Bytes(EstatRecerca), segueix ? Contingut(Cami("abans.srb")) : canviada);
+    }
+    QCOMPARE(Entorn::Missatges().size(), nom.startsWith("noexisteix") ? 2 : 1);  // and why it failed
+    QVERIFY2(Entorn::Missatges().first().contains(pregunta), qPrintable(Entorn::Missatges().first()));
     QCOMPARE(QFile::exists(Cami("pregunta.srb")), desat);
-    if (desat) QCOMPARE(Contingut(Cami("pregunta.srb")), Bytes(EstatRecerca));
+    if (desat) QCOMPARE(Contingut(Cami("pregunta.srb")), canviada);
+    if (comanda != "sortir") return;
     FPrincipal->show();
     Entorn::NetejaMissatges();
     Entorn::RespostesMissatges({QMessageBox::Discard});
     QVERIFY(FPrincipal->close());
     QCOMPARE(Entorn::Missatges().size(), desat ? 0 : 1);  // saved: nothing more to ask
+  }
+
+  void aNameWithoutExtensionIsSavedAsSrb() {
+    Treballada();
+    Desa(Cami("recerca1"));
+    QVERIFY(QFile::exists(Cami("recerca1.srb")));
+    QVERIFY(!QFile::exists(Cami("recerca1")));
+    Desa(Cami("recerca1.dat"));
+    QVERIFY(QFile::exists(Cami("recerca1.dat")));
+    QVERIFY(!QFile::exists(Cami("recerca1.dat.srb")));
   }
 
   // The real box, not the test's answer: its buttons speak Catalan.
@@ -358,7 +404,7 @@ class TestFitxerRecerca : public QObject {
     Entorn::Prepara();
     QCOMPARE(resposta, QMessageBox::Cancel);
     textos.sort();
-    QCOMPARE(textos, QStringList({"&Cancel·la", "&Desa", "&No desis"}));
+    QCOMPARE(textos, QStringList({"&Cancel·lar", "&Desar", "&No desar"}));
   }
 };
 

@@ -1,5 +1,10 @@
 // The platform layer: help file and viewer, Windows-1252 texts, printing.
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -10,6 +15,7 @@
 
 #include "Entorn.h"
 #include "platform/Ajuda.h"
+#include "platform/Dialegs.h"
 #include "platform/GraellaText.h"
 #include "platform/Impressio.h"
 #include "platform/Text1252.h"
@@ -62,6 +68,79 @@ class TestPlataforma : public QObject {
     QCOMPARE(ajuda->TemaActual(), 0);
     QVERIFY(text->toPlainText().contains(QStringLiteral("Utilització del programa")));
     ajuda->close();
+  }
+
+  // F1 or a help button starts a new visit: "Enrere" cannot lead back to
+  // the pages of an earlier one.
+  void aNewVisitStartsAFreshHistory() {
+    Ajuda::MostraTema(50);
+    TFAjuda* ajuda = Ajuda::Finestra();
+    auto* enrere = Entorn::Fill<QPushButton>(ajuda, "BtEnrere");
+    QVERIFY(!enrere->isEnabled());
+    QVERIFY(ajuda->MostraTema(70));  // a link followed inside the visit
+    QVERIFY(enrere->isEnabled());
+    Ajuda::MostraTema(120);
+    QCOMPARE(ajuda->TemaActual(), 120);
+    QVERIFY(!enrere->isEnabled());
+    ajuda->close();
+  }
+
+  void helpOpensBesideTheWindowItExplains_data() {
+    QTest::addColumn<QRect>("amo");
+    QTest::addColumn<QPoint>("posicio");
+    const QRect pantalla(0, 0, 1600, 900);
+    QTest::newRow("room on the right") << QRect(100, 50, 600, 400) << QPoint(700, 50);
+    QTest::newRow("room on the left only") << QRect(900, 80, 600, 400) << QPoint(300, 80);
+    QTest::newRow("no room: screen's right edge") << QRect(200, 0, 1300, 850) << QPoint(1000, 0);
+    QTest::newRow("kept on the screen vertically") << QRect(0, 700, 500, 200) << QPoint(500, 400);
+  }
+  void helpOpensBesideTheWindowItExplains() {
+    QFETCH(QRect, amo);
+    QFETCH(QPoint, posicio);
+    QCOMPARE(PosicioAlCostat(amo, QSize(600, 500), QRect(0, 0, 1600, 900)), posicio);
+  }
+
+  void aNameToSaveTakesTheFiltersExtension_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("filtre");
+    QTest::addColumn<QString>("desat");
+    const QString srb = QStringLiteral("Simulacions Ribolia (*.srb)");
+    QTest::newRow("none") << "/a/recerca1" << srb << "/a/recerca1.srb";
+    QTest::newRow("its own") << "/a/recerca1.srb" << srb << "/a/recerca1.srb";
+    QTest::newRow("another kept") << "/a/recerca1.dat" << srb << "/a/recerca1.dat";
+    QTest::newRow("dot in the folder") << "/a.b/recerca1" << srb << "/a.b/recerca1.srb";
+    QTest::newRow("pdf") << "finestra" << "Documents PDF (*.pdf)" << "finestra.pdf";
+    QTest::newRow("filter without one") << "x" << "Tots (*)" << "x";
+    QTest::newRow("cancelled") << "" << srb << "";
+  }
+  void aNameToSaveTakesTheFiltersExtension() {
+    QFETCH(QString, nom);
+    QFETCH(QString, filtre);
+    QFETCH(QString, desat);
+    QCOMPARE(Dialegs::AmbExtensio(nom, filtre), desat);
+  }
+
+  // The folder of the last file chosen, across runs; documents at first.
+  void fileDialogsStartWhereTheStudentLastWas() {
+    QSettings().clear();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(Dialegs::CarpetaInicial(), QDir(documents).exists() ? documents : QDir::homePath());
+    QTemporaryDir carpeta;
+    const QString nom = carpeta.filePath(QStringLiteral("recerca"));
+    Dialegs::InstallaManejadorFitxers([nom](bool, const QString&) { return nom; });
+    QCOMPARE(Dialegs::TriaFitxerDesar(nullptr, "Desar", "Simulacions Ribolia (*.srb)"),
+             nom + QStringLiteral(".srb"));
+    Dialegs::InstallaManejadorFitxers({});
+    QCOMPARE(Dialegs::CarpetaInicial(), QFileInfo(carpeta.path()).absoluteFilePath());
+    QSettings().sync();
+    QCOMPARE(QSettings(QSettings().fileName(), QSettings::NativeFormat).allKeys().size(), 1);
+  }
+
+  // Qt's own texts and formats are Catalan too.
+  void qtSpeaksCatalan() {
+    QCOMPARE(QLocale().toString(QDate(2026, 12, 8), QStringLiteral("d MMM yyyy")),
+             QStringLiteral("8 de des. 2026"));
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "&Save"), QStringLiteral("De&sa"));
   }
 
   void aMissingTopicIsReported() {

@@ -1,9 +1,12 @@
 #include "Entorn.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "mainwindow/Rbmain.h"
 #include "platform/Dialegs.h"
+#include "platform/Idioma.h"
 
 namespace Entorn {
 namespace {
@@ -44,6 +47,11 @@ void RespostaModal(std::function<int(QDialog*)> resposta) { Modal() = std::move(
 
 void Prepara() {
   QStandardPaths::setTestModeEnabled(true);
+  Idioma::Prepara();
+  // Settings of their own, so test programs running at once never share them.
+  QCoreApplication::setOrganizationName(QStringLiteral("Ribolia-proves"));
+  QCoreApplication::setApplicationName(
+      QFileInfo(QCoreApplication::applicationFilePath()).baseName());
   Missatges().clear();
   DialegsMostrats().clear();
   Dialegs::InstallaManejadorMissatges([](const QString& text, QMessageBox::StandardButtons botons) {

@@ -1,0 +1,23 @@
+#include "platform/Idioma.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace Idioma {
+
+void Prepara() {
+  // Only the name: a display name would be appended to every window title
+  // ("RIBOLIA — Ribolia"), and each caption must read as it is.
+  QApplication::setApplicationName(QStringLiteral("Ribolia"));
+  QApplication::setOrganizationName(QStringLiteral("Ribolia"));
+  const QLocale catala(QLocale::Catalan, QLocale::Spain);
+  QLocale::setDefault(catala);
+  static QTranslator qt;
+  if (qt.load(catala, QStringLiteral("qtbase"), QStringLiteral("_"),
+              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qt);
+}
+
+}  // namespace Idioma
