@@ -1,6 +1,9 @@
 // Small builders shared by the experiment windows' controls.
 #pragma once
 
+class QDialog;
+class QGridLayout;
+class QPushButton;
 class QWidget;
 
 namespace ControlsExperiment {
@@ -8,5 +11,17 @@ namespace ControlsExperiment {
 // The control keeps its room in the layout while hidden, so that the
 // window does not jump as the student's steps show and hide controls.
 void GuardaLloc(QWidget* control);
+
+// Two controls that are never shown together share one place, keeping the
+// room of the larger, each at the top of it.
+QGridLayout* MateixLloc(QWidget* un, QWidget* altre);
+
+// The window keeps the size its layout asks for with everything shown, at
+// every opening and whatever its steps hide.
+void FixaMida(QDialog* finestra);
+
+// Shows or hides "&Un altre". While it shows, Alt+U is its key alone:
+// "Aj&uda" gives up its mnemonic and stays on F1 and on a click.
+void MostraUnAltre(QPushButton* unAltre, QPushButton* ajuda, bool visible);
 
 }  // namespace ControlsExperiment

@@ -57,13 +57,18 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
   LbInformacio =
       new QLabel(QStringLiteral("Tria dos o tres nucleòtids per a construir el copolímer."), this);
   LbInformacio->setObjectName(QStringLiteral("LbInformacio"));
-  auto* capa = new QVBoxLayout(this);
-  capa->addWidget(LbInformacio);
-  capa->addWidget(CreaNucleotids());
-  capa->addWidget(CreaProporcions());
-  capa->addWidget(CreaResultat());
+  CreaNucleotids();
+  CreaProporcions();
+  CreaResultat();
   for (QGroupBox* grup : {GrNucleotids, GrProporcionsNucleotids, GrRNAPolimer})
     grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  for (QWidget* w : {static_cast<QWidget*>(LbInformacio), static_cast<QWidget*>(GrRNAPolimer)})
+    ControlsExperiment::GuardaLloc(w);
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(LbInformacio);
+  // The choice of nucleotides gives way to their proportions.
+  capa->addLayout(ControlsExperiment::MateixLloc(GrNucleotids, GrProporcionsNucleotids));
+  capa->addWidget(GrRNAPolimer);
 
   using Dibuixos::Glif;
   BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
@@ -76,6 +81,7 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
   capa->addStretch();
   capa->addLayout(fila);
   setMinimumWidth(480);
+  ControlsExperiment::FixaMida(this);
 
   connect(BtTraduir, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtUnAltre, &QPushButton::clicked, this, &TFCopolim::FormActivate);
@@ -111,7 +117,7 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
   Lb[k] = new QLabel(pare);
   Lb[k]->setObjectName(QStringLiteral("Lb") + n);
   Lb[k]->setFont(LletraSerif());
-  Lb[k]->setFixedWidth(24);
+  Lb[k]->setFixedSize(24, QFontMetrics(Lb[k]->font()).height());  // the same with a letter or none
   Gauge[k] = new QProgressBar(pare);
   Gauge[k]->setObjectName(QStringLiteral("Gauge") + n);
   Estils::PreparaIndicador(Gauge[k]);
@@ -175,7 +181,7 @@ void TFCopolim::FormActivate() {
   GrProporcionsNucleotids->hide();
   GrRNAPolimer->hide();
   BtTraduir->hide();
-  BtUnAltre->hide();
+  ControlsExperiment::MostraUnAltre(BtUnAltre, BtAjuda, false);
   CBNucleotidClick();
 }
 
@@ -241,7 +247,7 @@ void TFCopolim::BtPolimeritzarClick() {
   GrRNAPolimer->show();
   CodonsCopolimer = GeneraCopolimer(LletresCopolimer, Proporcions.P);
   BtTraduir->show();
-  BtUnAltre->show();
+  ControlsExperiment::MostraUnAltre(BtUnAltre, BtAjuda, true);
   BtTraduir->setDefault(true);
   BtTraduir->setFocus();
 }

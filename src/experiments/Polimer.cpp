@@ -33,29 +33,31 @@ TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
   setObjectName(QStringLiteral("FRNASint"));
   setWindowTitle(QStringLiteral("Construcció d'un RNAm polímer"));
   auto* capa = new QVBoxLayout(this);
-  capa->addWidget(CreaConstruccio());
   capa->addWidget(CreaResultat("GrRNASintetic", QStringLiteral("Oligonucleòtid"), "LbRNASintetic",
                                LbRNASintetic));
   GrRNASintetic = static_cast<QGroupBox*>(LbRNASintetic->parentWidget());
   LbRNASintetic->setFont(LletraSerif(18));
-  capa->addWidget(
-      CreaResultat("GrRNAPolimer", QStringLiteral("RNA polímer"), "LbRNAPolimer", LbRNAPolimer));
+  // Building the oligonucleotide and the polymer made of it take turns.
+  CreaConstruccio();
+  CreaResultat("GrRNAPolimer", QStringLiteral("RNA polímer"), "LbRNAPolimer", LbRNAPolimer);
   GrRNAPolimer = static_cast<QGroupBox*>(LbRNAPolimer->parentWidget());
   LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
+  for (QGroupBox* grup : {GrPolimeritzacio, GrRNASintetic, GrRNAPolimer})
+    grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  capa->addLayout(ControlsExperiment::MateixLloc(GrPolimeritzacio, GrRNAPolimer));
 
   using Dibuixos::Glif;
   BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
   BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("&Un altre"));
   BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
   BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
-  for (QGroupBox* grup : {GrPolimeritzacio, GrRNASintetic, GrRNAPolimer})
-    grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addStretch();
   auto* fila = new QHBoxLayout;
   fila->addStretch();
   for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
   capa->addLayout(fila);
   setMinimumWidth(470);
+  ControlsExperiment::FixaMida(this);
 
   connect(BtTraduir, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtUnAltre, &QPushButton::clicked, this, &TFRNASint::FormActivate);
@@ -120,7 +122,7 @@ void TFRNASint::FormActivate() {
   GrPolimeritzacio->show();
   GrRNAPolimer->hide();
   BtTraduir->hide();
-  BtUnAltre->hide();
+  ControlsExperiment::MostraUnAltre(BtUnAltre, BtAjuda, false);
   ReiniciaOligo();
 }
 
@@ -171,7 +173,7 @@ void TFRNASint::BtPolimeritzarClick() {
   LbRNAPolimer->setText(QString::fromStdString(RNAPolimer) + QStringLiteral("..."));
   GrRNAPolimer->show();
   BtTraduir->show();
-  BtUnAltre->show();
+  ControlsExperiment::MostraUnAltre(BtUnAltre, BtAjuda, true);
   BtTraduir->setDefault(true);
   BtTraduir->setFocus();
 }

@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "experiments/ControlsExperiment.h"
 #include "experiments/Taula.h"
@@ -48,9 +49,9 @@ QString ConclusionsGuardades(const TextFix<255>& text) {
 TFTraduccio::TFTraduccio(QWidget* pare) : QDialog(pare) {
   setObjectName(QStringLiteral("FTraduccio"));
   setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
+  setMinimumWidth(620);
   CreaControls();
   CreaBotons();
-  setMinimumWidth(620);
 }
 
 void TFTraduccio::CreaControls() {
@@ -60,6 +61,7 @@ void TFTraduccio::CreaControls() {
   QFont negreta = LbNExperiments->font();
   negreta.setBold(true);
   LbNExperiments->setFont(negreta);
+  LbNExperiments->setMinimumHeight(QFontMetrics(negreta).height());
   capa->addWidget(LbNExperiments);
 
   GrRNAPolimer = new QGroupBox(QStringLiteral("RNA polímer"), this);
@@ -67,6 +69,7 @@ void TFTraduccio::CreaControls() {
   LbRNAPolimer = new QLabel(GrRNAPolimer);
   LbRNAPolimer->setObjectName(QStringLiteral("LbRNAPolimer"));
   LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
+  LbRNAPolimer->setMinimumHeight(QFontMetrics(LbRNAPolimer->font()).height());
   (new QVBoxLayout(GrRNAPolimer))->addWidget(LbRNAPolimer);
   GrRNAPolimer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addWidget(GrRNAPolimer);
@@ -74,10 +77,11 @@ void TFTraduccio::CreaControls() {
   GrPolipeptids = new QGroupBox(TitolResultats(false), this);
   GrPolipeptids->setObjectName(QStringLiteral("GrPolipeptids"));
   auto* capaResultats = new QVBoxLayout(GrPolipeptids);
+  capaResultats->setSpacing(2);
   for (std::size_t k = 0; k < LbPolipeptid.size(); ++k) {
     LbPolipeptid[k] = new QLabel(GrPolipeptids);
     LbPolipeptid[k]->setObjectName(QStringLiteral("LbPolipeptid%1").arg(k + 1));
-    LbPolipeptid[k]->setMinimumHeight(20);
+    LbPolipeptid[k]->setMinimumHeight(std::max(20, QFontMetrics(LbPolipeptid[k]->font()).height()));
     ControlsExperiment::GuardaLloc(LbPolipeptid[k]);
     capaResultats->addWidget(LbPolipeptid[k]);
   }
@@ -86,13 +90,26 @@ void TFTraduccio::CreaControls() {
 
   LbConclusions = new QLabel(QStringLiteral("Conclusions:"), this);
   LbConclusions->setObjectName(QStringLiteral("LbConclusions"));
+  LbQueden = new QLabel(this);
+  LbQueden->setObjectName(QStringLiteral("LbQueden"));
   MConclusions = new QPlainTextEdit(this);
   MConclusions->setObjectName(QStringLiteral("MConclusions"));
   MConclusions->setFixedHeight(90);
   LbConclusions->setBuddy(MConclusions);
-  capa->addWidget(LbConclusions);
+  auto* titol = new QHBoxLayout;
+  titol->addWidget(LbConclusions);
+  titol->addStretch();
+  titol->addWidget(LbQueden);
+  capa->addLayout(titol);
   capa->addWidget(MConclusions);
+  // What the steps show later keeps its place from the start: the window
+  // neither grows nor jumps when the results come.
+  for (QWidget* w : {static_cast<QWidget*>(LbNExperiments), static_cast<QWidget*>(GrPolipeptids),
+                     static_cast<QWidget*>(LbConclusions), static_cast<QWidget*>(LbQueden),
+                     static_cast<QWidget*>(MConclusions)})
+    ControlsExperiment::GuardaLloc(w);
   connect(MConclusions, &QPlainTextEdit::textChanged, this, &TFTraduccio::MConclusionsChange);
+  MConclusionsChange();
 }
 
 QPushButton* TFTraduccio::BotoNavegacio(const char* nom, const QString& text, const QString& hint) {
@@ -128,6 +145,7 @@ void TFTraduccio::CreaBotons() {
   auto* capa = static_cast<QVBoxLayout*>(layout());
   capa->addStretch();  // the groups keep their height; the free room goes here
   capa->addLayout(fila);
+  ControlsExperiment::FixaMida(this);
 
   connect(BtTraduir, &QPushButton::clicked, this, &TFTraduccio::BtTraduirClick);
   connect(BtPrimer, &QPushButton::clicked, this, &TFTraduccio::BtPrimerClick);
@@ -158,11 +176,17 @@ void TFTraduccio::keyPressEvent(QKeyEvent* e) {
 
 void TFTraduccio::MostraRevisio(bool revisio) {
   for (QWidget* w : {static_cast<QWidget*>(GrPolipeptids), static_cast<QWidget*>(LbNExperiments),
-                     static_cast<QWidget*>(MConclusions), static_cast<QWidget*>(LbConclusions),
                      static_cast<QWidget*>(BtPrimer), static_cast<QWidget*>(BtAnterior),
                      static_cast<QWidget*>(BtSeguent), static_cast<QWidget*>(BtUltim)})
     w->setVisible(revisio);
+  MostraConclusions(revisio);
   BtTraduir->setVisible(!revisio);
+}
+
+void TFTraduccio::MostraConclusions(bool visibles) {
+  for (QWidget* w : {static_cast<QWidget*>(LbConclusions), static_cast<QWidget*>(LbQueden),
+                     static_cast<QWidget*>(MConclusions)})
+    w->setVisible(visibles);
 }
 
 void TFTraduccio::FormActivate() {
@@ -191,8 +215,7 @@ void TFTraduccio::FormActivate() {
 
 void TFTraduccio::BtTraduirClick() {
   BtTraduir->hide();
-  MConclusions->show();
-  LbConclusions->show();
+  MostraConclusions(true);
   const bool copolimer = TipusExperiment != ExperimentSintetic;
   if (copolimer)
     CalculaComposicio(CodonsCopolimer);
@@ -263,15 +286,21 @@ void TFTraduccio::BtTancarClick() {
   accept();
 }
 
-// The record has room for 255 bytes; a line break there takes two.
+// The record has room for 255 bytes; a line break there takes two. The
+// student sees what is left, so the text is never cut unannounced.
 void TFTraduccio::MConclusionsChange() {
+  const auto ocupats = [](const QString& t) { return t.size() + t.count(QLatin1Char('\n')); };
   const QString text = MConclusions->toPlainText();
-  if (text.size() + text.count(QLatin1Char('\n')) <= MaxConclusions) return;
-  QString tallat = text;
-  while (tallat.size() + tallat.count(QLatin1Char('\n')) > MaxConclusions) tallat.chop(1);
-  const QSignalBlocker bloqueig(MConclusions);
-  MConclusions->setPlainText(tallat);
-  MConclusions->moveCursor(QTextCursor::End);
+  if (ocupats(text) > MaxConclusions) {
+    QString tallat = text;
+    while (ocupats(tallat) > MaxConclusions) tallat.chop(1);
+    const QSignalBlocker bloqueig(MConclusions);
+    MConclusions->setPlainText(tallat);
+    MConclusions->moveCursor(QTextCursor::End);
+  }
+  const qsizetype queden = MaxConclusions - ocupats(MConclusions->toPlainText());
+  LbQueden->setText(queden == 1 ? QStringLiteral("Queda 1 caràcter.")
+                                : QStringLiteral("Queden %1 caràcters.").arg(queden));
 }
 
 void TFTraduccio::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }

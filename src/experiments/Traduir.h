@@ -53,6 +53,7 @@ class TFTraduccio : public QDialog {
   void Navega(RBGlobal::Moviment moviment);
   void DesaConclusions(unsigned n);
   void MostraRevisio(bool revisio);
+  void MostraConclusions(bool visibles);
   QPushButton* BotoNavegacio(const char* nom, const QString& text, const QString& hint);
   void CreaControls();
   void CreaBotons();
@@ -63,6 +64,7 @@ class TFTraduccio : public QDialog {
   QGroupBox* GrPolipeptids;
   std::array<QLabel*, 4> LbPolipeptid;
   QLabel* LbConclusions;
+  QLabel* LbQueden;  // characters left in the conclusions
   QPlainTextEdit* MConclusions;
   QPushButton *BtTraduir, *BtPrimer, *BtAnterior, *BtSeguent, *BtUltim, *BtImprimir, *BtTaula,
       *BtTancar, *BtAjuda;

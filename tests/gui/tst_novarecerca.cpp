@@ -78,7 +78,15 @@ void RecercaEnCurs() {
   FPrincipal->ActualitzaInformacio();
 }
 
-void NovaRecerca() { Fill<QToolButton>(FPrincipal, "SBNovaRecerca")->click(); }
+// Starts a new research leaving the one on screen unsaved: a question
+// about saving it is answered "No desar" and left out of the record.
+void NovaRecerca() {
+  Entorn::RespostesMissatges({QMessageBox::Discard});
+  Fill<QToolButton>(FPrincipal, "SBNovaRecerca")->click();
+  Entorn::RespostesMissatges({});
+  Entorn::Missatges().removeIf(
+      [](const QString& m) { return m.startsWith(QStringLiteral("La recerca ha canviat")); });
+}
 
 }  // namespace
 

@@ -240,7 +240,14 @@ class TestTraduir : public QObject {
   void ConclusionsHoldAtMost255Bytes() {
     aLaTraduccio = [this] {
       Prem("BtTraduir");
+      auto* queden = W<QLabel>("LbQueden");
+      QCOMPARE(queden->text(), QStringLiteral("Queden 255 caràcters."));
+      Escriu(QString(250, QLatin1Char('a')) + QStringLiteral("\n"));
+      QCOMPARE(queden->text(), QStringLiteral("Queden 3 caràcters."));  // the break takes two
+      QTest::keyClicks(W("MConclusions"), QStringLiteral("aa"));
+      QCOMPARE(queden->text(), QStringLiteral("Queda 1 caràcter."));
       Escriu(QString(200, QLatin1Char('a')) + QStringLiteral("\n") + QString(100, QLatin1Char('b')));
+      QCOMPARE(queden->text(), QStringLiteral("Queden 0 caràcters."));
       const QString text = W<QPlainTextEdit>("MConclusions")->toPlainText();
       QCOMPARE(text.size() + 1, 255);  // the line break takes two bytes
       QTest::keyClicks(W("MConclusions"), QStringLiteral("zzz"));
