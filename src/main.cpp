@@ -5,6 +5,7 @@
 #include "platform/Idioma.h"
 
 int main(int argc, char* argv[]) {
+  Idioma::PreparaEntorn();
   QApplication app(argc, argv);
   Idioma::Prepara();
   // The program ends when the main window closes, whatever else is open.

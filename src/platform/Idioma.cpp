@@ -7,6 +7,11 @@
 
 namespace Idioma {
 
+void PreparaEntorn() {
+  if (qEnvironmentVariableIsEmpty("LC_ALL") && !qgetenv("LC_TIME").startsWith("ca"))
+    qputenv("LC_TIME", "ca_ES.UTF-8");
+}
+
 void Prepara() {
   // Only the name: a display name would be appended to every window title
   // ("RIBOLIA — Ribolia"), and each caption must read as it is.

@@ -4,6 +4,10 @@
 
 namespace Idioma {
 
+// Before the QApplication exists: the file dialogs write dates in the
+// system's locale, which becomes Catalan for them unless it already is.
+void PreparaEntorn();
+
 // Sets the program's names, the Catalan locale and Qt's Catalan
 // translations. Called once, after the QApplication exists.
 void Prepara();
