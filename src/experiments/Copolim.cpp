@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
@@ -13,6 +14,7 @@
 #include <tuple>
 
 #include "experiments/ControlsExperiment.h"
+#include "experiments/Freqcopo.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Estils.h"
@@ -150,6 +152,11 @@ QGroupBox* TFCopolim::CreaProporcions() {
   ControlsExperiment::GuardaLloc(BtPolimeritzar);
   graella->addWidget(BtPolimeritzar, 3, 1, 1, 3, Qt::AlignRight);
   connect(BtPolimeritzar, &QPushButton::clicked, this, &TFCopolim::BtPolimeritzarClick);
+  BtFrequencies =
+      Botons::Crea(GrProporcionsNucleotids, "BtFrequencies", QStringLiteral("&Freqüències..."));
+  BtFrequencies->setToolTip(QStringLiteral("Freqüència esperada de cada triplet amb aquestes proporcions."));
+  graella->addWidget(BtFrequencies, 3, 0, 1, 2, Qt::AlignLeft);
+  connect(BtFrequencies, &QPushButton::clicked, this, &TFCopolim::BtFrequenciesClick);
   return GrProporcionsNucleotids;
 }
 
@@ -175,7 +182,13 @@ unsigned TFCopolim::CompteNucleotids() const {
   return n;
 }
 
+void TFCopolim::hideEvent(QHideEvent* e) {
+  FFreqTriplets->close();
+  QDialog::hideEvent(e);
+}
+
 void TFCopolim::FormActivate() {
+  FFreqTriplets->close();
   GrNucleotids->show();
   LbInformacio->show();
   GrProporcionsNucleotids->hide();
@@ -226,6 +239,17 @@ void TFCopolim::LlegeixFixos() {
 
 void TFCopolim::MostraIndicadors() {
   for (std::size_t k = 0; k < 3; ++k) Gauge[k]->setValue(Proporcions.P[k]);
+  if (FFreqTriplets->isVisible()) FFreqTriplets->Mostra(LletresCopolimer, Proporcions.P);
+}
+
+// Beside the builder, following its proportions while it stays open.
+void TFCopolim::BtFrequenciesClick() {
+  FFreqTriplets->Mostra(LletresCopolimer, Proporcions.P);
+  if (!FFreqTriplets->isVisible())
+    FFreqTriplets->move(PosicioAlCostat(frameGeometry(), FFreqTriplets->frameGeometry().size(),
+                                        screen()->availableGeometry()));
+  FFreqTriplets->show();
+  FFreqTriplets->raise();
 }
 
 void TFCopolim::SBAvallClick(std::size_t k) {

@@ -23,6 +23,7 @@ class TFCopolim : public QDialog {
 
  protected:
   void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private slots:
   void FormActivate();
@@ -30,6 +31,7 @@ class TFCopolim : public QDialog {
   void BtDAcordClick();
   void BtPolimeritzarClick();
   void BtAjudaClick();
+  void BtFrequenciesClick();
 
  private:
   void SBAvallClick(std::size_t k);
@@ -54,6 +56,7 @@ class TFCopolim : public QDialog {
   std::array<QToolButton*, 3> SBAmunt, SBAvall;
   std::array<QCheckBox*, 3> CBFix;
   QPushButton* BtPolimeritzar;
+  QPushButton* BtFrequencies;  // the expected triplet frequencies
   QGroupBox* GrRNAPolimer;
   QLabel* LbRNAPolimer;
   QPushButton *BtTraduir, *BtUnAltre, *BtTancar, *BtAjuda;

@@ -18,6 +18,7 @@
 #include "exercises/DNAComplementari.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
+#include "experiments/Freqcopo.h"
 #include "experiments/InfoRB.h"
 #include "experiments/Polimer.h"
 #include "experiments/Taula.h"
@@ -562,6 +563,7 @@ void CreaFinestres() {
   FEleccio = new TFEleccio(FPrincipal);
   FDades = new TFDades(FPrincipal);
   FCopolim = new TFCopolim(FPrincipal);
+  FFreqTriplets = new TFFreqTriplets(FCopolim);
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
 }

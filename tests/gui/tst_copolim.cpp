@@ -4,9 +4,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "experiments/Copolim.h"
+#include "experiments/Freqcopo.h"
 #include "helpers/Entorn.h"
 #include "platform/Ajuda.h"
 
@@ -57,6 +59,34 @@ class TestCopolim : public QObject {
     for (const char* f : {"CBFix0", "CBFix1", "CBFix2"}) Fill<QCheckBox>(FCopolim, f)->setChecked(false);
   }
   void cleanup() { FCopolim->hide(); }
+
+  // The frequencies follow the spin buttons while open, and go with the
+  // proportions when the student starts again or closes the builder.
+  void frequenciesFollowTheProportions() {
+    Tria(true, false, false, true);
+    Prem("BtDAcord");
+    Prem("BtFrequencies");
+    QVERIFY(FFreqTriplets->isVisible());
+    auto* llista = Fill<QTreeWidget>(FFreqTriplets, "TWTriplets");
+    auto fila = [llista](int i) {
+      QStringList t;
+      for (int col = 0; col < 4; ++col) t << llista->topLevelItem(i)->text(col);
+      return t.join(QLatin1Char('|'));
+    };
+    QCOMPARE(llista->topLevelItemCount(), 4);
+    QCOMPARE(fila(0), QStringLiteral("2 A + 1 U|AAU AUA UAA|12,5 %|37,5 %"));
+    QCOMPARE(fila(3), QStringLiteral("3 U|UUU|12,5 %|12,5 %"));
+    Spin(0, false, 25);  // 25 % A, 75 % U
+    QCOMPARE(fila(0), QStringLiteral("3 U|UUU|42,2 %|42,2 %"));
+    QCOMPARE(fila(3), QStringLiteral("3 A|AAA|1,6 %|1,6 %"));
+    Prem("BtPolimeritzar");
+    Prem("BtUnAltre");
+    QVERIFY(!FFreqTriplets->isVisible());
+    Prem("BtDAcord");
+    Prem("BtFrequencies");
+    FCopolim->hide();
+    QVERIFY(!FFreqTriplets->isVisible());
+  }
 
   void HelpOpensFromTheButtonAndF1() {
     QVERIFY(QTest::qWaitForWindowActive(FCopolim));

@@ -1,0 +1,76 @@
+#include "experiments/Freqcopo.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "model/Frequencies.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+
+TFFreqTriplets* FFreqTriplets = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 351;
+
+QString Percentatge(double x) { return QLocale().toString(x, 'f', 1) + QStringLiteral(" %"); }
+}  // namespace
+
+TFFreqTriplets::TFFreqTriplets(QWidget* pare) : QDialog(pare, Qt::Tool) {
+  setObjectName(QStringLiteral("FFreqTriplets"));
+  setWindowTitle(QStringLiteral("Freqüències esperades dels triplets"));
+  LbProporcions = new QLabel(this);
+  LbProporcions->setObjectName(QStringLiteral("LbProporcions"));
+  TWTriplets = new QTreeWidget(this);
+  TWTriplets->setObjectName(QStringLiteral("TWTriplets"));
+  TWTriplets->setRootIsDecorated(false);
+  TWTriplets->setSelectionMode(QAbstractItemView::NoSelection);
+  TWTriplets->setHeaderLabels({QStringLiteral("Composició"), QStringLiteral("Triplets"),
+                               QStringLiteral("Cada triplet"), QStringLiteral("Total")});
+  TWTriplets->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  TWTriplets->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  TWTriplets->header()->setStretchLastSection(false);
+  auto* nota = new QLabel(
+      QStringLiteral("Compara-les amb la composició que dona l'experiment: l'aminoàcid més "
+                     "abundant ve dels triplets més freqüents."),
+      this);
+  nota->setWordWrap(true);
+  auto* BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Dibuixos::Glif::Tancar);
+  auto* BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  botons->addWidget(BtTancar);
+  botons->addWidget(BtAjuda);
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(LbProporcions);
+  capa->addWidget(TWTriplets);
+  capa->addWidget(nota);
+  capa->addLayout(botons);
+  setFixedSize(440, 330);
+  connect(BtTancar, &QPushButton::clicked, this, &QDialog::close);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFFreqTriplets::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
+}
+
+void TFFreqTriplets::Mostra(const std::array<char, 3>& lletres,
+                            const std::array<std::uint16_t, 3>& p) {
+  QStringList parts;
+  for (std::size_t k = 0; k < 3; ++k)
+    if (p[k] > 0) parts << QStringLiteral("%1% %2").arg(p[k]).arg(QChar(lletres[k]));
+  LbProporcions->setText(QStringLiteral("Proporcions del copolímer: ") + parts.join(QStringLiteral(", ")));
+  TWTriplets->clear();
+  for (const Frequencies::TClasse& c : Frequencies::Esperades(lletres, p)) {
+    QStringList triplets;
+    for (const std::string& t : c.Triplets) triplets << QString::fromStdString(t);
+    auto* fila = new QTreeWidgetItem(TWTriplets, {QString::fromStdString(c.Nom),
+                                                  triplets.join(QStringLiteral(" ")),
+                                                  Percentatge(c.PerTriplet), Percentatge(c.Total)});
+    for (int col : {2, 3}) fila->setTextAlignment(col, Qt::AlignRight | Qt::AlignVCenter);
+  }
+}
+
+void TFFreqTriplets::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }
