@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -12,6 +14,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -32,6 +35,8 @@
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
 #include "platform/FitxerRecerca.h"
+#include "platform/Impressio.h"
+#include "platform/Informe.h"
 
 using namespace RBGlobal;
 
@@ -118,6 +123,10 @@ void TFPrincipal::CreaMenus() {
       Item(m, "MObrirRecerca", "&Obrir recerca...", "Recuperar la recerca desada a un fitxer.");
   MDesarRecerca = Item(m, "MDesarRecerca", "&Desar recerca...", "Desar la recerca a un fitxer.");
   MDesarRecerca->setEnabled(false);
+  MInformeRecerca =
+      Item(m, "MInformeRecerca", "&Informe de la recerca...",
+           "Imprimir un informe de la recerca: dades, experiments i codons publicats.");
+  MInformeRecerca->setEnabled(false);
   N2 = Separador(m, "N2");
   MOfertesLaborals =
       Item(m, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim.");
@@ -311,6 +320,7 @@ void TFPrincipal::ConnectaComandes() {
       {{MNovaRecerca}, SBNovaRecerca, &TFPrincipal::MNovaRecercaClick},
       {{MObrirRecerca}, SBObrirRecerca, &TFPrincipal::MObrirRecercaClick},
       {{MDesarRecerca}, SBDesarRecerca, &TFPrincipal::MDesarRecercaClick},
+      {{MInformeRecerca}, nullptr, &TFPrincipal::MInformeRecercaClick},
       {{MRetirarse}, SBSortir, &TFPrincipal::MRetirarseClick},
       {{MAjudaDescripcioGeneral}, nullptr, &TFPrincipal::MAjudaDescripcioGeneralClick},
       {{MAjudaUtilitzacioDelPrograma}, nullptr, &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
@@ -374,6 +384,7 @@ void TFPrincipal::UpdateMenuItems() {
   EnUn(MExercicisOpcionsTraduccio, MExercicisTraduccio->isEnabled());
   EnUn(MDesarRecerca, T >= 1);
   SBDesarRecerca->setEnabled(MDesarRecerca->isEnabled());
+  EnUn(MInformeRecerca, T >= 1);
 }
 
 void TFPrincipal::ActualitzaInformacio() {
@@ -459,6 +470,7 @@ void TFPrincipal::MNovaRecercaClick() {
     return;
   }
   IniciaRecerca();
+  FitxerRecerca.clear();
   RecordaRecerca();
   ActualitzaInformacio();
   UpdateMenuItems();
@@ -482,12 +494,24 @@ void TFPrincipal::MObrirRecercaClick() {
     Dialegs::Missatge(this, error, QMessageBox::Warning);
     return;
   }
+  FitxerRecerca = nom;
   RecordaRecerca();
   UpdateMenuItems();
   ActualitzaInformacio();
 }
 
 void TFPrincipal::MDesarRecercaClick() { DesaAmbDialeg(); }
+
+// The PDF is offered beside the research file, under its name.
+void TFPrincipal::MInformeRecercaClick() {
+  QTextDocument document;
+  document.setHtml(Informe::Html(EstatRecerca));
+  const QFileInfo fitxer(FitxerRecerca);
+  const QString nomPdf = FitxerRecerca.isEmpty()
+                             ? QStringLiteral("Informe de la recerca.pdf")
+                             : fitxer.dir().filePath(fitxer.completeBaseName() + QStringLiteral(".pdf"));
+  Impressio::ImprimeixDocument(this, document, nomPdf);
+}
 
 bool TFPrincipal::DesaAmbDialeg() {
   const QString nom = Dialegs::TriaFitxerDesar(this, QStringLiteral("Desar recerca"),
@@ -498,6 +522,7 @@ bool TFPrincipal::DesaAmbDialeg() {
     Dialegs::Missatge(this, error, QMessageBox::Warning);
     return false;
   }
+  FitxerRecerca = nom;
   RecordaRecerca();
   return true;
 }

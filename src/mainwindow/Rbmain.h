@@ -39,6 +39,7 @@ class TFPrincipal : public QMainWindow {
   void MNovaRecercaClick();
   void MObrirRecercaClick();
   void MDesarRecercaClick();
+  void MInformeRecercaClick();
   void MRetirarseClick();
   void MAjudaDescripcioGeneralClick();
   void MAjudaUtilitzacioDelProgramaClick();
@@ -72,7 +73,7 @@ class TFPrincipal : public QMainWindow {
   QAction* Separador(QMenu* menu, const char* nom);
   QToolButton* Boto(QWidget* pare, const char* nom, const QString& hint);
 
-  QAction *MFitxer, *MNovaRecerca, *MObrirRecerca, *MDesarRecerca, *N2, *MOfertesLaborals, *N3,
+  QAction *MFitxer, *MNovaRecerca, *MObrirRecerca, *MDesarRecerca, *MInformeRecerca, *N2, *MOfertesLaborals, *N3,
       *MPassarTorn, *N1, *MRetirarse;
   QAction *MExercicis, *MExercicisDNAComplementari, *MExercicisRNAComplementari,
       *MExercicisTraduccio, *MExercicisOpcionsTraduccio, *N8, *MExercicisTaulaResum,
@@ -95,6 +96,7 @@ class TFPrincipal : public QMainWindow {
   QLabel* LbDiners;
   QLabel* LbProvetes;
   RBGlobal::TImatge RecercaRecordada{};
+  QString FitxerRecerca;  // where the research was last opened or saved; "" if new
 };
 
 extern TFPrincipal* FPrincipal;

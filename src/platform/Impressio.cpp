@@ -1,6 +1,10 @@
 #include "platform/Impressio.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextDocument>
+#include <functional>
 #include <QPageSize>
 #include <QPainter>
 #include <QPixmap>
@@ -49,30 +53,69 @@ bool DesaPdf(QWidget* finestra, const QString& cami) {
   return Pinta(impressora, finestra->grab());
 }
 
-void ImprimeixFinestra(QWidget* finestra) {
-  const QPixmap imatge = finestra->grab();
+namespace {
+
+// On the default printer, or where there is none into a PDF named by the
+// student; says what happened when it was not printed.
+void Imprimeix(QWidget* pare, const std::function<bool(QPrinter&)>& pinta,
+               const std::function<bool(const QString&)>& desaPdf, const QString& nomPdf) {
   if (!QPrinterInfo::defaultPrinter().isNull()) {
     QPrinter impressora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-    impressora.setPageOrientation(imatge.width() > imatge.height() ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait);
-    if (Pinta(impressora, imatge)) return;
-    Dialegs::Missatge(finestra, QStringLiteral("No s'ha pogut imprimir la finestra."),
-                      QMessageBox::Warning);
+    if (pinta(impressora)) return;
+    Dialegs::Missatge(pare, QStringLiteral("No s'ha pogut imprimir."), QMessageBox::Warning);
     return;
   }
   const QString cami = Dialegs::TriaFitxerDesar(
-      finestra, QStringLiteral("No hi ha cap impressora: desa la finestra com a PDF"),
-      QStringLiteral("Documents PDF (*.pdf)"), NomPdf(finestra));
+      pare, QStringLiteral("No hi ha cap impressora: desa-ho com a PDF"),
+      QStringLiteral("Documents PDF (*.pdf)"), nomPdf);
   if (cami.isEmpty()) return;
-  if (DesaPdf(finestra, cami))
-    Dialegs::Missatge(finestra,
-                      QStringLiteral("No hi ha cap impressora. La imatge de la finestra s'ha desat "
-                                     "com a PDF a:\n%1").arg(QDir::toNativeSeparators(cami)));
+  if (desaPdf(cami))
+    Dialegs::Missatge(pare, QStringLiteral("No hi ha cap impressora. S'ha desat com a PDF a:\n%1")
+                                .arg(QDir::toNativeSeparators(cami)));
   else
-    Dialegs::Missatge(finestra,
+    Dialegs::Missatge(pare,
                       QStringLiteral("No s'ha pogut desar el PDF a:\n%1")
                           .arg(QDir::toNativeSeparators(cami)),
                       QMessageBox::Warning);
+}
+
+}  // namespace
+
+void ImprimeixFinestra(QWidget* finestra) {
+  const QPixmap imatge = finestra->grab();
+  const auto pinta = [&imatge](QPrinter& impressora) {
+    impressora.setPageOrientation(imatge.width() > imatge.height() ? QPageLayout::Landscape
+                                                                  : QPageLayout::Portrait);
+    return Pinta(impressora, imatge);
+  };
+  Imprimeix(finestra, pinta, [finestra](const QString& cami) { return DesaPdf(finestra, cami); },
+            NomPdf(finestra));
+}
+
+void ImprimeixDocument(QWidget* pare, QTextDocument& document, const QString& nomPdf) {
+  const auto pinta = [&document](QPrinter& impressora) {
+    QPainter prova;
+    if (!prova.begin(&impressora)) return false;
+    prova.end();
+    document.print(&impressora);
+    return true;
+  };
+  Imprimeix(pare, pinta, [&document](const QString& cami) { return DesaDocumentPdf(document, cami); },
+            nomPdf);
+}
+
+// The printer gives no word of a file it could not open: try it first.
+bool DesaDocumentPdf(QTextDocument& document, const QString& cami) {
+  QFile fitxer(cami);
+  if (!fitxer.open(QIODevice::WriteOnly)) return false;
+  fitxer.close();
+  QPrinter impressora(QPrinter::HighResolution);
+  impressora.setOutputFormat(QPrinter::PdfFormat);
+  impressora.setOutputFileName(cami);
+  impressora.setPageSize(QPageSize(QPageSize::A4));
+  impressora.setPageMargins(QMarginsF(5, 5, 5, 5), QPageLayout::Millimeter);  // the document adds its own
+  document.print(&impressora);
+  return QFileInfo(cami).size() > 0;
 }
 
 }  // namespace Impressio

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QTextDocument;
 class QWidget;
 
 namespace Impressio {
@@ -13,5 +14,13 @@ namespace Impressio {
 void ImprimeixFinestra(QWidget* finestra);
 // Writes the window's image, scaled to an A4 page, into a PDF file.
 bool DesaPdf(QWidget* finestra, const QString& cami);
+
+// A document of its own pages (a report), printed the same way: on the
+// default printer, or where there is none into a PDF whose name the
+// student chooses, `nomPdf` being offered.
+void ImprimeixDocument(QWidget* pare, QTextDocument& document, const QString& nomPdf);
+// Writes the document on A4 pages with their numbers; false when the file
+// cannot be written.
+bool DesaDocumentPdf(QTextDocument& document, const QString& cami);
 
 }  // namespace Impressio

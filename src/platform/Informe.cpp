@@ -1,0 +1,127 @@
+#include "platform/Informe.h"
+
+#include <QDate>
+#include <QLocale>
+
+#include <algorithm>
+
+#include "model/Registre.h"
+#include "platform/Text1252.h"
+
+using namespace RBGlobal;
+
+namespace Informe {
+namespace {
+
+QString Escapa(const QString& text) {
+  return text.toHtmlEscaped().replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+}
+QString De1252(const std::string& bytes) { return Escapa(DeText1252(bytes)); }
+QString U8(const char* text) { return QString::fromUtf8(text); }
+
+const char* const Taula =
+    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+    "style=\"border-collapse: collapse; border-color: #888;\">";
+
+QString Fila(const QString& etiqueta, const QString& valor) {
+  return QStringLiteral("<tr><td width=\"30%\"><b>%1</b></td><td>%2</td></tr>").arg(etiqueta, valor);
+}
+
+unsigned CodonsPublicats(const TEstatRecerca& e) {
+  unsigned n = 0;
+  for (std::uint16_t a : e.CodiPublicat) n += a <= 20;
+  return n;
+}
+
+QString Dades(const TEstatRecerca& e) {
+  static const char* const Nivells[] = {"ESO", "Batxillerat", "Universitari"};
+  const bool joc = e.TipusPartida == JocPressupost;
+  QString html = QStringLiteral("<h2>Dades de la recerca</h2>") + U8(Taula);
+  html += Fila(QStringLiteral("Nom"), De1252(e.Nom.Text()));
+  html += Fila(QStringLiteral("Gènere"), e.Genere ? QStringLiteral("Masculí") : QStringLiteral("Femení"));
+  html += Fila(QStringLiteral("Nivell educatiu"),
+               e.NivellEducatiu < 3 ? U8(Nivells[e.NivellEducatiu]) : QString());
+  html += Fila(QStringLiteral("Simulació"), joc ? QStringLiteral("Joc de recerca amb pressupost")
+                                                : QStringLiteral("Investigar codi genètic"));
+  html += Fila(QStringLiteral("Codi genètic amagat"),
+               e.TipusCodi == 1 ? QStringLiteral("Aleatori") : QStringLiteral("Real"));
+  if (joc) {
+    if (e.Centre < OfertesCentres.size() && e.Oferta < 6)
+      html += Fila(QStringLiteral("Centre"), Escapa(U8(OfertesCentres[e.Centre].Noms[e.Oferta])));
+    const QString mes = e.Mes >= 1 && e.Mes <= 12 ? U8(NomsMesos[e.Mes]) : QString();
+    html += Fila(QStringLiteral("Data"), QStringLiteral("%1 de %2").arg(mes).arg(e.Any));
+    html += Fila(QStringLiteral("Diners"),
+                 QString::fromStdString(FormataNombre(e.Diners, 1)) + QStringLiteral(" $"));
+    html += Fila(QStringLiteral("Provetes"), QString::number(e.Provetes));
+  }
+  return html + QStringLiteral("</table>");
+}
+
+QString Experiments(const TEstatRecerca& e) {
+  QString html = QStringLiteral("<h2>Experiments</h2>");
+  const unsigned registrats = std::min<unsigned>(e.NombreExperiments, 60);
+  if (registrats == 0) return html + QStringLiteral("<p>Encara no s'ha fet cap experiment.</p>");
+  html += U8(Taula);
+  html += QStringLiteral(
+      "<thead><tr bgcolor=\"#e8e8e8\"><th width=\"8%\">Núm.</th><th width=\"34%\">RNA i "
+      "resultats</th><th>Conclusions</th></tr></thead>");
+  for (unsigned n = 1; n <= registrats; ++n) {
+    const bool copolimer = e.ExperimentCopolimer[n] != 0;
+    QString resultats;
+    for (const TResultat& slot : e.ResultatsExperiment[n]) {
+      const std::string linia = TextResultat(slot, copolimer);
+      if (!linia.empty()) resultats += QStringLiteral("<br>") + De1252(linia);
+    }
+    if (resultats.isEmpty()) resultats = QStringLiteral("<br><i>Cap resultat.</i>");
+    html += QStringLiteral("<tr><td align=\"center\">%1</td><td><b>%2</b><br><tt>%3</tt>"
+                           "<br><i>%4</i>%5</td><td>%6</td></tr>")
+                .arg(n)
+                .arg(copolimer ? QStringLiteral("Copolímer a l'atzar") : QStringLiteral("RNA sintètic"),
+                     De1252(e.PolimersExperiment[n].Text()) + (copolimer ? QString() : QStringLiteral("...")),
+                     copolimer ? QStringLiteral("Aminoàcids presents:") : QStringLiteral("Polipèptids:"),
+                     resultats, De1252(e.ConclusionsExperiment[n].Text()));
+  }
+  html += QStringLiteral("</table>");
+  if (e.NombreExperiments > registrats)
+    html += QStringLiteral("<p>Els experiments a partir del %1 no queden registrats.</p>")
+                .arg(registrats + 1);
+  return html;
+}
+
+// The 64 codons as the code table lays them out: a row for each first and
+// third letter, a column for the second.
+QString TaulaCodi(const TEstatRecerca& e) {
+  QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") + U8(Taula);
+  html += QStringLiteral("<tr bgcolor=\"#e8e8e8\">");
+  for (char segona : Nucleotids) html += QStringLiteral("<th>_ %1 _</th>").arg(QChar(segona));
+  html += QStringLiteral("</tr>");
+  for (unsigned fila = 0; fila < 16; ++fila) {
+    html += QStringLiteral("<tr>");
+    for (unsigned segona = 0; segona < 4; ++segona) {
+      const unsigned index = 16 * (fila / 4) + 4 * segona + fila % 4;
+      const std::uint16_t a = e.CodiPublicat[index];
+      const QString sentit = a <= 20 ? QString::fromStdString(AbreviaturaAminoacid(a))
+                                     : QStringLiteral("<font color=\"#999\">?</font>");
+      html += QStringLiteral("<td><tt>%1</tt> %2</td>")
+                  .arg(QString::fromStdString(TextCodo(index)), sentit);
+    }
+    html += QStringLiteral("</tr>");
+  }
+  return html + QStringLiteral("</table><p>? : significat encara no publicat.</p>");
+}
+
+}  // namespace
+
+QString Resum(const TEstatRecerca& e) {
+  return QStringLiteral("Codons publicats: %1 de 64. Experiments fets: %2.")
+      .arg(CodonsPublicats(e))
+      .arg(e.NombreExperiments);
+}
+
+QString Html(const TEstatRecerca& e) {
+  return QStringLiteral("<html><body><h1>Informe de la recerca</h1><p>%1</p><p><b>%2</b></p>")
+             .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), Resum(e)) +
+         Dades(e) + Experiments(e) + TaulaCodi(e) + QStringLiteral("</body></html>");
+}
+
+}  // namespace Informe
