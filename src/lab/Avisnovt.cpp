@@ -41,6 +41,7 @@ TFAvisNovaTecnica::TFAvisNovaTecnica(QWidget* pare) : QDialog(pare) {
   capa->addWidget(LbTecnica, 1, 1, Qt::AlignTop);
   capa->addWidget(BtDAcord, 2, 0, 1, 2, Qt::AlignRight);
   capa->setRowStretch(1, 1);
+  capa->setColumnStretch(1, 1);
   setFixedSize(440, 150);
 
   connect(BtDAcord, &QPushButton::clicked, this, &QDialog::accept);

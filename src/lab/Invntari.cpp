@@ -79,8 +79,6 @@ QWidget* TFInventari::CreaGrup(const char* nom, const QString& titol, const char
     const QByteArray nomEtiqueta = QByteArray(prefix) + QByteArray::number(int(i + 1));
     etiquetes[i] = Etiqueta(grup, nomEtiqueta.constData());
     etiquetes[i]->setFixedWidth(AmpleNom);
-    // An empty row keeps its height, so the groups do not shrink.
-    etiquetes[i]->setMinimumHeight(etiquetes[i]->fontMetrics().height());
     capa->addWidget(etiquetes[i]);
   }
   capa->addStretch();

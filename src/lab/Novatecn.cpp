@@ -31,7 +31,6 @@ TFNovaTecnica::TFNovaTecnica(QWidget* pare) : QDialog(pare) {
   CBNovesTecniques = new QComboBox(this);
   CBNovesTecniques->setObjectName(QStringLiteral("CBNovesTecniques"));
   CBNovesTecniques->setEditable(false);
-  Label1->setBuddy(CBNovesTecniques);
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
   QGroupBox* treball = CreaTreball();
   GrTecnica = CreaTecnica();

@@ -24,6 +24,7 @@ TFTecniques* FTecniques = nullptr;
 namespace {
 constexpr int ContextAjuda = 304;
 constexpr int AmpleColumna = 300;
+constexpr int FilesColumna = 14;  // 27 techniques in two columns
 }  // namespace
 
 TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
@@ -37,9 +38,10 @@ TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
   ListTecniques->setWrapping(true);
   ListTecniques->setResizeMode(QListView::Adjust);
   ListTecniques->setUniformItemSizes(true);
-  ListTecniques->setGridSize(QSize(AmpleColumna, ListTecniques->fontMetrics().height() + 3));
+  const int altFila = ListTecniques->fontMetrics().height() + 3;
+  ListTecniques->setGridSize(QSize(AmpleColumna, altFila));
+  ListTecniques->setFixedHeight(FilesColumna * altFila + 2 * ListTecniques->frameWidth() + 4);
   ListTecniques->setSelectionMode(QAbstractItemView::NoSelection);
-  Label1->setBuddy(ListTecniques);
 
   GrTecnicaEnCurs = Grup(this, "GrTecnicaEnCurs", QStringLiteral("Tècnica en desenvolupament:"));
   LbTecnica = Etiqueta(GrTecnicaEnCurs, "LbTecnica");
@@ -75,10 +77,10 @@ TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
   botons->addWidget(BtCancellar);
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(Label1);
-  capa->addWidget(ListTecniques, 1);
+  capa->addWidget(ListTecniques);
   capa->addWidget(GrTecnicaEnCurs);
   capa->addLayout(botons);
-  setFixedSize(2 * AmpleColumna + 40, 520);
+  setFixedSize(2 * AmpleColumna + 40, sizeHint().height());
 
   connect(BtDacord, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtCancellar, &QPushButton::clicked, this, &TFTecniques::BtCancellarClick);
