@@ -1,6 +1,7 @@
 // The laboratory windows and the monthly turn, wired to the main window, and
 // one whole research game played through the windows as a student would.
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -293,6 +294,31 @@ class TestLaboratori : public QObject {
     QCOMPARE(EstatRecerca.UnitatsTecnica, 7 + 20);
     QCOMPARE(EstatRecerca.Provetes, 0);
     QCOMPARE(EstatRecerca.Diners, 100000 - 70 + 10000 - 200);
+  }
+
+  void f1OpensEachWindowsHelp_data() {
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<int>("tema");
+    QTest::addRow("purchase") << "FComprar" << 301;
+    QTest::addRow("inventory") << "FInventari" << 302;
+    QTest::addRow("development") << "FNovaTecnica" << 303;
+    QTest::addRow("notice") << "FAvisNovaTecnica" << 303;
+    QTest::addRow("techniques") << "FTecniques" << 304;
+  }
+  void f1OpensEachWindowsHelp() {
+    QFETCH(QString, finestra);
+    Joc(0);
+    auto* d = Fill<QDialog>(FPrincipal, qPrintable(finestra));
+    d->show();
+    QApplication::setActiveWindow(d);  // the closed help viewer may still hold it
+    const bool activa = QTest::qWaitForWindowActive(d);
+    QTest::keyClick(d, Qt::Key_F1);
+    const int tema = Ajuda::Finestra()->TemaActual();
+    Ajuda::Finestra()->close();
+    d->hide();
+    QVERIFY(activa);
+    QTEST(tema, "tema");
+    QVERIFY(Entorn::Missatges().isEmpty());
   }
 
   // From "Nova recerca..." in January 1961 with a modest centre to the first
