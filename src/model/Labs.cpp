@@ -148,7 +148,10 @@ std::uint16_t PreuArticle(TArticle a) {
   return PreuReactius[a.Numero];
 }
 
-bool& Posseit(TEstatRecerca& e, TArticle a) {
+namespace {
+// The flag of an item in a state, const or not.
+template <class Estat>
+auto& Flag(Estat& e, TArticle a) {
   switch (a.Categoria) {
     case TCategoria::MaterialBiologic: return e.MaterialBiologic.at(a.Numero);
     case TCategoria::Aparells: return e.Aparells.at(a.Numero);
@@ -156,10 +159,10 @@ bool& Posseit(TEstatRecerca& e, TArticle a) {
   }
   return e.Reactius.at(a.Numero);
 }
+}  // namespace
 
-bool Posseit(const TEstatRecerca& e, TArticle a) {
-  return Posseit(const_cast<TEstatRecerca&>(e), a);
-}
+bool& Posseit(TEstatRecerca& e, TArticle a) { return Flag(e, a); }
+bool Posseit(const TEstatRecerca& e, TArticle a) { return Flag(e, a); }
 
 std::vector<std::string> Posseits(const TEstatRecerca& e, TCategoria categoria) {
   std::vector<std::string> noms;
