@@ -210,19 +210,6 @@ class TestLaboratori : public QObject {
     QCOMPARE(EstatRecerca.MaxBasesOligo, 1);
   }
 
-  void theDevelopCommandWaitsForTheTechniqueInDevelopment() {
-    Joc(3);
-    EstatRecerca.Aparells[2] = true;
-    EstatRecerca.Diners = 50;
-    Respon({{"FNovaTecnica", Desenvolupa(2)}, {"FAvisNovaTecnica", Avis}});
-    Comanda("MDesenvoluparTecnica");
-    QCOMPARE(EstatRecerca.TecnicaEnCurs, 2);
-    QCOMPARE(EstatRecerca.UnitatsTecnica, 5);  // the money ran short
-    QVERIFY(!Fill<QAction>(FPrincipal, "MDesenvoluparTecnica")->isEnabled());
-    QVERIFY(!Fill<QToolButton>(FPrincipal, "SBNovaTecnica")->isEnabled());
-    QVERIFY(avisos.isEmpty());
-  }
-
   void techniquesWindowShowsProgressAndCancelsOnlyWhenAsked() {
     Joc(0);
     for (int t : {1, 2, 5, 6}) EstatRecerca.TecniquesDominades[t] = true;

@@ -151,14 +151,6 @@ TEST(Compra, RandomTicksKeepTheAccounts) {
   }
 }
 
-TEST(Compra, TheInventoryListsOwnedItemsInCatalogueOrder) {
-  TEstatRecerca e = Joc();
-  EXPECT_TRUE(Posseits(e, TCategoria::Aparells).empty());
-  e.Aparells[9] = e.Aparells[2] = true;
-  EXPECT_EQ(Posseits(e, TCategoria::Aparells), (std::vector<std::string>{"Autoclau", "Ultracentrífuga"}));
-  EXPECT_TRUE(Posseits(e, TCategoria::Reactius).empty());
-}
-
 // ---------------------------------------------------------------------------
 
 // Every technique is offered exactly when the catalogue says it may be
