@@ -31,13 +31,12 @@ TFComprar::TFComprar(QWidget* pare) : QDialog(pare), compra(EstatRecerca) {
   LbQuedaran = EtiquetaXifres(caixa, "LbQuedaran");
   caixa->layout()->addWidget(LbGastem);
   caixa->layout()->addWidget(LbQuedaran);
-  QWidget* material =
-      CreaGrup("GrMaterialBiologic", QStringLiteral("Material biològic"), TCategoria::MaterialBiologic,
-               "CBMBiologic");
-  QWidget* aparells = CreaGrup("GrAparells", QStringLiteral("Aparells"), TCategoria::Aparells,
-                               "CBAparells");
-  QWidget* reactius = CreaGrup("GrReactius", QStringLiteral("Reactius"), TCategoria::Reactius,
-                               "CBReactius");
+  QWidget* material = CreaGrup("GrMaterialBiologic", QStringLiteral("Material biològic"),
+                               TCategoria::MaterialBiologic, "CBMBiologic");
+  QWidget* aparells =
+      CreaGrup("GrAparells", QStringLiteral("Aparells"), TCategoria::Aparells, "CBAparells");
+  QWidget* reactius =
+      CreaGrup("GrReactius", QStringLiteral("Reactius"), TCategoria::Reactius, "CBReactius");
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Glif::Cancellar);
@@ -95,9 +94,9 @@ void TFComprar::FormActivate() {
 
 void TFComprar::PreparaCasella(unsigned article) {
   const Labs::TArticle a = Labs::Articles()[article];
-  Caselles[article]->setText(QStringLiteral("%1 (%2$)").arg(
-      QString::fromUtf8(Labs::NomArticle(a)),
-      Q(RBGlobal::FormataNombre(Labs::PreuArticle(a), 6))));
+  Caselles[article]->setText(QStringLiteral("%1 (%2$)")
+                                 .arg(QString::fromUtf8(Labs::NomArticle(a)),
+                                      Q(RBGlobal::FormataNombre(Labs::PreuArticle(a), 6))));
 }
 
 void TFComprar::MostraDespesa() {

@@ -104,13 +104,12 @@ void TFNovaTecnica::showEvent(QShowEvent* e) {
 
 void TFNovaTecnica::FormActivate() {
   const RBGlobal::TEstatRecerca& e = EstatRecerca;
-  setWindowTitle(
-      QStringLiteral("Desenvolupar una nova tècnica (%1)").arg(Q(Labs::TextData(e))));
+  setWindowTitle(QStringLiteral("Desenvolupar una nova tècnica (%1)").arg(Q(Labs::TextData(e))));
   MostraCaixa(LbMesada, LbCaixa, e);
-  LbProvetesMensuals->setText(
-      QStringLiteral("Cada mes podem fer ") + Q(FormataNombre(e.ProvetesMes, 5)));
-  LbProvetesRestants->setText(
-      QStringLiteral("Aquest mes queden  ") + Q(FormataNombre(e.Provetes, 5)));
+  LbProvetesMensuals->setText(QStringLiteral("Cada mes podem fer ") +
+                              Q(FormataNombre(e.ProvetesMes, 5)));
+  LbProvetesRestants->setText(QStringLiteral("Aquest mes queden  ") +
+                              Q(FormataNombre(e.Provetes, 5)));
   TecniquesPossibles = Labs::LlistaTecniquesPossibles(e);
   QSignalBlocker bloqueig(CBNovesTecniques);
   CBNovesTecniques->clear();

@@ -128,7 +128,8 @@ void TFTecniques::MostraTecnicaEnCurs() {
   const std::int32_t provetes = Labs::ProvetesNecessaries(e, t);
   const std::int32_t cost = Labs::CostPerProveta(e, t);
   BtCancellar->show();
-  LbTecnica->setText(QStringLiteral("Estem investigant ") + QString::fromUtf8(Labs::NomsTecniques[t]));
+  LbTecnica->setText(QStringLiteral("Estem investigant ") +
+                     QString::fromUtf8(Labs::NomsTecniques[t]));
   LbProvetesInvertides->setText(QStringLiteral("Hem dedicat ") +
                                 Q(FormataNombre(e.UnitatsTecnica, 5)));
   LbProporcioProvetes->setText(

@@ -53,6 +53,7 @@ const Array1<const char*, NombreTecniques> NomsTecniques{{
     "Traducció de polímers de tetranucleòtids",
 }};
 
+// clang-format off
 const Array1<Array1<std::uint16_t, 2>, NombreTecniques> ProvetesTecnica{{{
     {{10, 10}},   {{10, 10}},  {{10, 10}},   {{10, 10}},  {{10, 10}},  {{20, 20}},  {{50, 50}},
     {{2000, 50}}, {{200, 50}}, {{200, 15}},  {{50, 50}},  {{200, 50}}, {{100, 25}}, {{10000, 200}},
@@ -67,15 +68,18 @@ const Array1<Array1<std::uint16_t, 2>, NombreTecniques> CostProveta{{{
     {{10, 10}}, {{10, 10}}, {{10, 10}}, {{10, 10}}, {{10, 10}}, {{10, 10}},
 }}};
 
-//                                                  1  2  3  4  5  6  7  8  9 10 11 12 13 14
-const Array1<std::uint16_t, NombreTecniques> MaterialTecnica{{0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3, 0, 0, 0,
-                                                              0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}};
-const Array1<std::uint16_t, NombreTecniques> AparellTecnica{{1, 2, 3, 4, 5, 6, 0, 0, 9, 0, 0, 9, 9, 8,
-                                                             0, 0, 0, 8, 0, 7, 0, 0, 0, 0, 0, 8, 0}};
-const Array1<std::uint16_t, NombreTecniques> ReactiuTecnica{{1, 0, 0, 0, 0, 6, 7, 0, 4, 0, 0, 0, 0, 3,
-                                                             0, 2, 5, 5, 0, 0, 0, 0, 0, 0, 0, 5, 0}};
-const Array1<std::uint16_t, NombreTecniques> ExperimentTecnica{{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                                0, 0, 7, 1, 0, 0, 2, 3, 0, 4, 0, 6, 5}};
+const Array1<std::uint16_t, NombreTecniques> MaterialTecnica{
+    //1  2  3  4  5  6  7  8  9  10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27
+    {{0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}}};
+const Array1<std::uint16_t, NombreTecniques> AparellTecnica{
+    //1  2  3  4  5  6  7  8  9  10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27
+    {{1, 2, 3, 4, 5, 6, 0, 0, 9, 0, 0, 9, 9, 8, 0, 0, 0, 8, 0, 7, 0, 0, 0, 0, 0, 8, 0}}};
+const Array1<std::uint16_t, NombreTecniques> ReactiuTecnica{
+    //1  2  3  4  5  6  7  8  9  10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27
+    {{1, 0, 0, 0, 0, 6, 7, 0, 4, 0, 0, 0, 0, 3, 0, 2, 5, 5, 0, 0, 0, 0, 0, 0, 0, 5, 0}}};
+const Array1<std::uint16_t, NombreTecniques> ExperimentTecnica{
+    //1  2  3  4  5  6  7  8  9  10 11 12 13 14 15 16 17 18 19 20 21 22 23 24 25 26 27
+    {{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7, 1, 0, 0, 2, 3, 0, 4, 0, 6, 5}}};
 
 const std::array<std::uint16_t, NombrePrerequisits> Prerequisits{
     0,               // 1
@@ -108,6 +112,8 @@ const std::array<std::uint16_t, NombrePrerequisits> Prerequisits{
 const Array1<std::uint16_t, NombreTecniques + 1> IniciPrerequisits{
     {0, 1, 2, 3, 4, 5, 7, 8, 12, 14, 17, 18, 20, 22, 23, 26, 27, 30, 33, 34, 36, 38, 40, 41, 43, 44,
      47, 49}};
+
+// clang-format on
 
 const Array1<const char*, NombreExperiments> NomsExperiments{
     {"Traducció de polímers d'un nucleòtid", "Traducció de copolímers a l'atzar",
@@ -171,9 +177,7 @@ std::vector<std::string> Posseits(const TEstatRecerca& e, TCategoria categoria) 
   return noms;
 }
 
-std::string TextCaixa(std::int32_t diners) {
-  return "Tenim  " + FormataNombre(diners, 12) + " $.";
-}
+std::string TextCaixa(std::int32_t diners) { return "Tenim  " + FormataNombre(diners, 12) + " $."; }
 
 std::string TextMesada(std::uint16_t ingressos) {
   return "Cobrem " + FormataNombre(ingressos, 12) + " $ cada mes.";
@@ -343,7 +347,8 @@ void PassaMes(TEstatRecerca& e) {
     e.Mes += 1;
   }
   const std::int64_t diners = std::int64_t{e.Diners} + e.Ingressos;
-  e.Diners = static_cast<std::int32_t>(std::min<std::int64_t>(diners, std::numeric_limits<std::int32_t>::max()));
+  e.Diners = static_cast<std::int32_t>(
+      std::min<std::int64_t>(diners, std::numeric_limits<std::int32_t>::max()));
   e.Provetes = e.ProvetesMes;
 }
 

@@ -52,7 +52,7 @@ bool Posseit(const TEstatRecerca& e, TArticle a);
 std::vector<std::string> Posseits(const TEstatRecerca& e, TCategoria categoria);
 
 // The money lines of the laboratory windows.
-std::string TextCaixa(std::int32_t diners);      // "Tenim  ... $."
+std::string TextCaixa(std::int32_t diners);       // "Tenim  ... $."
 std::string TextMesada(std::uint16_t ingressos);  // "Cobrem ... $ cada mes."
 // "Gener de 1961"; a month outside 1..12 (a hand-made file) has no name.
 std::string TextData(const TEstatRecerca& e);
@@ -74,8 +74,8 @@ class TCompra {
   bool PosseitAbans(unsigned article) const { return posseits_.at(article); }
   std::int32_t Gastem() const { return gastem_; }
   std::int32_t Queden() const { return queden_; }
-  std::string TextGastem() const;   // "Gastem ... $."
-  std::string TextQueden() const;   // "Queden ... $."
+  std::string TextGastem() const;  // "Gastem ... $."
+  std::string TextQueden() const;  // "Queden ... $."
 
   // Buys every ticked item and pays for them.
   void Confirma(TEstatRecerca& e) const;
@@ -157,9 +157,9 @@ std::string TextMesos(std::optional<unsigned> mesos);
 void PassaMes(TEstatRecerca& e);
 
 enum class TCobrament {
-  Gratuit,    // free research: nothing is charged
-  Cobrat,     // the tubes and money are taken
-  Insuficient // the research game cannot pay for it: nothing taken
+  Gratuit,     // free research: nothing is charged
+  Cobrat,      // the tubes and money are taken
+  Insuficient  // the research game cannot pay for it: nothing taken
 };
 // Takes the cost of an experiment of kind `tipus` (1..7) in the research
 // game; never leaves tubes or money below 0.

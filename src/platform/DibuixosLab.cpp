@@ -66,8 +66,8 @@ QPixmap Matras(int mida) {
   p.drawLine(QPointF(16, 4), QPointF(32, 4));
   // A spark of discovery beside the flask.
   p.setPen(QPen(QColor(230, 170, 30), 2, Qt::SolidLine, Qt::RoundCap));
-  for (const QLineF& l : {QLineF(40, 6, 40, 16), QLineF(35, 11, 45, 11), QLineF(36.5, 7.5, 43.5, 14.5),
-                          QLineF(36.5, 14.5, 43.5, 7.5)})
+  for (const QLineF& l : {QLineF(40, 6, 40, 16), QLineF(35, 11, 45, 11),
+                          QLineF(36.5, 7.5, 43.5, 14.5), QLineF(36.5, 14.5, 43.5, 7.5)})
     p.drawLine(l);
   return pixmap;
 }

@@ -80,7 +80,8 @@ void Joc(std::uint16_t centre) {
 // The check box of an item, by category (0, 1, 2) and number.
 QCheckBox* Casella(int categoria, int numero) {
   static const char* const prefix[] = {"CBMBiologic", "CBAparells", "CBReactius"};
-  return Fill<QCheckBox>(FComprar, qPrintable(QStringLiteral("%1%2").arg(prefix[categoria]).arg(numero)));
+  return Fill<QCheckBox>(FComprar,
+                         qPrintable(QStringLiteral("%1%2").arg(prefix[categoria]).arg(numero)));
 }
 
 // Picks a technique by name in the development window and says OK.
@@ -160,7 +161,8 @@ class TestLaboratori : public QObject {
   void developmentWindowWithNothingToDevelop() {
     Joc(3);
     Respon({{"FNovaTecnica", Fes([](QDialog* d) {
-               QCOMPARE(d->windowTitle(), QStringLiteral("Desenvolupar una nova tècnica (Gener de 1961)"));
+               QCOMPARE(d->windowTitle(),
+                        QStringLiteral("Desenvolupar una nova tècnica (Gener de 1961)"));
                QCOMPARE(Fill<QGroupBox>(d, "GrTecnica")->title(), QStringLiteral("Avís"));
                QCOMPARE(Text(d, "LbCostProvetes"), QStringLiteral("Necessitem material per a"));
                QCOMPARE(Text(d, "LbCostDiners"), QStringLiteral("desenvolupar noves tècniques"));
@@ -178,7 +180,8 @@ class TestLaboratori : public QObject {
     EstatRecerca.Aparells[1] = EstatRecerca.Reactius[1] = true;
     Respon({{"FNovaTecnica", Fes([](QDialog* d) {
                QCOMPARE(Fill<QComboBox>(d, "CBNovesTecniques")->count(), 1);
-               QCOMPARE(Fill<QGroupBox>(d, "GrTecnica")->title(), QStringLiteral("Tècniques bàsiques"));
+               QCOMPARE(Fill<QGroupBox>(d, "GrTecnica")->title(),
+                        QStringLiteral("Tècniques bàsiques"));
                QCOMPARE(Text(d, "LbCostProvetes"), QStringLiteral("Requereix      10"));
                QCOMPARE(Text(d, "LbCostDiners"), QStringLiteral("Costa 100$"));
                QCOMPARE(Text(d, "LbMesosRestants"), QStringLiteral("Acabarem d'aquí 0 mesos."));
@@ -251,7 +254,8 @@ class TestLaboratori : public QObject {
     EstatRecerca.UnitatsTecnica = 60000;
     EstatRecerca.ProvetesMes = 0;
     Respon({{"FTecniques", Fes([](QDialog* d) {
-               QCOMPARE(Text(d, "LbMesos"), QStringLiteral("Sense provetes cada mes no l'acabarem mai."));
+               QCOMPARE(Text(d, "LbMesos"),
+                        QStringLiteral("Sense provetes cada mes no l'acabarem mai."));
              })}});
     Comanda("MTecniquesDesenvolupades");
     QCOMPARE(Entorn::DialegsMostrats(), QStringList{"FTecniques"});
@@ -262,7 +266,8 @@ class TestLaboratori : public QObject {
     EstatRecerca.Mes = 12;
     EstatRecerca.Provetes = 3;
     Fill<QToolButton>(FPrincipal, "SBPassarTorn")->click();
-    QCOMPARE(Fill<QGroupBox>(FPrincipal, "GrInformacioGeneral")->title(), QStringLiteral("Gener de 1962"));
+    QCOMPARE(Fill<QGroupBox>(FPrincipal, "GrInformacioGeneral")->title(),
+             QStringLiteral("Gener de 1962"));
     QCOMPARE(EstatRecerca.Diners, 1100);
     QCOMPARE(EstatRecerca.Provetes, 8);
     QCOMPARE(Text(FPrincipal, "LbProvetes"), QStringLiteral("8"));
@@ -360,9 +365,11 @@ class TestLaboratori : public QObject {
       }
     }
     Dialegs::InstallaManejadorFitxers({});
-    QVERIFY2(EstatRecerca.TecniquesDominades[TecnicaRNAPolimer], qPrintable(QString::number(mesos)));
-    QVERIFY(avisos.contains("Desenvolupament d'un nou experiment|Ara ja pots fer experiments de|"
-                            "Traducció de polímers d'un nucleòtid"));
+    QVERIFY2(EstatRecerca.TecniquesDominades[TecnicaRNAPolimer],
+             qPrintable(QString::number(mesos)));
+    QVERIFY(
+        avisos.contains("Desenvolupament d'un nou experiment|Ara ja pots fer experiments de|"
+                        "Traducció de polímers d'un nucleòtid"));
     QCOMPARE(avisos.size(), 11);  // ten techniques, one experiment
 
     while (!Fill<QAction>(FPrincipal, "MTraduirRNASintetic")->isEnabled() && mesos++ < 300)
@@ -389,10 +396,12 @@ class TestLaboratori : public QObject {
   // develops it when it is offered.
   void CompraIDesenvolupa(int tecnica) {
     const auto& fila = Cataleg::Tecnica(tecnica);
-    const std::pair<int, int> necessaris[] = {{0, fila.Material}, {1, fila.Aparell}, {2, fila.Reactiu}};
+    const std::pair<int, int> necessaris[] = {
+        {0, fila.Material}, {1, fila.Aparell}, {2, fila.Reactiu}};
     int preu = 0;
     for (const auto& [categoria, numero] : necessaris)
-      if (numero != 0 && !Labs::Posseit(EstatRecerca, {Labs::TCategoria(categoria), unsigned(numero)}))
+      if (numero != 0 &&
+          !Labs::Posseit(EstatRecerca, {Labs::TCategoria(categoria), unsigned(numero)}))
         preu += PreuDe(categoria, numero);
     if (preu > 0 && preu <= EstatRecerca.Diners) {
       respostes["FComprar"] = Fes([necessaris](QDialog* d) {
@@ -425,8 +434,10 @@ class TestLaboratori : public QObject {
     for (const auto& a : Cataleg::Articles)
       if (Labs::Posseit(e, {Labs::TCategoria(a.Categoria), unsigned(a.Numero)})) esperat -= a.Preu;
     for (int t = 1; t <= 27; ++t)
-      if (e.TecniquesDominades[t]) esperat -= Cataleg::Tecnica(t).Provetes[0] * Cataleg::Tecnica(t).Cost[0];
-    if (e.TecnicaEnCurs != 0) esperat -= e.UnitatsTecnica * Cataleg::Tecnica(e.TecnicaEnCurs).Cost[0];
+      if (e.TecniquesDominades[t])
+        esperat -= Cataleg::Tecnica(t).Provetes[0] * Cataleg::Tecnica(t).Cost[0];
+    if (e.TecnicaEnCurs != 0)
+      esperat -= e.UnitatsTecnica * Cataleg::Tecnica(e.TecnicaEnCurs).Cost[0];
     if (e.Diners != esperat || e.Diners < 0 || e.Provetes < 0 || e.Provetes > e.ProvetesMes) {
       qWarning("Mes %d: %d $ (esperats %lld), %d provetes", mesos, e.Diners,
                static_cast<long long>(esperat), e.Provetes);

@@ -24,7 +24,8 @@ TEstatRecerca Joc(std::uint16_t centre = 3) {
 
 unsigned IndexArticle(TCategoria categoria, unsigned numero) {
   const auto& a = Articles();
-  return static_cast<unsigned>(std::find(a.begin(), a.end(), TArticle{categoria, numero}) - a.begin());
+  return static_cast<unsigned>(std::find(a.begin(), a.end(), TArticle{categoria, numero}) -
+                               a.begin());
 }
 
 std::vector<std::uint16_t> RunPrerequisits(unsigned t) {
@@ -60,7 +61,8 @@ TEST(Cataleg, TechniquesMatchTheirRowsAndPrerequisiteRuns) {
     EXPECT_EQ(ReactiuTecnica[t], fila.Reactiu) << t;
     EXPECT_EQ(ExperimentTecnica[t], fila.Experiment) << t;
     // Techniques with no prerequisite hold one entry 0, "nothing required".
-    const std::vector<int> esperats = fila.Prerequisits.empty() ? std::vector<int>{0} : fila.Prerequisits;
+    const std::vector<int> esperats =
+        fila.Prerequisits.empty() ? std::vector<int>{0} : fila.Prerequisits;
     const auto run = RunPrerequisits(t);
     EXPECT_EQ(std::vector<int>(run.begin(), run.end()), esperats) << t;
   }
@@ -73,7 +75,8 @@ TEST(Cataleg, ChildrenOfEveryTechnique) {
     std::vector<std::uint16_t> esperats;
     for (int t = 1; t <= 27; ++t) {
       const auto& p = Cataleg::Tecnica(t).Prerequisits;
-      if (std::find(p.begin(), p.end(), k) != p.end()) esperats.push_back(static_cast<std::uint16_t>(t));
+      if (std::find(p.begin(), p.end(), k) != p.end())
+        esperats.push_back(static_cast<std::uint16_t>(t));
     }
     EXPECT_EQ(FillsTecnica(static_cast<unsigned>(k)), esperats) << k;
     EXPECT_LE(esperats.size(), 6u);
@@ -205,7 +208,10 @@ TEST(Tecniques, ProgressSpendsTubesWhileTheMoneyLasts) {
 }
 
 TEST(Tecniques, CompletionSetsTheLongestOligo) {
-  struct Cas { std::uint16_t tecnica; std::uint16_t maxBases; };
+  struct Cas {
+    std::uint16_t tecnica;
+    std::uint16_t maxBases;
+  };
   for (const Cas c : {Cas{18, 1}, Cas{21, 3}, Cas{22, 2}, Cas{24, 3}, Cas{27, 4}, Cas{26, 3}}) {
     TEstatRecerca e = Joc(0);
     e.MaxBasesOligo = 3;
