@@ -248,19 +248,6 @@ class TestLaboratori : public QObject {
     QVERIFY(!FTecniques->isVisible());
   }
 
-  void aTechniqueFromAFileWithNoMonthlyTubesSaysSo() {
-    Joc(0);
-    EstatRecerca.TecnicaEnCurs = 14;
-    EstatRecerca.UnitatsTecnica = 60000;
-    EstatRecerca.ProvetesMes = 0;
-    Respon({{"FTecniques", Fes([](QDialog* d) {
-               QCOMPARE(Text(d, "LbMesos"),
-                        QStringLiteral("Sense provetes cada mes no l'acabarem mai."));
-             })}});
-    Comanda("MTecniquesDesenvolupades");
-    QCOMPARE(Entorn::DialegsMostrats(), QStringList{"FTecniques"});
-  }
-
   void theTurnPaysGrantsTubesAndMovesTheCalendar() {
     Joc(4);
     EstatRecerca.Mes = 12;

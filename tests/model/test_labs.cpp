@@ -176,18 +176,6 @@ TEST(Tecniques, AvailabilityFollowsItemsAndPrerequisites) {
   }
 }
 
-TEST(Tecniques, AtTheStartBasicItemsOfferOnlyTheBasics) {
-  TEstatRecerca e = Joc();
-  EXPECT_TRUE(LlistaTecniquesPossibles(e).empty());
-  e.Aparells[1] = e.Reactius[1] = true;
-  EXPECT_EQ(LlistaTecniquesPossibles(e), std::vector<std::uint16_t>{1});
-  e = Joc();
-  e.Aparells[2] = true;
-  EXPECT_EQ(LlistaTecniquesPossibles(e), std::vector<std::uint16_t>{2});
-  e.TecnicaEnCurs = 2;
-  EXPECT_EQ(LlistaTecniquesPossibles(e), std::vector<std::uint16_t>{2});
-}
-
 TEST(Tecniques, ProgressSpendsTubesWhileTheMoneyLasts) {
   TEstatRecerca e = Joc();
   TriaTecnica(e, 3);
