@@ -18,6 +18,7 @@ TFEleccio* FEleccio = nullptr;
 namespace {
 constexpr int ContextAjuda = 267;
 constexpr int ItemInvestigar = 1;  // second item of RGTipusPartida
+constexpr int ItemPressupost = 2;  // third: the research game with a budget
 constexpr int ItemAleatori = 1;    // second item of RGTipusCodi
 }  // namespace
 
@@ -28,7 +29,8 @@ TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
   Label1->setObjectName(QStringLiteral("Label1"));
   RGTipusPartida = new TGrupOpcions(
       "RGTipusPartida", QStringLiteral("Simulació"),
-      {QStringLiteral("Flux de la informació genètica"), QStringLiteral("Investigar codi genètic")},
+      {QStringLiteral("Flux de la informació genètica"), QStringLiteral("Investigar codi genètic"),
+       QStringLiteral("Investigar amb pressupost")},
       this);
   RGTipusPartida->PosaItemIndex(0);
   RGTipusCodi = new TGrupOpcions("RGTipusCodi", QStringLiteral("Codi genètic"),
@@ -69,11 +71,12 @@ TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
   Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
-// Type 2 is never chosen here: it comes only from a saved research.
+// Both kinds of research have a hidden code to choose; the exercises use the real one.
 void TFEleccio::BtDAcordClick() {
   TEstatRecerca& e = EstatRecerca;
-  const bool investigar = RGTipusPartida->ItemIndex() == ItemInvestigar;
-  e.TipusPartida = investigar ? CodiLliure : FluxInformacio;
+  const int item = RGTipusPartida->ItemIndex();
+  const bool investigar = item == ItemInvestigar || item == ItemPressupost;
+  e.TipusPartida = item == ItemPressupost ? JocPressupost : investigar ? CodiLliure : FluxInformacio;
   e.TipusCodi = investigar && RGTipusCodi->ItemIndex() == ItemAleatori ? 1 : 0;
   accept();
 }
@@ -81,5 +84,6 @@ void TFEleccio::BtDAcordClick() {
 void TFEleccio::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }
 
 void TFEleccio::RGTipusPartidaClick() {
-  RGTipusCodi->setVisible(RGTipusPartida->ItemIndex() == ItemInvestigar);
+  const int item = RGTipusPartida->ItemIndex();
+  RGTipusCodi->setVisible(item == ItemInvestigar || item == ItemPressupost);
 }

@@ -30,6 +30,12 @@
 #include "mainwindow/Dades.h"
 #include "mainwindow/Eleccio.h"
 #include "mainwindow/Triaofer.h"
+#include "lab/Avisnovt.h"
+#include "lab/Comprar.h"
+#include "lab/Invntari.h"
+#include "lab/Novatecn.h"
+#include "lab/Tecnica.h"
+#include "model/Labs.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
@@ -332,6 +338,11 @@ void TFPrincipal::ConnectaComandes() {
       {{MTraduirRNASintetic}, SBRNAPolimer, &TFPrincipal::MTraduirRNASinteticClick},
       {{MTraduirRNAAleatori}, SBRNAAleatori, &TFPrincipal::MTraduirRNAAleatoriClick},
       {{MRevisarExperiments}, SBExperimentsAntics, &TFPrincipal::MRevisarExperimentsClick},
+      {{MPassarTorn}, SBPassarTorn, &TFPrincipal::MPassarTornClick},
+      {{MInventari}, nullptr, &TFPrincipal::MInventariClick},
+      {{MComprar}, nullptr, &TFPrincipal::MComprarClick},
+      {{MDesenvoluparTecnica}, SBNovaTecnica, &TFPrincipal::MDesenvoluparTecnicaClick},
+      {{MTecniquesDesenvolupades}, nullptr, &TFPrincipal::MTecniquesDesenvolupadesClick},
   };
   for (const Comanda& c : comandes) {
     for (QAction* item : c.items)
@@ -362,14 +373,14 @@ void TFPrincipal::UpdateMenuItems() {
   SBNovaTecnica->setEnabled(MDesenvoluparTecnica->isEnabled());
   SBNovaTecnica->setVisible(MDesenvoluparTecnica->isVisible());
   EnUn(MExperiment, T >= 1);
-  EnUn(MTraduirRNASintetic, PodemFerExperiment(18, ExperimentPolimer));
+  EnUn(MTraduirRNASintetic, PodemFerExperiment(TecnicaRNAPolimer, ExperimentPolimer));
   SBRNAPolimer->setEnabled(MTraduirRNASintetic->isEnabled());
-  EnUn(MTraduirRNAAleatori, PodemFerExperiment(21, ExperimentCopolimers));
+  EnUn(MTraduirRNAAleatori, PodemFerExperiment(TecnicaCopolimers, ExperimentCopolimers));
   SBRNAAleatori->setEnabled(MTraduirRNAAleatori->isEnabled());
   Visible(MAcoblar, joc);
-  EnUn(MAcoblar, e.TecniquesDominades[26]);
+  EnUn(MAcoblar, e.TecniquesDominades[TecnicaAcoblament]);
   Visible(MTraduirRNAViric, joc);
-  EnUn(MTraduirRNAViric, e.TecniquesDominades[17]);
+  EnUn(MTraduirRNAViric, e.TecniquesDominades[TecnicaRNAViric]);
   Visible(N3, joc);
   Visible(MPassarTorn, joc);
   SBPassarTorn->setVisible(MPassarTorn->isVisible());
@@ -474,7 +485,7 @@ void TFPrincipal::MNovaRecercaClick() {
   RecordaRecerca();
   ActualitzaInformacio();
   UpdateMenuItems();
-  if (EstatRecerca.TipusPartida == CodiLliure) Dialegs::Executa(FInfoDesxiframent);
+  if (EstatRecerca.TipusPartida != FluxInformacio) Dialegs::Executa(FInfoDesxiframent);
 }
 
 bool TFPrincipal::ConfirmaNovaRecerca() {
@@ -552,10 +563,7 @@ void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
 // soon as the RNA is made, whether or not it is then translated.
 void TFPrincipal::FesExperiment(QDialog* constructor, unsigned tipusCost, std::uint16_t tipus) {
   if (Dialegs::Executa(constructor) != QDialog::Accepted) return;
-  if (EstatRecerca.TipusPartida == JocPressupost) {
-    EstatRecerca.Provetes -= CostProvetes[tipusCost];
-    EstatRecerca.Diners -= CostDiners[tipusCost];
-  }
+  if (Labs::CobraExperiment(EstatRecerca, tipusCost) == Labs::TCobrament::Insuficient) return;
   ModeTraduccio = true;
   TipusExperiment = tipus;
   Dialegs::Executa(FTraduccio);
@@ -577,6 +585,40 @@ void TFPrincipal::MRevisarExperimentsClick() {
   Dialegs::Executa(FTraduccio);
 }
 
+// A month passes: the closing month's tubes go to the technique in
+// development, then the new month's income and tubes, which it uses at once.
+void TFPrincipal::MPassarTornClick() {
+  FNovaTecnica->DesenvolupaTecnica();
+  Labs::PassaMes(EstatRecerca);
+  FNovaTecnica->DesenvolupaTecnica();
+  UpdateMenuItems();
+  ActualitzaInformacio();
+}
+
+void TFPrincipal::MInventariClick() {
+  Dialegs::Executa(FInventari);
+  ActualitzaInformacio();
+}
+
+void TFPrincipal::MComprarClick() {
+  Dialegs::Executa(FComprar);
+  ActualitzaInformacio();
+}
+
+void TFPrincipal::MDesenvoluparTecnicaClick() {
+  Dialegs::Executa(FNovaTecnica);
+  UpdateMenuItems();
+  ActualitzaInformacio();
+}
+
+// Cancelling a technique there frees the development command and empties
+// this month's tubes, which the panel shows.
+void TFPrincipal::MTecniquesDesenvolupadesClick() {
+  Dialegs::Executa(FTecniques);
+  UpdateMenuItems();
+  ActualitzaInformacio();
+}
+
 void CreaFinestres() {
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);
@@ -589,6 +631,11 @@ void CreaFinestres() {
   FDades = new TFDades(FPrincipal);
   FCopolim = new TFCopolim(FPrincipal);
   FFreqTriplets = new TFFreqTriplets(FCopolim);
+  FInventari = new TFInventari(FPrincipal);
+  FComprar = new TFComprar(FPrincipal);
+  FNovaTecnica = new TFNovaTecnica(FPrincipal);
+  FTecniques = new TFTecniques(FPrincipal);
+  FAvisNovaTecnica = new TFAvisNovaTecnica(FPrincipal);
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
 }

@@ -51,6 +51,11 @@ class TFPrincipal : public QMainWindow {
   void MTraduirRNASinteticClick();
   void MTraduirRNAAleatoriClick();
   void MRevisarExperimentsClick();
+  void MPassarTornClick();
+  void MInventariClick();
+  void MComprarClick();
+  void MDesenvoluparTecnicaClick();
+  void MTecniquesDesenvolupadesClick();
 
  private:
   void FesExperiment(QDialog* constructor, unsigned tipusCost, std::uint16_t tipus);

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+#include "model/Labs.h"
+
 namespace RBGlobal {
 
 TEstatRecerca EstatRecerca;
@@ -183,6 +185,8 @@ void IniciaRecerca() {
   else
     DotaLaboratoriOferta();
 }
+
+void ProgressaTecnica() { Labs::Progressa(EstatRecerca); }
 
 bool PodemFerExperiment(unsigned tecnica, unsigned tipus) {
   const TEstatRecerca& e = EstatRecerca;

@@ -155,8 +155,23 @@ extern TEstatRecerca EstatRecerca;
 extern const Array1<const char*, 12> NomsMesos;  // "Gener" .. "Desembre"
 extern const Array1<std::uint16_t, 7> CostProvetes;  // per experiment kind
 extern const Array1<std::int32_t, 7> CostDiners;
-constexpr unsigned ExperimentPolimer = 1;   // kind charged for a polymer
-constexpr unsigned ExperimentCopolimers = 2;  // kind charged for a copolymer
+// Kinds of experiment, as the technique catalogue opens them.
+enum TTipusExperiment : unsigned {
+  ExperimentPolimer = 1,     // polymers of one nucleotide; charged for a polymer
+  ExperimentCopolimers = 2,  // random copolymers; charged for a copolymer
+  ExperimentDinucleotids = 3,
+  ExperimentTrinucleotids = 4,
+  ExperimentTetranucleotids = 5,
+  ExperimentAcoblament = 6,
+  ExperimentRNAViric = 7
+};
+// Techniques whose mastery opens a command of the main window.
+enum TTecnicaClau : unsigned {
+  TecnicaRNAViric = 17,
+  TecnicaRNAPolimer = 18,
+  TecnicaCopolimers = 21,
+  TecnicaAcoblament = 26
+};
 
 struct TCentre {
   std::int32_t Pressupost;
@@ -170,6 +185,10 @@ extern const std::array<TCentre, 5> OfertesCentres;
 // can be made now: always in free research; in the research game when the
 // technique is mastered and its tubes and money are there.
 bool PodemFerExperiment(unsigned tecnica, unsigned tipus);
+
+// One step of the technique in development: this month's tubes and their
+// money are spent on it, and it is completed when its tubes are all done.
+void ProgressaTecnica();
 
 // Starts a new research from TipusPartida, TipusCodi, Centre and Oferta.
 void IniciaRecerca();

@@ -116,6 +116,8 @@ class TestNovaRecerca : public QObject {
     QVERIFY(codi->isHidden());
     partida->Item(1)->click();
     QVERIFY(!codi->isHidden());
+    partida->Item(2)->click();
+    QVERIFY(!codi->isHidden());
     partida->Item(0)->click();
     QVERIFY(codi->isHidden());
   }
@@ -129,6 +131,8 @@ class TestNovaRecerca : public QObject {
     QTest::newRow("flux with Aleatori left selected") << 0 << 1 << 0 << 0;
     QTest::newRow("research, real") << 1 << 0 << 1 << 0;
     QTest::newRow("research, random") << 1 << 1 << 1 << 1;
+    QTest::newRow("budget, real") << 2 << 0 << 2 << 0;
+    QTest::newRow("budget, random") << 2 << 1 << 2 << 1;
   }
   void typeDialogWritesTypeAndCode() {
     QFETCH(int, partida);
@@ -236,17 +240,14 @@ class TestNovaRecerca : public QObject {
     QVERIFY(!Fill<QAction>(FPrincipal, "MDesarRecerca")->isEnabled());
   }
 
-  // The chain reaches the offers only when the type is 2 after the first
-  // dialog, which only a saved game could have left; the test puts it there.
+  // The third choice starts the game with a budget: the offers, then the history.
   void aGameTakesTheAcceptedOffer() {
     RecercaEnCurs();
-    const Resposta joc = [](QDialog*) {
-      EstatRecerca.TipusPartida = JocPressupost;
-      return int(QDialog::Accepted);
-    };
-    Respon({{"FEleccio", joc}, {"FDades", DAcord}, {"FTriaOfertes", DAcord}});
+    Respon({{"FEleccio", Tipus(2, 0)}, {"FDades", DAcord}, {"FTriaOfertes", DAcord}});
     NovaRecerca();
-    QCOMPARE(Entorn::DialegsMostrats(), QStringList({"FEleccio", "FDades", "FTriaOfertes"}));
+    QCOMPARE(Entorn::DialegsMostrats(),
+             QStringList({"FEleccio", "FDades", "FTriaOfertes", "FInfoDesxiframent"}));
+    QCOMPARE(EstatRecerca.TipusPartida, JocPressupost);
     QCOMPARE(EstatRecerca.Centre, 0);
     QCOMPARE(EstatRecerca.Diners, 100000);
     QCOMPARE(EstatRecerca.Ingressos, 10000);

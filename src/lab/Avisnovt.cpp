@@ -1,0 +1,69 @@
+#include "lab/Avisnovt.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "lab/ComunsLab.h"
+#include "model/Labs.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+#include "platform/Dialegs.h"
+#include "platform/DibuixosLab.h"
+
+using namespace ComunsLab;
+using RBGlobal::EstatRecerca;
+
+TFAvisNovaTecnica* FAvisNovaTecnica = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 303;
+}  // namespace
+
+TFAvisNovaTecnica::TFAvisNovaTecnica(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FAvisNovaTecnica"));
+  Image1 = Etiqueta(this, "Image1");
+  Image1->setPixmap(Dibuixos::Matras(56));
+  LbInformacio = Etiqueta(this, "LbInformacio");
+  LbTecnica = Etiqueta(this, "LbTecnica");
+  QFont negreta = LbTecnica->font();
+  negreta.setBold(true);
+  negreta.setPointSizeF(negreta.pointSizeF() * 1.15);
+  LbTecnica->setFont(negreta);
+  LbTecnica->setWordWrap(true);
+  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord->setDefault(true);
+
+  auto* capa = new QGridLayout(this);
+  capa->setHorizontalSpacing(16);
+  capa->addWidget(Image1, 0, 0, 2, 1, Qt::AlignTop);
+  capa->addWidget(LbInformacio, 0, 1);
+  capa->addWidget(LbTecnica, 1, 1, Qt::AlignTop);
+  capa->addWidget(BtDAcord, 2, 0, 1, 2, Qt::AlignRight);
+  capa->setRowStretch(1, 1);
+  capa->setColumnStretch(1, 1);
+  setFixedSize(440, 150);
+
+  connect(BtDAcord, &QPushButton::clicked, this, &QDialog::accept);
+  Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
+}
+
+void TFAvisNovaTecnica::Avisa(const QString& titol, const QString& informacio, const QString& nom) {
+  setWindowTitle(titol);
+  LbInformacio->setText(informacio);
+  LbTecnica->setText(nom);
+  Dialegs::Executa(this);
+}
+
+void TFAvisNovaTecnica::AvisaTecnica() {
+  Avisa(QStringLiteral("Desenvolupament d'una nova tècnica"),
+        QStringLiteral("Has aconseguit desenvolupar:"),
+        QString::fromUtf8(Labs::NomsTecniques[EstatRecerca.TecnicaAcabada]));
+}
+
+void TFAvisNovaTecnica::AvisaExperiment() {
+  const unsigned experiment = Labs::ExperimentTecnica[EstatRecerca.TecnicaAcabada];
+  Avisa(QStringLiteral("Desenvolupament d'un nou experiment"),
+        QStringLiteral("Ara ja pots fer experiments de"),
+        QString::fromUtf8(Labs::NomsExperiments[experiment]));
+}

@@ -1,0 +1,103 @@
+#include "lab/Invntari.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "lab/Comprar.h"
+#include "lab/ComunsLab.h"
+#include "model/Labs.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+#include "platform/Dialegs.h"
+#include "platform/Etiquetes.h"
+
+using namespace ComunsLab;
+using Dibuixos::Glif;
+using Labs::TCategoria;
+using RBGlobal::EstatRecerca;
+
+TFInventari* FInventari = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 302;
+constexpr int AmpleNom = 270;  // room for the longest item name
+
+// The owned items of a category, in catalogue order, from the first label.
+// The labels are repeated up to nine places, as PrimeraEtiquetaBuida takes.
+template <std::size_t N>
+void OmpleEtiquetes(const std::array<QLabel*, N>& etiquetes, TCategoria categoria) {
+  std::array<QLabel*, 9> nou;
+  for (std::size_t i = 0; i < nou.size(); ++i) nou[i] = etiquetes[std::min(i, N - 1)];
+  for (QLabel* etiqueta : etiquetes) etiqueta->clear();
+  for (const std::string& nom : Labs::Posseits(EstatRecerca, categoria))
+    PrimeraEtiquetaBuida(nou)->setText(QString::fromStdString(nom));
+}
+}  // namespace
+
+TFInventari::TFInventari(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FInventari"));
+  QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
+  QWidget* material =
+      CreaGrup("GrMaterialBiologic", QStringLiteral("Material biològic"), "LbMatBio", LbMatBio);
+  QWidget* aparells = CreaGrup("GrAparells", QStringLiteral("Aparells"), "LbAparells", LbAparells);
+  QWidget* reactius = CreaGrup("GrReactius", QStringLiteral("Reactius"), "LbReactius", LbReactius);
+  BtComprar = Botons::Crea(this, "BtComprar", QStringLiteral("&Comprar..."));
+  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
+  BtTancar->setDefault(true);
+
+  auto* graella = new QGridLayout;
+  graella->addWidget(caixa, 0, 0);
+  graella->addWidget(material, 1, 0);
+  graella->addWidget(reactius, 2, 0);
+  graella->addWidget(aparells, 0, 1, 3, 1);
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  botons->addWidget(BtComprar);
+  botons->addWidget(BtTancar);
+  auto* capa = new QVBoxLayout(this);
+  capa->addLayout(graella);
+  capa->addLayout(botons);
+
+  connect(BtComprar, &QPushButton::clicked, this, &TFInventari::BtComprarClick);
+  connect(BtTancar, &QPushButton::clicked, this, &QDialog::accept);
+  Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
+  FormActivate();
+  setFixedSize(sizeHint());
+}
+
+template <std::size_t N>
+QWidget* TFInventari::CreaGrup(const char* nom, const QString& titol, const char* prefix,
+                               std::array<QLabel*, N>& etiquetes) {
+  QGroupBox* grup = Grup(this, nom, titol);
+  auto* capa = new QVBoxLayout(grup);
+  for (std::size_t i = 0; i < N; ++i) {
+    const QByteArray nomEtiqueta = QByteArray(prefix) + QByteArray::number(int(i + 1));
+    etiquetes[i] = Etiqueta(grup, nomEtiqueta.constData());
+    etiquetes[i]->setFixedWidth(AmpleNom);
+    capa->addWidget(etiquetes[i]);
+  }
+  capa->addStretch();
+  return grup;
+}
+
+void TFInventari::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FormActivate();
+}
+
+void TFInventari::FormActivate() {
+  setWindowTitle(QStringLiteral("Inventari (%1)").arg(Q(Labs::TextData(EstatRecerca))));
+  MostraCaixa(LbMesada, LbCaixa, EstatRecerca);
+  OmpleEtiquetes(LbMatBio, TCategoria::MaterialBiologic);
+  OmpleEtiquetes(LbAparells, TCategoria::Aparells);
+  OmpleEtiquetes(LbReactius, TCategoria::Reactius);
+}
+
+void TFInventari::BtComprarClick() {
+  if (Dialegs::Executa(FComprar) == QDialog::Accepted) FormActivate();
+}

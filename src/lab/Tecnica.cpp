@@ -1,0 +1,161 @@
+#include "lab/Tecnica.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "lab/ComunsLab.h"
+#include "model/Labs.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+#include "platform/Dialegs.h"
+
+using namespace ComunsLab;
+using RBGlobal::EstatRecerca;
+using RBGlobal::FormataNombre;
+
+TFTecniques* FTecniques = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 304;
+constexpr int AmpleColumna = 300;
+constexpr int FilesColumna = 14;  // 27 techniques in two columns
+}  // namespace
+
+TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FTecniques"));
+  setWindowTitle(QStringLiteral("Tècniques"));
+  Label1 = Etiqueta(this, "Label1", QStringLiteral("Tècniques Desenvolupades:"));
+  ListTecniques = new QListWidget(this);
+  ListTecniques->setObjectName(QStringLiteral("ListTecniques"));
+  // Top to bottom, then the next column: two columns of fourteen rows.
+  ListTecniques->setFlow(QListView::TopToBottom);
+  ListTecniques->setWrapping(true);
+  ListTecniques->setResizeMode(QListView::Adjust);
+  ListTecniques->setUniformItemSizes(true);
+  const int altFila = ListTecniques->fontMetrics().height() + 3;
+  ListTecniques->setGridSize(QSize(AmpleColumna, altFila));
+  ListTecniques->setFixedHeight(FilesColumna * altFila + 2 * ListTecniques->frameWidth() + 4);
+  ListTecniques->setSelectionMode(QAbstractItemView::NoSelection);
+
+  GrTecnicaEnCurs = Grup(this, "GrTecnicaEnCurs", QStringLiteral("Tècnica en desenvolupament:"));
+  LbTecnica = Etiqueta(GrTecnicaEnCurs, "LbTecnica");
+  LbProvetesInvertides = EtiquetaXifres(GrTecnicaEnCurs, "LbProvetesInvertides");
+  LbProporcioProvetes = Etiqueta(GrTecnicaEnCurs, "LbProporcioProvetes");
+  LbDinersInvertits = EtiquetaXifres(GrTecnicaEnCurs, "LbDinersInvertits");
+  LbProporcioDiners = Etiqueta(GrTecnicaEnCurs, "LbProporcioDiners");
+  LbMesos = Etiqueta(GrTecnicaEnCurs, "LbMesos");
+  ImgProveta = ImatgeProveta(GrTecnicaEnCurs, "ImgProveta", 42);
+  auto* graella = new QGridLayout(GrTecnicaEnCurs);
+  graella->addWidget(LbTecnica, 0, 0, 1, 4);
+  graella->addWidget(ImgProveta, 1, 0, 3, 1, Qt::AlignCenter);
+  graella->addWidget(LbProvetesInvertides, 1, 1);
+  graella->addWidget(LbProporcioProvetes, 1, 2);
+  graella->addWidget(LbDinersInvertits, 2, 1);
+  graella->addWidget(LbProporcioDiners, 2, 2);
+  graella->addWidget(LbMesos, 3, 1, 1, 3);
+  graella->setColumnStretch(3, 1);
+  graella->setColumnMinimumWidth(0, 30);
+
+  BtDacord = Botons::Crea(this, "BtDacord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDacord->setDefault(true);
+  BtCancellar =
+      Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Dibuixos::Glif::Cancellar);
+  // Hidden while nothing is in development: the window keeps its layout.
+  QSizePolicy politica = BtCancellar->sizePolicy();
+  politica.setRetainSizeWhenHidden(true);
+  BtCancellar->setSizePolicy(politica);
+
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  botons->addWidget(BtDacord);
+  botons->addWidget(BtCancellar);
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(Label1);
+  capa->addWidget(ListTecniques);
+  capa->addWidget(GrTecnicaEnCurs);
+  capa->addLayout(botons);
+  setFixedSize(2 * AmpleColumna + 40, sizeHint().height());
+
+  connect(BtDacord, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BtCancellar, &QPushButton::clicked, this, &TFTecniques::BtCancellarClick);
+  Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
+}
+
+void TFTecniques::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FormActivate();
+}
+
+// Escape presses "&Cancel·lar" when it is there; with nothing in
+// development there is nothing to cancel and Escape closes the window.
+void TFTecniques::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier && BtCancellar->isVisible()) {
+    BtCancellar->click();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}
+
+void TFTecniques::FormActivate() {
+  ListTecniques->clear();
+  for (unsigned t = 1; t <= Labs::NombreTecniques; ++t)
+    if (EstatRecerca.TecniquesDominades[t])
+      ListTecniques->addItem(QString::fromUtf8(Labs::NomsTecniques[t]));
+  if (Labs::EsTecnica(EstatRecerca.TecnicaEnCurs))
+    MostraTecnicaEnCurs();
+  else
+    MostraCapTecnica();
+}
+
+void TFTecniques::MostraCapTecnica() {
+  BtCancellar->hide();
+  LbTecnica->setText(QStringLiteral("No estem desenvolupant cap tècnica."));
+  for (QLabel* etiqueta :
+       {LbProvetesInvertides, LbProporcioProvetes, LbDinersInvertits, LbProporcioDiners, LbMesos})
+    etiqueta->clear();
+  ImgProveta->hide();
+}
+
+void TFTecniques::MostraTecnicaEnCurs() {
+  const RBGlobal::TEstatRecerca& e = EstatRecerca;
+  const unsigned t = e.TecnicaEnCurs;
+  const std::int32_t provetes = Labs::ProvetesNecessaries(e, t);
+  const std::int32_t cost = Labs::CostPerProveta(e, t);
+  BtCancellar->show();
+  LbTecnica->setText(QStringLiteral("Estem investigant ") +
+                     QString::fromUtf8(Labs::NomsTecniques[t]));
+  LbProvetesInvertides->setText(QStringLiteral("Hem dedicat ") +
+                                Q(FormataNombre(e.UnitatsTecnica, 5)));
+  LbProporcioProvetes->setText(
+      QStringLiteral("(d'un total de %1).").arg(Q(FormataNombre(provetes, 1))));
+  LbDinersInvertits->setText(QStringLiteral("Hem gastat ") +
+                             Q(FormataNombre(cost * e.UnitatsTecnica, 7)) + QStringLiteral("$"));
+  LbProporcioDiners->setText(
+      QStringLiteral("(d'un total de %1).").arg(Q(FormataNombre(provetes * cost, 1))));
+  LbMesos->setText(Q(Labs::TextMesos(
+      Labs::MesosRestants(static_cast<std::uint16_t>(provetes), e.UnitatsTecnica, e.ProvetesMes))));
+  ImgProveta->show();
+}
+
+// Abandoning loses the tubes put in and the rest of this month's: asked
+// first, as Escape reaches this button too.
+void TFTecniques::BtCancellarClick() {
+  if (!Labs::EsTecnica(EstatRecerca.TecnicaEnCurs)) return;
+  const QString nom = QString::fromUtf8(Labs::NomsTecniques[EstatRecerca.TecnicaEnCurs]);
+  const auto resposta = Dialegs::Missatge(
+      this,
+      QStringLiteral("Vols deixar de desenvolupar «%1»?\n"
+                     "Es perdran les provetes que hi has dedicat i les que queden aquest mes; "
+                     "els diners gastats no es recuperen.")
+          .arg(nom),
+      QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+  if (resposta != QMessageBox::Yes) return;
+  Labs::CancellaTecnica(EstatRecerca);
+  MostraCapTecnica();
+}
