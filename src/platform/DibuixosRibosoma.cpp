@@ -66,10 +66,17 @@ void Tija(QPainter& p, const QPointF& a, const QPointF& b, int parells) {
   }
 }
 
-void Bucle(QPainter& p, const QPointF& centre, qreal radi) {
+// A loop of unpaired bases: a ring with a bead per base.
+void Bucle(QPainter& p, const QPointF& centre, qreal radi, int bases) {
   p.setPen(QPen(ContornRNAt, 1.3));
   p.setBrush(RNAtColor.lighter(112));
   p.drawEllipse(centre, radi, radi);
+  p.setBrush(RNAtColor.lighter(135));
+  QLineF raig(centre, centre + QPointF(radi - 2.2, 0));
+  for (int i = 0; i < bases; ++i) {
+    raig.setAngle(90 + 360.0 * i / bases);
+    p.drawEllipse(raig.p2(), 1.6, 1.6);
+  }
 }
 
 }  // namespace
@@ -93,8 +100,8 @@ QPixmap SubunitatGran() {
   p.setBrush(QColor(255, 255, 255, 60));
   p.drawRoundedRect(QRectF(46, 50, 74, 136), 16, 16);
   p.drawRoundedRect(QRectF(120, 50, 74, 136), 16, 16);
-  Lloc(p, QPointF(62, 18), QStringLiteral("P"));
-  Lloc(p, QPointF(178, 18), QStringLiteral("A"));
+  Lloc(p, QPointF(84, 18), QStringLiteral("P"));
+  Lloc(p, QPointF(157, 18), QStringLiteral("A"));
   p.setFont(Lletra(10, false, true));
   p.setPen(ContornRibosoma.darker(140));
   p.drawText(QRectF(194, 70, 52, 30), Qt::AlignCenter, QStringLiteral("Subunitat\ngran"));
@@ -127,24 +134,37 @@ QPixmap RNAt() {
   QPixmap pixmap = Llenc(69, 84);
   QPainter p(&pixmap);
   Prepara(p);
-  const QPointF centre(34, 36);
-  // Free 3' end (CCA) climbing towards the amino-acid label.
-  p.setPen(QPen(ContornRNAt, 2.2, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(38, 6), QPointF(46, 1));
-  Tija(p, QPointF(34, 6), centre, 4);
-  Tija(p, centre, QPointF(14, 36), 3);
-  Tija(p, centre, QPointF(54, 36), 3);
-  Tija(p, centre, QPointF(34, 58), 3);
-  Bucle(p, QPointF(9, 36), 7.5);
-  Bucle(p, QPointF(59.5, 36), 7.5);
+  const QPointF centre(34, 35);
+  // Free 3' end (ACC) climbing towards the amino-acid label.
+  p.setPen(QPen(ContornRNAt, 1.2));
+  p.setBrush(RNAtColor.lighter(135));
+  for (const QPointF& base : {QPointF(39.5, 6), QPointF(42.5, 3), QPointF(46, 1.6)})
+    p.drawEllipse(base, 1.8, 1.8);
+  Tija(p, QPointF(34, 8), centre, 4);
+  Tija(p, centre, QPointF(16, 30), 3);
+  Tija(p, centre, QPointF(52, 30), 3);
+  Tija(p, centre, QPointF(34, 57), 3);
+  Bucle(p, QPointF(9.5, 28), 8, 8);
+  Bucle(p, QPointF(58.5, 28), 8, 8);
+  Bucle(p, QPointF(46, 46), 4, 4);  // the variable loop
+  // The anticodon loop opens into a row of three bases, one above each cell.
+  QPainterPath bucle;
+  bucle.moveTo(29.5, 56);
+  bucle.lineTo(9, 64);
+  bucle.quadTo(3, 66, 3, 71);
+  bucle.quadTo(3, 76, 9, 76);
+  bucle.lineTo(59, 76);
+  bucle.quadTo(65, 76, 65, 71);
+  bucle.quadTo(65, 66, 59, 64);
+  bucle.lineTo(38.5, 56);
+  bucle.closeSubpath();
   p.setPen(QPen(ContornRNAt, 1.3));
   p.setBrush(RNAtColor.lighter(112));
-  p.drawRoundedRect(QRectF(3, 57, 62, 17), 8.5, 8.5);
+  p.drawPath(bucle);
   p.setBrush(RNAtColor);
-  p.drawEllipse(centre, 6, 6);
-  // The anticodon's three bases, one above each of the cells beneath.
+  p.drawEllipse(centre, 5, 5);
   p.setPen(QPen(ContornRNAt, 3.5, Qt::SolidLine, Qt::RoundCap));
-  for (qreal x : {10.0, 34.0, 58.0}) p.drawLine(QPointF(x, 74), QPointF(x, 82));
+  for (qreal x : {10.0, 34.0, 58.0}) p.drawLine(QPointF(x, 75), QPointF(x, 82));
   return pixmap;
 }
 
