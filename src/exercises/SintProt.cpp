@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "exercises/OpcSinPr.h"
 #include "experiments/Taula.h"
@@ -235,12 +236,15 @@ void TFSintProt::CreaErrors() {
   GBErrors = new QGroupBox(QStringLiteral("Errors"), this);
   GBErrors->setObjectName(QStringLiteral("GBErrors"));
   GBErrors->setGeometry(466, 236, 160, 72);
-  LbErrorsAa = new QLabel(GBErrors);
+  // A layout, so that the counter shown alone stands at the top.
+  auto* capa = new QVBoxLayout(GBErrors);
+  for (QLabel** lb : {&LbErrorsAa, &LbErrorsAnticodo}) {
+    *lb = new QLabel(GBErrors);
+    capa->addWidget(*lb);
+  }
+  capa->addStretch();
   LbErrorsAa->setObjectName(QStringLiteral("LbErrorsAa"));
-  LbErrorsAa->setGeometry(12, 22, 140, 20);
-  LbErrorsAnticodo = new QLabel(GBErrors);
   LbErrorsAnticodo->setObjectName(QStringLiteral("LbErrorsAnticodo"));
-  LbErrorsAnticodo->setGeometry(12, 44, 140, 20);
 }
 
 void TFSintProt::CreaBotonsOrdre() {
