@@ -388,6 +388,13 @@ void TFSintProt::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   p.drawPixmap(272, 232, subunitatPetita);
   p.drawPixmap(OrigenEscena, escena);
+  // The messenger's ends, under its first and last cells: it is read 5' to 3'.
+  p.setFont(Negreta(11));
+  const int fi = AmpleCella * CellesRNAm;
+  p.drawText(QRect(2, YRNAm + AmpleCella, 30, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("5'"));
+  p.drawText(QRect(fi - 32, YRNAm + AmpleCella, 30, 14), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("3'"));
 }
 
 // ---------------------------------------------------------------------------
