@@ -27,12 +27,12 @@ TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : QDialog(pa
                                    {QStringLiteral("Anticodons"), QStringLiteral("Aminoàcids"),
                                     QStringLiteral("Anticodons i aminoàcids")},
                                    this);
-  RGNombreCodons = new TGrupOpcions(
-      "RGNombreCodons", QStringLiteral("Nombre de codons a traduir"),
-      {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"),
-       QStringLiteral("Aleatori ( 3 -  5)"), QStringLiteral("Aleatori ( 5 -10)"),
-       QStringLiteral("Aleatori ( 3 -10)")},
-      this, 2);
+  RGNombreCodons =
+      new TGrupOpcions("RGNombreCodons", QStringLiteral("Nombre de codons a traduir"),
+                       {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"),
+                        QStringLiteral("Aleatori ( 3 -  5)"), QStringLiteral("Aleatori ( 5 -10)"),
+                        QStringLiteral("Aleatori ( 3 -10)")},
+                       this, 2);
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);

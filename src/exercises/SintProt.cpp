@@ -184,8 +184,8 @@ void TFSintProt::CreaRNAm() {
 void TFSintProt::CreaRNAts() {
   for (int slot = 1; slot <= 2; ++slot) {
     for (int i = 1; i <= 3; ++i) {
-      QLabel* cella = Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i), AmpleCella,
-                            AltCella);
+      QLabel* cella =
+          Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i), AmpleCella, AltCella);
       cella->setFont(Negreta(14, "DejaVu Sans Mono"));
       STRNAt[slot - 1][i - 1] = cella;
     }

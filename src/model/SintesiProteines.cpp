@@ -203,9 +203,7 @@ int TExercici::SurtDeFase() {
       Slot(rnatP_).Visible = false;
       Slot(rnatP_).Posicio = Entrada;
       return 9;
-    case 9:
-      CalculaCodons();
-      return RBGlobal::AminoacidCodo(codoA_) == 0 ? 10 : 4;
+    case 9: CalculaCodons(); return RBGlobal::AminoacidCodo(codoA_) == 0 ? 10 : 4;
     case 12: return 12;
     default: return fase_ + 1;
   }

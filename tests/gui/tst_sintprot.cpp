@@ -39,8 +39,8 @@ QColor Fons(const QString& nom) { return Etiqueta(nom)->palette().color(QPalette
 QColor Lletra(const QString& nom) { return Etiqueta(nom)->palette().color(QPalette::WindowText); }
 QString Cella(const char* prefix, int i) { return QStringLiteral("%1%2").arg(prefix).arg(i); }
 
-const char* const Ordres[] = {"BtRepetir", "BtUnAltre",  "BtOpcions", "BtVeureTaula",
-                              "BtImprimir", "BtAjuda", "BtTancar"};
+const char* const Ordres[] = {"BtRepetir",  "BtUnAltre", "BtOpcions", "BtVeureTaula",
+                              "BtImprimir", "BtAjuda",   "BtTancar"};
 const char* const Bases[] = {"BAdenina", "BGuanina", "BCitosina", "BUracil"};
 
 // "+" for each enabled command button, then "|" and the base buttons.
@@ -60,8 +60,7 @@ QString Codo(int primera) {
 }
 QString Anticodo(const QString& codo) {
   QString a;
-  for (QChar c : codo)
-    a += c == 'A' ? 'U' : c == 'U' ? 'A' : c == 'G' ? 'C' : 'G';
+  for (QChar c : codo) a += c == 'A' ? 'U' : c == 'U' ? 'A' : c == 'G' ? 'C' : 'G';
   return a;
 }
 

@@ -146,6 +146,7 @@ TEST(SintesiOpcions, CountsTheChainCannotHoldAreRefused) {
 TEST(SintesiRun, EachModeStopsWhereItAsksAndNowhereElse) {
   using E = Espera;
   const std::string tres = Lider + "UUAUAG";
+  // clang-format off
   const std::vector<Estat> esperat[3] = {
       {{1, E::Anticodo}, {3, E::Moviment}, {4, E::Anticodo}, {6, E::Moviment},
        {8, E::Moviment}, {11, E::Moviment}, {12, E::Res}},
@@ -154,6 +155,7 @@ TEST(SintesiRun, EachModeStopsWhereItAsksAndNowhereElse) {
       {{1, E::Anticodo}, {2, E::Aminoacid}, {3, E::Moviment}, {4, E::Anticodo},
        {5, E::Aminoacid}, {6, E::Moviment}, {8, E::Moviment}, {10, E::Aminoacid},
        {11, E::Moviment}, {12, E::Res}}};
+  // clang-format on
   for (int demanar = 0; demanar < 3; ++demanar) {
     TExercici e = Nou(demanar, tres);
     EXPECT_EQ(Completa(e), esperat[demanar]) << "mode " << demanar;
@@ -264,9 +266,9 @@ TEST(SintesiMoviment, StepsTruncateTowardZero) {
     TPunt esperat;
   };
   const Cas casos[] = {
-      {Entrada, LlocP, 1, 30, {522, 51}},      {Entrada, LlocP, 15, 30, {410, 72}},
-      {Entrada, LlocP, 30, 30, LlocP},         {Entrada, LlocFactor, 1, 21, {522, 55}},
-      {LlocP, Sortida, 7, 20, {234, 85}},      {Entrada, LlocA, 21, 21, LlocA},
+      {Entrada, LlocP, 1, 30, {522, 51}},   {Entrada, LlocP, 15, 30, {410, 72}},
+      {Entrada, LlocP, 30, 30, LlocP},      {Entrada, LlocFactor, 1, 21, {522, 55}},
+      {LlocP, Sortida, 7, 20, {234, 85}},   {Entrada, LlocA, 21, 21, LlocA},
       {{10, 10}, {14, 13}, 1, 0, {10, 10}},
   };
   for (const Cas& c : casos) {
