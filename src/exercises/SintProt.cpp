@@ -53,60 +53,6 @@ void PosaMarca(QLabel* etiqueta, TMarca marca) {
   etiqueta->setPalette(paleta);
 }
 
-// --- Glyphs of the buttons that the shared set does not have
-
-QPixmap Llenc() {
-  QPixmap pixmap(20, 20);
-  pixmap.fill(Qt::transparent);
-  return pixmap;
-}
-
-QIcon GlifRepetir() {
-  QPixmap pixmap = Llenc();
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(40, 80, 170), 2.2, Qt::SolidLine, Qt::RoundCap));
-  p.drawArc(QRectF(3, 3, 14, 14), 60 * 16, 280 * 16);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(40, 80, 170));
-  p.drawPolygon(QPolygonF{{QPointF(11, 0.5), QPointF(16.5, 3.5), QPointF(11, 7.5)}});
-  return QIcon(pixmap);
-}
-
-// A short messenger with a plus: another one.
-QIcon GlifUnAltre() {
-  QPixmap pixmap = Llenc();
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor bases[4] = {{220, 60, 60}, {60, 120, 220}, {60, 170, 80}, {230, 170, 30}};
-  p.setPen(QColor(90, 90, 90));
-  p.drawLine(1, 8, 13, 8);
-  for (int i = 0; i < 4; ++i) {
-    p.setBrush(bases[i]);
-    p.drawRect(1 + 3 * i, 8, 2, 6);
-  }
-  p.setPen(QPen(QColor(40, 140, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(15, 3, 15, 11);
-  p.drawLine(11, 7, 19, 7);
-  return QIcon(pixmap);
-}
-
-// Three sliders: settings.
-QIcon GlifOpcions() {
-  QPixmap pixmap = Llenc();
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(90, 90, 90), 1.5));
-  const int posicions[3] = {6, 13, 9};
-  for (int i = 0; i < 3; ++i) {
-    const int y = 4 + 6 * i;
-    p.drawLine(2, y, 18, y);
-    p.setBrush(QColor(40, 80, 170));
-    p.drawRect(posicions[i] - 2, y - 2, 4, 4);
-  }
-  return QIcon(pixmap);
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -199,9 +145,9 @@ void TFSintProt::CreaRNAts() {
   SBAaRNAt->setIconSize(QSize(20, 20));
   SBAaRNAt->setGeometry(604, 22, 26, 24);
   SBAaRNAt->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
-  SBAaRNAt->setToolTip(QStringLiteral(
-      "Fes clic aquí i, a la taula del codi genètic, fes clic a un codó de l'aminoàcid que "
-      "porta aquest RNAt (Alt+T)."));
+  SBAaRNAt->setToolTip(
+      QStringLiteral("Tria a la taula del codi genètic l'aminoàcid que porta aquest RNAt "
+                     "(Alt+T)."));
 }
 
 void TFSintProt::CreaCadena() {
@@ -249,12 +195,9 @@ void TFSintProt::CreaErrors() {
 
 void TFSintProt::CreaBotonsOrdre() {
   using Dibuixos::Glif;
-  BtRepetir = Botons::Crea(this, "BtRepetir", QStringLiteral("Tornem-hi"));
-  BtRepetir->setIcon(GlifRepetir());
-  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("Un altre"));
-  BtUnAltre->setIcon(GlifUnAltre());
-  BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."));
-  BtOpcions->setIcon(GlifOpcions());
+  BtRepetir = Botons::Crea(this, "BtRepetir", QStringLiteral("Tornem-hi"), Glif::Repetir);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("Un altre"), Glif::UnAltre);
+  BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."), Glif::Opcions);
   BtVeureTaula = Botons::Crea(this, "BtVeureTaula", QStringLiteral("Veure Taula"), Glif::TaulaCodi);
   BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
   BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Ajuda"), Glif::Ajuda);
