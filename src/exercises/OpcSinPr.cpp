@@ -33,6 +33,7 @@ TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : QDialog(pa
                         QStringLiteral("Aleatori ( 3 -  5)"), QStringLiteral("Aleatori ( 5 -10)"),
                         QStringLiteral("Aleatori ( 3 -10)")},
                        this, 2);
+  RGNombreCodons->setMinimumWidth(310);  // room between the two columns
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
@@ -46,8 +47,7 @@ TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : QDialog(pa
   capa->addWidget(RGNombreCodons);
   capa->addSpacing(6);
   capa->addLayout(botons);
-  // One size at every opening.
-  setFixedSize(sizeHint().expandedTo(QSize(330, 0)));
+  capa->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(BtDAcord, &QPushButton::clicked, this, &TFOpcionsSintesiProteines::BtDAcordClick);
   connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);

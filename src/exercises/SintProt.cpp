@@ -63,7 +63,7 @@ TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
   setWindowTitle(QStringLiteral("Exercici de síntesi de proteïnes"));
   setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
   setFixedSize(634, 394);
-  CreaEscena();
+  CreaTitols();
   CreaRNAm();
   CreaRNAts();
   CreaCadena();
@@ -74,7 +74,6 @@ TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(120);
   Connecta();
-  Mostra();
 }
 
 QLabel* TFSintProt::Cella(QWidget* pare, const QString& nom, int amplada, int alcada) {
@@ -86,20 +85,23 @@ QLabel* TFSintProt::Cella(QWidget* pare, const QString& nom, int amplada, int al
   return cella;
 }
 
-// The fixed part of the scene: the window's colour and the large subunit.
-void TFSintProt::CreaEscena() {
+// The pictures and the fixed part of the scene (the window's colour and the
+// large subunit), drawn at the first opening: the program creates all its
+// windows at start, and most runs never open this one.
+void TFSintProt::DibuixaEscena() {
   fons = QPixmap(MidaEscena);
   fons.fill(palette().color(QPalette::Window));
   QPainter p(&fons);
   p.drawPixmap(140, 16, DibuixosRibosoma::SubunitatGran());
   p.end();
-  escena = fons;
   rnat = DibuixosRibosoma::RNAt();
   factor = DibuixosRibosoma::FactorAlliberament();
   marcador3 = DibuixosRibosoma::Marcador(true);
   marcador5 = DibuixosRibosoma::Marcador(false);
   subunitatPetita = DibuixosRibosoma::SubunitatPetita();
+}
 
+void TFSintProt::CreaTitols() {
   LbNomFase = new QLabel(this);
   LbNomFase->setObjectName(QStringLiteral("LbNomFase"));
   LbNomFase->setGeometry(8, 2, 400, 22);
@@ -313,6 +315,7 @@ void TFSintProt::MostraControls() {
 // Every visible tRNA with the markers at the ends of its anticodon, then the
 // release factor, over the fixed background.
 void TFSintProt::ComposaEscena() {
+  if (fons.isNull()) return;  // not opened yet
   escena = fons;
   QPainter p(&escena);
   for (Objecte o : {Objecte::RNAt1, Objecte::RNAt2}) {
@@ -359,6 +362,7 @@ void TFSintProt::hideEvent(QHideEvent* e) {
 
 // Every opening starts on a new mRNA.
 void TFSintProt::FormActivate() {
+  if (fons.isNull()) DibuixaEscena();
   exercici.NouExercici();
   Mostra();
 }

@@ -43,7 +43,7 @@ class TFSintProt : public QDialog {
   void Timer1Timer();
 
  private:
-  void CreaEscena();
+  void CreaTitols();
   void CreaRNAm();
   void CreaRNAts();
   void CreaCadena();
@@ -59,6 +59,7 @@ class TFSintProt : public QDialog {
   void MostraRNAt(int slot);
   void MostraCadena();
   void MostraControls();
+  void DibuixaEscena();
   void ComposaEscena();
   void EntraLletra(char lletra);
 
