@@ -55,36 +55,6 @@ QPixmap Llenc() {
   return pixmap;
 }
 
-QIcon GlifRepetir() {
-  QPixmap pixmap = Llenc();
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor(40, 80, 170), 2.2, Qt::SolidLine, Qt::RoundCap));
-  p.drawArc(QRectF(3, 3, 14, 14), 60 * 16, 280 * 16);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(40, 80, 170));
-  p.drawPolygon(QPolygonF{{QPointF(11, 0.5), QPointF(16.5, 3.5), QPointF(11, 7.5)}});
-  return QIcon(pixmap);
-}
-
-// A short new strand and a plus: another template.
-QIcon GlifUnAltre() {
-  QPixmap pixmap = Llenc();
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor bases[4] = {{220, 60, 60}, {60, 120, 220}, {60, 170, 80}, {230, 170, 30}};
-  p.setPen(QColor(90, 90, 90));
-  p.drawLine(1, 14, 13, 14);
-  for (int i = 0; i < 4; ++i) {
-    p.setBrush(bases[i]);
-    p.drawRect(1 + 3 * i, 8, 2, 6);
-  }
-  p.setPen(QPen(QColor(40, 140, 60), 2.5, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(15, 3, 15, 11);
-  p.drawLine(11, 7, 19, 7);
-  return QIcon(pixmap);
-}
-
 // A light bulb: watch how it is done.
 QIcon GlifDemostracio() {
   QPixmap pixmap = Llenc();
@@ -246,8 +216,8 @@ void TFDNAComplementari::CreaBotonsOrdre() {
     const char* text;
     QIcon icona;
   };
-  const Def defs[] = {{BtRepetir, "BtRepetir", "Tornem-hi", GlifRepetir()},
-                      {BtUnAltre, "BtUnAltre", "Un altre", GlifUnAltre()},
+  const Def defs[] = {{BtRepetir, "BtRepetir", "Tornem-hi", Dibuixos::Icona(Glif::Repetir)},
+                      {BtUnAltre, "BtUnAltre", "Un altre", Dibuixos::Icona(Glif::UnAltre)},
                       {BtImprimir, "BtImprimir", "&Imprimir", Dibuixos::Icona(Glif::Imprimir)},
                       {BtDemostracio, "BtDemostracio", "Demostració", GlifDemostracio()},
                       {BtAjuda, "BtAjuda", "Ajuda", Dibuixos::Icona(Glif::Ajuda)},

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 
 #include "exercises/DNAComplementari.h"
+#include "exercises/OpcSinPr.h"
+#include "exercises/SintProt.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
 #include "experiments/Freqcopo.h"
@@ -334,6 +336,8 @@ void TFPrincipal::ConnectaComandes() {
       {{MSobre}, nullptr, &TFPrincipal::MSobreClick},
       {{MExercicisDNAComplementari}, SBReplicacio, &TFPrincipal::MExercicisDNAComplementariClick},
       {{MExercicisRNAComplementari}, SBTranscripcio, &TFPrincipal::MExercicisRNAComplementariClick},
+      {{MExercicisTraduccio}, SBTraduccio, &TFPrincipal::MExercicisTraduccioClick},
+      {{MExercicisOpcionsTraduccio}, nullptr, &TFPrincipal::MExercicisOpcionsTraduccioClick},
       {{MTaula, MPublicar}, SBTaulaCodi, &TFPrincipal::MTaulaClick},
       {{MTraduirRNASintetic}, SBRNAPolimer, &TFPrincipal::MTraduirRNASinteticClick},
       {{MTraduirRNAAleatori}, SBRNAAleatori, &TFPrincipal::MTraduirRNAAleatoriClick},
@@ -555,6 +559,10 @@ void TFPrincipal::MExercicisRNAComplementariClick() {
   Dialegs::Executa(FDNAComplementari);
 }
 
+// The options take effect when the exercise next opens on a new mRNA.
+void TFPrincipal::MExercicisTraduccioClick() { Dialegs::Executa(FSintProt); }
+void TFPrincipal::MExercicisOpcionsTraduccioClick() { Dialegs::Executa(FOpcionsSintesiProteines); }
+
 // The table and its publications change only the published code, which no
 // part of the main window shows: nothing to refresh.
 void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
@@ -637,5 +645,7 @@ void CreaFinestres() {
   FTecniques = new TFTecniques(FPrincipal);
   FAvisNovaTecnica = new TFAvisNovaTecnica(FPrincipal);
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
+  FSintProt = new TFSintProt(FPrincipal);
+  FOpcionsSintesiProteines = new TFOpcionsSintesiProteines(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
 }

@@ -47,6 +47,8 @@ class TFPrincipal : public QMainWindow {
   void MSobreClick();
   void MExercicisDNAComplementariClick();
   void MExercicisRNAComplementariClick();
+  void MExercicisTraduccioClick();
+  void MExercicisOpcionsTraduccioClick();
   void MTaulaClick();
   void MTraduirRNASinteticClick();
   void MTraduirRNAAleatoriClick();

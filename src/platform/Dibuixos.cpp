@@ -186,6 +186,40 @@ void Pausa(QPainter& p) {
 
 void Atura(QPainter& p) { p.fillRect(4, 4, 12, 12, Vermell); }
 
+// A turning arrow: once more, from the start.
+void Repetir(QPainter& p) {
+  p.setPen(QPen(Blau, 2.2, Qt::SolidLine, Qt::RoundCap));
+  p.drawArc(QRectF(3, 3, 14, 14), 60 * 16, 280 * 16);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Blau);
+  p.drawPolygon(QPolygonF{{QPointF(11, 0.5), QPointF(16.5, 3.5), QPointF(11, 7.5)}});
+}
+
+// A short strand and a plus: another one.
+void UnAltre(QPainter& p) {
+  p.setPen(Gris);
+  p.drawLine(1, 14, 13, 14);
+  for (int i = 0; i < 4; ++i) {
+    p.setBrush(Bases[i]);
+    p.drawRect(1 + 3 * i, 8, 2, 6);
+  }
+  p.setPen(QPen(Verd, 2.5, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(15, 3, 15, 11);
+  p.drawLine(11, 7, 19, 7);
+}
+
+// Three sliders: settings.
+void Opcions(QPainter& p) {
+  const int posicions[3] = {6, 13, 9};
+  for (int i = 0; i < 3; ++i) {
+    const int y = 4 + 6 * i;
+    p.setPen(QPen(Gris, 1.5));
+    p.drawLine(2, y, 18, y);
+    p.setBrush(Blau);
+    p.drawRect(posicions[i] - 2, y - 2, 4, 4);
+  }
+}
+
 void Dibuixa(QPainter& p, Glif glif) {
   switch (glif) {
     case Glif::NovaRecerca: Full(p); break;
@@ -209,6 +243,9 @@ void Dibuixa(QPainter& p, Glif glif) {
     case Glif::Play: Play(p); break;
     case Glif::Pausa: Pausa(p); break;
     case Glif::Atura: Atura(p); break;
+    case Glif::Repetir: Repetir(p); break;
+    case Glif::UnAltre: UnAltre(p); break;
+    case Glif::Opcions: Opcions(p); break;
   }
 }
 

@@ -10,7 +10,7 @@ namespace Dibuixos {
 enum class Glif {
   NovaRecerca, Obrir, Desar, TaulaCodi, RNAPolimer, RNAAleatori, Experiments,
   Replicacio, Transcripcio, Traduccio, TaulaResum, PassarTorn, Sortir,
-  DAcord, Cancellar, Ajuda, Imprimir, Tancar, Play, Pausa, Atura
+  DAcord, Cancellar, Ajuda, Imprimir, Tancar, Play, Pausa, Atura, Repetir, UnAltre, Opcions
 };
 
 // A 20 x 20 glyph for buttons.

@@ -2,11 +2,14 @@
 
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <QGridLayout>
 
 TGrupOpcions::TGrupOpcions(const char* nom, const QString& titol, const QStringList& items,
-                           QWidget* pare)
-    : QGroupBox(titol, pare), grup(new QButtonGroup(this)), capa(new QVBoxLayout(this)) {
+                           QWidget* pare, int columnes)
+    : QGroupBox(titol, pare),
+      grup(new QButtonGroup(this)),
+      capa(new QGridLayout(this)),
+      columnes(columnes < 1 ? 1 : columnes) {
   setObjectName(QString::fromLatin1(nom));
   connect(grup, &QButtonGroup::idClicked, this, &TGrupOpcions::Click);
   PosaItems(items);
@@ -17,11 +20,12 @@ void TGrupOpcions::PosaItems(const QStringList& items) {
     grup->removeButton(boto);
     delete boto;
   }
+  const int files = (static_cast<int>(items.size()) + columnes - 1) / columnes;
   for (int i = 0; i < items.size(); ++i) {
     auto* boto = new QRadioButton(items[i], this);
     boto->setObjectName(objectName() + QString::number(i));
     grup->addButton(boto, i);
-    capa->addWidget(boto);
+    capa->addWidget(boto, i % files, i / files);
   }
 }
 

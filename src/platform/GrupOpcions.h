@@ -1,5 +1,5 @@
 // A radio group: a framed box of exclusive choices read by their index,
-// one under another.
+// one under another, or down one column and then the next.
 #pragma once
 
 #include <QGroupBox>
@@ -7,13 +7,13 @@
 
 class QButtonGroup;
 class QRadioButton;
-class QVBoxLayout;
+class QGridLayout;
 
 class TGrupOpcions : public QGroupBox {
   Q_OBJECT
  public:
   TGrupOpcions(const char* nom, const QString& titol, const QStringList& items,
-               QWidget* pare = nullptr);
+               QWidget* pare = nullptr, int columnes = 1);
 
   // Replaces the choices; none is selected afterwards.
   void PosaItems(const QStringList& items);
@@ -29,5 +29,6 @@ class TGrupOpcions : public QGroupBox {
 
  private:
   QButtonGroup* grup;
-  QVBoxLayout* capa;
+  QGridLayout* capa;
+  int columnes;
 };

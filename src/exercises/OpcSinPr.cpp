@@ -1,0 +1,75 @@
+#include "exercises/OpcSinPr.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "exercises/SintProt.h"
+#include "model/SintesiProteines.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+#include "platform/GrupOpcions.h"
+
+using Dibuixos::Glif;
+
+TFOpcionsSintesiProteines* FOpcionsSintesiProteines = nullptr;
+
+namespace {
+constexpr int ContextAjuda = 227;
+}
+
+TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FOpcionsSintesiProteines"));
+  setWindowTitle(QStringLiteral("Opcions de la síntesi de proteines"));
+  RGQueEsDemana = new TGrupOpcions("RGQueEsDemana", QStringLiteral("Demanar"),
+                                   {QStringLiteral("Anticodons"), QStringLiteral("Aminoàcids"),
+                                    QStringLiteral("Anticodons i aminoàcids")},
+                                   this);
+  RGNombreCodons =
+      new TGrupOpcions("RGNombreCodons", QStringLiteral("Nombre de codons a traduir"),
+                       {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"),
+                        QStringLiteral("Aleatori ( 3 -  5)"), QStringLiteral("Aleatori ( 5 -10)"),
+                        QStringLiteral("Aleatori ( 3 -10)")},
+                       this, 2);
+  RGNombreCodons->setMinimumWidth(310);  // room between the two columns
+  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord->setDefault(true);
+  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Ajuda"), Glif::Ajuda);
+
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* capa = new QVBoxLayout(this);
+  capa->addWidget(RGQueEsDemana);
+  capa->addWidget(RGNombreCodons);
+  capa->addSpacing(6);
+  capa->addLayout(botons);
+  capa->setSizeConstraint(QLayout::SetFixedSize);
+
+  connect(BtDAcord, &QPushButton::clicked, this, &TFOpcionsSintesiProteines::BtDAcordClick);
+  connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFOpcionsSintesiProteines::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
+}
+
+void TFOpcionsSintesiProteines::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+void TFOpcionsSintesiProteines::FormActivate() {
+  const SintesiProteines::TOpcions& o = FSintProt->Opcions();
+  RGQueEsDemana->PosaItemIndex(SintesiProteines::ItemDemanar(o));
+  RGNombreCodons->PosaItemIndex(SintesiProteines::ItemNombreCodons(o));
+}
+
+void TFOpcionsSintesiProteines::BtDAcordClick() {
+  FSintProt->PosaOpcions(
+      SintesiProteines::OpcionsDelsItems(RGQueEsDemana->ItemIndex(), RGNombreCodons->ItemIndex()));
+  accept();
+}
+
+void TFOpcionsSintesiProteines::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }

@@ -1,0 +1,430 @@
+#include "exercises/SintProt.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "exercises/OpcSinPr.h"
+#include "experiments/Taula.h"
+#include "platform/Ajuda.h"
+#include "platform/Botons.h"
+#include "platform/Dialegs.h"
+#include "platform/DibuixosRibosoma.h"
+#include "platform/Estils.h"
+#include "platform/Impressio.h"
+
+using namespace SintesiProteines;
+
+TFSintProt* FSintProt = nullptr;
+
+namespace {
+
+constexpr int ContextAjuda = 140;
+// The scene is composed off screen and drawn at this corner of the window.
+constexpr QPoint OrigenEscena(100, 24);
+constexpr QSize MidaEscena(521, 201);
+constexpr int AmpleCella = 24, AltCella = 20, YRNAm = 204;
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+QPoint AFinestra(TPunt p) { return {p.x, p.y}; }
+QPoint AEscena(TPunt p) { return QPoint(p.x, p.y) - OrigenEscena; }
+
+QFont Negreta(int pixels, const char* familia = "DejaVu Sans") {
+  QFont f(QString::fromLatin1(familia));
+  f.setPixelSize(pixels);
+  f.setBold(true);
+  return f;
+}
+
+// Yellow while it awaits input, red type for a wrong entry, otherwise window
+// text on button face.
+void PosaMarca(QLabel* etiqueta, TMarca marca) {
+  Estils::PosaCella(etiqueta, marca.Groc ? Estils::Cella::Seleccionada : Estils::Cella::Donada);
+  QPalette paleta = etiqueta->palette();
+  const QPalette base = etiqueta->parentWidget()->palette();
+  paleta.setColor(QPalette::WindowText,
+                  marca.Vermell ? QColor(Qt::red) : base.color(QPalette::WindowText));
+  etiqueta->setPalette(paleta);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Construction
+
+TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
+  setObjectName(QStringLiteral("FSintProt"));
+  setWindowTitle(QStringLiteral("Exercici de síntesi de proteïnes"));
+  setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+  setFixedSize(634, 394);
+  CreaTitols();
+  CreaRNAm();
+  CreaRNAts();
+  CreaCadena();
+  CreaBotonsBases();
+  CreaErrors();
+  CreaBotonsOrdre();
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName(QStringLiteral("Timer1"));
+  Timer1->setInterval(120);
+  Connecta();
+}
+
+QLabel* TFSintProt::Cella(QWidget* pare, const QString& nom, int amplada, int alcada) {
+  auto* cella = new QLabel(pare);
+  cella->setObjectName(nom);
+  cella->resize(amplada, alcada);
+  cella->setFrameShape(QFrame::Box);
+  cella->setAlignment(Qt::AlignCenter);
+  return cella;
+}
+
+// The pictures and the fixed part of the scene (the window's colour and the
+// large subunit), drawn at the first opening: the program creates all its
+// windows at start, and most runs never open this one.
+void TFSintProt::DibuixaEscena() {
+  fons = QPixmap(MidaEscena);
+  fons.fill(palette().color(QPalette::Window));
+  QPainter p(&fons);
+  p.drawPixmap(140, 16, DibuixosRibosoma::SubunitatGran());
+  p.end();
+  rnat = DibuixosRibosoma::RNAt();
+  factor = DibuixosRibosoma::FactorAlliberament();
+  marcador3 = DibuixosRibosoma::Marcador(true);
+  marcador5 = DibuixosRibosoma::Marcador(false);
+  subunitatPetita = DibuixosRibosoma::SubunitatPetita();
+}
+
+void TFSintProt::CreaTitols() {
+  LbNomFase = new QLabel(this);
+  LbNomFase->setObjectName(QStringLiteral("LbNomFase"));
+  LbNomFase->setGeometry(8, 2, 400, 22);
+  LbNomFase->setFont(Negreta(17, "DejaVu Serif"));
+  LbInstruccions = new QLabel(this);
+  LbInstruccions->setObjectName(QStringLiteral("LbInstruccions"));
+  LbInstruccions->setGeometry(8, 28, 230, 36);
+  LbInstruccions->setWordWrap(true);
+  LbInstruccions->setFont(Negreta(12));
+  LbInstruccions->setStyleSheet(QStringLiteral("color: rgb(20, 60, 140);"));
+}
+
+// Cell i stands 24 pixels right of cell i - 1, cell 1 at the window's edge.
+void TFSintProt::CreaRNAm() {
+  PnRNAm = new QFrame(this);
+  PnRNAm->setObjectName(QStringLiteral("PnRNAm"));
+  PnRNAm->setGeometry(0, YRNAm, AmpleCella * CellesRNAm, AmpleCella);
+  QFont lletra = Negreta(15, "DejaVu Sans Mono");
+  for (int i = 1; i <= CellesRNAm; ++i) {
+    QLabel* cella = Cella(PnRNAm, QStringLiteral("STRNAm%1").arg(i), AmpleCella, AmpleCella);
+    cella->move(AmpleCella * (i - 1), 0);
+    cella->setFont(lletra);
+    Estils::PosaCella(cella, Estils::Cella::Donada);
+    STRNAm[i - 1] = cella;
+  }
+}
+
+void TFSintProt::CreaRNAts() {
+  for (int slot = 1; slot <= 2; ++slot) {
+    for (int i = 1; i <= 3; ++i) {
+      QLabel* cella =
+          Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i), AmpleCella, AltCella);
+      cella->setFont(Negreta(14, "DejaVu Sans Mono"));
+      STRNAt[slot - 1][i - 1] = cella;
+    }
+    QLabel* aa = Cella(this, QStringLiteral("STAaRNAt%1").arg(slot), AmpleResidu, AltCella);
+    aa->setFont(Negreta(12));
+    STAaRNAt[slot - 1] = aa;
+  }
+  SBAaRNAt = new QToolButton(this);
+  SBAaRNAt->setObjectName(QStringLiteral("SBAaRNAt"));
+  SBAaRNAt->setIcon(Dibuixos::Icona(Dibuixos::Glif::TaulaCodi));
+  SBAaRNAt->setIconSize(QSize(20, 20));
+  SBAaRNAt->setGeometry(604, 22, 26, 24);
+  SBAaRNAt->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
+  SBAaRNAt->setToolTip(
+      QStringLiteral("Tria a la taula del codi genètic l'aminoàcid que porta aquest RNAt "
+                     "(Alt+T)."));
+}
+
+void TFSintProt::CreaCadena() {
+  for (int d = 1; d <= MaxCadena; ++d) {
+    QLabel* residu = Cella(this, QStringLiteral("STAminoacid%1").arg(d), AmpleResidu, AltCella);
+    residu->setFont(Negreta(12));
+    Estils::PosaCella(residu, Estils::Cella::Donada);
+    residu->hide();
+    STAminoacid[d - 1] = residu;
+  }
+}
+
+void TFSintProt::CreaBotonsBases() {
+  struct Def {
+    QPushButton*& boto;
+    const char* nom;
+    const char* text;
+  };
+  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina"},
+                      {BGuanina, "BGuanina", "&Guanina"},
+                      {BCitosina, "BCitosina", "&Citosina"},
+                      {BUracil, "BUracil", "&Uracil"}};
+  int i = 0;
+  for (const Def& d : defs) {
+    d.boto = Botons::Crea(this, d.nom, QString::fromUtf8(d.text));
+    d.boto->setGeometry(8 + 128 * (i % 2), 242 + 34 * (i / 2), 122, 28);
+    ++i;
+  }
+}
+
+void TFSintProt::CreaErrors() {
+  GBErrors = new QGroupBox(QStringLiteral("Errors"), this);
+  GBErrors->setObjectName(QStringLiteral("GBErrors"));
+  GBErrors->setGeometry(466, 236, 160, 72);
+  // A layout, so that the counter shown alone stands at the top.
+  auto* capa = new QVBoxLayout(GBErrors);
+  for (QLabel** lb : {&LbErrorsAa, &LbErrorsAnticodo}) {
+    *lb = new QLabel(GBErrors);
+    capa->addWidget(*lb);
+  }
+  capa->addStretch();
+  LbErrorsAa->setObjectName(QStringLiteral("LbErrorsAa"));
+  LbErrorsAnticodo->setObjectName(QStringLiteral("LbErrorsAnticodo"));
+}
+
+void TFSintProt::CreaBotonsOrdre() {
+  using Dibuixos::Glif;
+  BtRepetir = Botons::Crea(this, "BtRepetir", QStringLiteral("Tornem-hi"), Glif::Repetir);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("Un altre"), Glif::UnAltre);
+  BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."), Glif::Opcions);
+  BtVeureTaula = Botons::Crea(this, "BtVeureTaula", QStringLiteral("Veure Taula"), Glif::TaulaCodi);
+  BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
+  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Ajuda"), Glif::Ajuda);
+  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("Tancar"), Glif::Tancar);
+  int x = 6;
+  for (QPushButton* b :
+       {BtRepetir, BtUnAltre, BtOpcions, BtVeureTaula, BtImprimir, BtAjuda, BtTancar}) {
+    b->setGeometry(x, 354, 86, 32);
+    x += 89;
+  }
+}
+
+void TFSintProt::Connecta() {
+  const std::pair<QPushButton*, char> bases[] = {
+      {BAdenina, 'A'}, {BGuanina, 'G'}, {BCitosina, 'C'}, {BUracil, 'U'}};
+  for (const auto& [boto, lletra] : bases)
+    connect(boto, &QPushButton::clicked, this, [this, l = lletra] { EntraLletra(l); });
+  connect(BtRepetir, &QPushButton::clicked, this, &TFSintProt::BtRepetirClick);
+  connect(BtUnAltre, &QPushButton::clicked, this, &TFSintProt::BtUnAltreClick);
+  connect(BtOpcions, &QPushButton::clicked, this, &TFSintProt::BtOpcionsClick);
+  connect(BtVeureTaula, &QPushButton::clicked, this, &TFSintProt::BtVeureTaulaClick);
+  connect(BtImprimir, &QPushButton::clicked, this, &TFSintProt::BtImprimirClick);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFSintProt::BtAjudaClick);
+  connect(BtTancar, &QPushButton::clicked, this, &QDialog::accept);
+  connect(SBAaRNAt, &QToolButton::clicked, this, &TFSintProt::SBAaRNAtClick);
+  connect(Timer1, &QTimer::timeout, this, &TFSintProt::Timer1Timer);
+  // F1 is the help button's key: it waits, as the button does, while a tRNA moves.
+  Ajuda::AlPremerF1(this, [this] {
+    if (BtAjuda->isEnabled()) BtAjudaClick();
+  });
+}
+
+// ---------------------------------------------------------------------------
+// Showing the exercise
+
+void TFSintProt::Mostra() {
+  LbNomFase->setText(Q(NomFase(exercici.Fase())));
+  LbInstruccions->setText(Q(exercici.Instruccio()));
+  LbInstruccions->setVisible(!exercici.Instruccio().empty());
+  MostraRNAm();
+  MostraRNAt(1);
+  MostraRNAt(2);
+  MostraCadena();
+  MostraControls();
+  ComposaEscena();
+  update(QRect(OrigenEscena, MidaEscena));
+}
+
+void TFSintProt::MostraRNAm() {
+  for (int i = 1; i <= CellesRNAm; ++i) {
+    QLabel* cella = STRNAm[i - 1];
+    cella->setText(QString(QChar::fromLatin1(exercici.LletraCella(i))));
+    if (i >= 13 && i <= 18) PosaMarca(cella, {exercici.CellaMarcada(i), false});
+  }
+}
+
+// The cells and the label go where the tRNA stands; the label may show
+// while its tRNA still waits hidden at the entry.
+void TFSintProt::MostraRNAt(int slot) {
+  const TRNAt& r = exercici.RNAt(slot);
+  for (int i = 1; i <= 3; ++i) {
+    QLabel* cella = STRNAt[slot - 1][i - 1];
+    cella->move(AFinestra(PosicioCellaAnticodo(r.Posicio, i)));
+    cella->setText(QString(QChar::fromLatin1(r.Celles[i - 1])));
+    PosaMarca(cella, r.MarquesCelles[i - 1]);
+    cella->setVisible(r.Visible);
+  }
+  QLabel* aa = STAaRNAt[slot - 1];
+  aa->move(AFinestra(PosicioAminoacid(r.Posicio)));
+  aa->setText(Q(r.Aminoacid));
+  PosaMarca(aa, r.MarcaAminoacid);
+  aa->setVisible(r.AminoacidVisible);
+  aa->raise();
+}
+
+void TFSintProt::MostraCadena() {
+  for (int d = 1; d <= MaxCadena; ++d) {
+    QLabel* residu = STAminoacid[d - 1];
+    const bool visible = d <= exercici.NombreAminoacids();
+    if (visible) {
+      residu->setText(Q(exercici.Residu(d)));
+      residu->move(AFinestra(exercici.PosicioResidu(d)));
+      residu->raise();
+    }
+    residu->setVisible(visible);
+  }
+}
+
+// While a tRNA or the release factor moves the timer runs and every
+// command waits; the base buttons work only while an anticodon is asked.
+void TFSintProt::MostraControls() {
+  for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BUracil})
+    b->setEnabled(exercici.BasesActives());
+  const bool ordres = exercici.OrdresActives();
+  for (QPushButton* b :
+       {BtVeureTaula, BtRepetir, BtUnAltre, BtOpcions, BtImprimir, BtAjuda, BtTancar})
+    b->setEnabled(ordres);
+  SBAaRNAt->setVisible(exercici.SelectorVisible());
+  const TOpcions& o = exercici.Opcions();
+  LbErrorsAa->setText(QStringLiteral("Aminoàcids: %1").arg(exercici.ErrorsAminoacids()));
+  LbErrorsAa->setVisible(o.DemanaAminoacids);
+  LbErrorsAnticodo->setText(QStringLiteral("Anticodons: %1").arg(exercici.ErrorsAnticodons()));
+  LbErrorsAnticodo->setVisible(o.DemanaAnticodons);
+  if (exercici.EsperaAra() == Espera::Moviment) {
+    if (!Timer1->isActive() && isVisible()) Timer1->start();
+    setCursor(Qt::WaitCursor);
+  } else {
+    Timer1->stop();
+    unsetCursor();
+  }
+}
+
+// Every visible tRNA with the markers at the ends of its anticodon, then the
+// release factor, over the fixed background.
+void TFSintProt::ComposaEscena() {
+  if (fons.isNull()) return;  // not opened yet
+  escena = fons;
+  QPainter p(&escena);
+  for (Objecte o : {Objecte::RNAt1, Objecte::RNAt2}) {
+    if (!exercici.Visible(o)) continue;
+    const QPoint lloc = AEscena(exercici.Posicio(o));
+    p.drawPixmap(lloc, rnat);
+    p.drawPixmap(lloc + QPoint(-16, 94), marcador3);
+    p.drawPixmap(lloc + QPoint(72, 94), marcador5);
+  }
+  if (exercici.Visible(Objecte::Factor))
+    p.drawPixmap(AEscena(exercici.Posicio(Objecte::Factor)), factor);
+}
+
+void TFSintProt::paintEvent(QPaintEvent* e) {
+  QDialog::paintEvent(e);
+  QPainter p(this);
+  p.drawPixmap(272, 232, subunitatPetita);
+  p.drawPixmap(OrigenEscena, escena);
+  // The messenger's ends, under its first and last cells: it is read 5' to 3'.
+  p.setFont(Negreta(11));
+  const int fi = AmpleCella * CellesRNAm;
+  p.drawText(QRect(2, YRNAm + AmpleCella, 30, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("5'"));
+  p.drawText(QRect(fi - 32, YRNAm + AmpleCella, 30, 14), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("3'"));
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void TFSintProt::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  if (!e->spontaneous()) FormActivate();
+}
+
+// Closed in the middle of a move: no tick may reach the hidden window.
+void TFSintProt::hideEvent(QHideEvent* e) {
+  if (!e->spontaneous()) {
+    Timer1->stop();
+    unsetCursor();
+  }
+  QDialog::hideEvent(e);
+}
+
+// Every opening starts on a new mRNA.
+void TFSintProt::FormActivate() {
+  if (fons.isNull()) DibuixaEscena();
+  exercici.NouExercici();
+  Mostra();
+}
+
+void TFSintProt::BtUnAltreClick() {
+  exercici.NouExercici();
+  Mostra();
+}
+
+void TFSintProt::BtRepetirClick() {
+  exercici.Reinicia();
+  Mostra();
+}
+
+void TFSintProt::BtOpcionsClick() {
+  if (Dialegs::Executa(FOpcionsSintesiProteines) == QDialog::Accepted) exercici.NouExercici();
+  Mostra();
+}
+
+void TFSintProt::BtVeureTaulaClick() { Dialegs::Executa(FTaula); }
+void TFSintProt::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
+void TFSintProt::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }
+
+void TFSintProt::EntraLletra(char lletra) {
+  exercici.EntraLletra(lletra);
+  Mostra();
+}
+
+// The table answers through CodoTriatOk only when a codon was clicked in
+// this opening.
+void TFSintProt::SBAaRNAtClick() {
+  if (exercici.EsperaAra() != Espera::Aminoacid) return;
+  CodoTriatOk = false;
+  Dialegs::Executa(FTaula);
+  if (CodoTriatOk) exercici.TriaAminoacid(CodoTriat);
+  Mostra();
+}
+
+void TFSintProt::Timer1Timer() {
+  if (!isVisible()) {
+    Timer1->stop();
+    return;
+  }
+  exercici.Tic();
+  Mostra();
+}
+
+// The base buttons also answer to their bare letter, without Alt.
+void TFSintProt::keyPressEvent(QKeyEvent* e) {
+  QPushButton* boto = nullptr;
+  if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+    switch (e->key()) {
+      case Qt::Key_A: boto = BAdenina; break;
+      case Qt::Key_G: boto = BGuanina; break;
+      case Qt::Key_C: boto = BCitosina; break;
+      case Qt::Key_U: boto = BUracil; break;
+      default: break;
+    }
+  }
+  if (boto && boto->isEnabled()) {
+    boto->click();
+    return;
+  }
+  QDialog::keyPressEvent(e);
+}

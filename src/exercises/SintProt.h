@@ -1,0 +1,83 @@
+// The protein synthesis exercise window: the ribosome scene, the mRNA cells,
+// the two tRNAs with their anticodon cells and amino-acid labels, the growing
+// chain and the timed moves. The exercise itself lives in model/SintesiProteines.
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+#include <array>
+
+#include "model/SintesiProteines.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolButton;
+
+class TFSintProt : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFSintProt(QWidget* pare = nullptr);
+
+  // The settings the options dialog edits; a new mRNA takes them.
+  const SintesiProteines::TOpcions& Opcions() const { return exercici.Opcions(); }
+  void PosaOpcions(const SintesiProteines::TOpcions& opcions) { exercici.PosaOpcions(opcions); }
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
+
+ private slots:
+  void FormActivate();
+  void BtUnAltreClick();
+  void BtRepetirClick();
+  void BtOpcionsClick();
+  void BtVeureTaulaClick();
+  void BtImprimirClick();
+  void BtAjudaClick();
+  void SBAaRNAtClick();
+  void Timer1Timer();
+
+ private:
+  void CreaTitols();
+  void CreaRNAm();
+  void CreaRNAts();
+  void CreaCadena();
+  void CreaBotonsBases();
+  void CreaErrors();
+  void CreaBotonsOrdre();
+  void Connecta();
+  QLabel* Cella(QWidget* pare, const QString& nom, int amplada, int alcada);
+
+  // Everything on screen from the exercise's state.
+  void Mostra();
+  void MostraRNAm();
+  void MostraRNAt(int slot);
+  void MostraCadena();
+  void MostraControls();
+  void DibuixaEscena();
+  void ComposaEscena();
+  void EntraLletra(char lletra);
+
+  SintesiProteines::TExercici exercici;
+
+  QLabel *LbNomFase, *LbInstruccions, *LbErrorsAa, *LbErrorsAnticodo;
+  QFrame* PnRNAm;
+  std::array<QLabel*, SintesiProteines::CellesRNAm> STRNAm{};
+  std::array<std::array<QLabel*, 3>, 2> STRNAt{};
+  std::array<QLabel*, 2> STAaRNAt{};
+  std::array<QLabel*, SintesiProteines::MaxCadena> STAminoacid{};
+  QToolButton* SBAaRNAt;
+  QPushButton *BAdenina, *BGuanina, *BCitosina, *BUracil;
+  QGroupBox* GBErrors;
+  QPushButton *BtRepetir, *BtUnAltre, *BtOpcions, *BtVeureTaula, *BtImprimir, *BtAjuda, *BtTancar;
+  QTimer* Timer1;
+
+  QPixmap fons, escena, rnat, factor, marcador3, marcador5, subunitatPetita;
+};
+
+extern TFSintProt* FSintProt;

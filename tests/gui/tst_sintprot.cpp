@@ -1,0 +1,328 @@
+// The protein synthesis exercise as a student meets it: opened from the main
+// window, answered by keyboard and by picking codons in the real code table,
+// animated tick by tick (the timer's handler is called directly), closed in
+// the middle of a move; and its options dialog.
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "Entorn.h"
+#include "exercises/OpcSinPr.h"
+#include "exercises/SintProt.h"
+#include "experiments/Taula.h"
+#include "mainwindow/Rbmain.h"
+#include "model/RBGlobal.h"
+#include "model/TaulaCodi.h"
+#include "platform/Ajuda.h"
+#include "platform/GrupOpcions.h"
+
+using Entorn::Fill;
+using SintesiProteines::OpcionsDelsItems;
+
+namespace {
+
+using Accio = std::function<void(QDialog*)>;
+
+QPushButton* Boto(const char* nom) { return Fill<QPushButton>(FSintProt, nom); }
+QLabel* Etiqueta(const QString& nom) { return Fill<QLabel>(FSintProt, qPrintable(nom)); }
+QString Text(const QString& nom) { return Etiqueta(nom)->text(); }
+QTimer* Timer1() { return Fill<QTimer>(FSintProt, "Timer1"); }
+QToolButton* Selector() { return Fill<QToolButton>(FSintProt, "SBAaRNAt"); }
+QColor Fons(const QString& nom) { return Etiqueta(nom)->palette().color(QPalette::Window); }
+QColor Lletra(const QString& nom) { return Etiqueta(nom)->palette().color(QPalette::WindowText); }
+QString Cella(const char* prefix, int i) { return QStringLiteral("%1%2").arg(prefix).arg(i); }
+
+const char* const Ordres[] = {"BtRepetir",  "BtUnAltre", "BtOpcions", "BtVeureTaula",
+                              "BtImprimir", "BtAjuda",   "BtTancar"};
+const char* const Bases[] = {"BAdenina", "BGuanina", "BCitosina", "BUracil"};
+
+// "+" for each enabled command button, then "|" and the base buttons.
+QString Estat() {
+  QString s;
+  for (const char* nom : Ordres) s += Boto(nom)->isEnabled() ? '+' : 'x';
+  s += '|';
+  for (const char* nom : Bases) s += Boto(nom)->isEnabled() ? '+' : 'x';
+  return s;
+}
+
+// The codon under cells primera..primera+2 and the anticodon that pairs with it.
+QString Codo(int primera) {
+  QString codo;
+  for (int i = 0; i < 3; ++i) codo += Text(Cella("STRNAm", primera + i));
+  return codo;
+}
+QString Anticodo(const QString& codo) {
+  QString a;
+  for (QChar c : codo) a += c == 'A' ? 'U' : c == 'U' ? 'A' : c == 'G' ? 'C' : 'G';
+  return a;
+}
+
+// The real code table, answered from the keyboard on the codon's cell.
+int TriaALaTaula(QDialog* taula, const QString& codo) {
+  taula->show();
+  auto* graella = Fill<QTableWidget>(taula, "SGTaula");
+  const unsigned index = RBGlobal::IndexCodo(codo.toStdString());
+  graella->setCurrentCell(TaulaCodi::FilaCodo(index), TaulaCodi::ColumnaCodo(index));
+  QTest::keyClick(graella, Qt::Key_Return);
+  taula->hide();
+  return taula->result();
+}
+
+// How the options dialog is answered while the exercise is open.
+std::function<int(QDialog*)> RespostaOpcions;
+
+// Opens the exercise from a menu item or tool button and runs `accio`
+// while it is on screen; the code table picks `*codo` when asked.
+void Obre(const char* comanda, const Accio& accio, const QString* codo = nullptr) {
+  Entorn::RespostaModal([&](QDialog* d) {
+    if (d == FTaula) return codo ? TriaALaTaula(d, *codo) : int(QDialog::Rejected);
+    if (d == FOpcionsSintesiProteines) return RespostaOpcions(d);
+    d->setWindowModality(Qt::ApplicationModal);
+    d->show();
+    if (!QTest::qWaitForWindowActive(d)) qWarning("la finestra no s'ha activat");
+    accio(d);
+    d->hide();
+    return int(QDialog::Accepted);
+  });
+  if (auto* item = FPrincipal->findChild<QAction*>(QLatin1String(comanda)))
+    item->trigger();
+  else
+    Fill<QToolButton>(FPrincipal, comanda)->click();
+  Entorn::RespostaModal({});
+}
+
+void Tic() { QVERIFY(QMetaObject::invokeMethod(FSintProt, "Timer1Timer")); }
+int AcabaMoviment() {
+  int tics = 0;
+  while (Timer1()->isActive() && tics < 100) {
+    Tic();
+    ++tics;
+  }
+  return tics;
+}
+
+// A mnemonic clicks its button after a short animation: wait for a click.
+bool Alt(QDialog* d, Qt::Key tecla) {
+  bool clicat = false;
+  QList<QMetaObject::Connection> connexions;
+  for (QPushButton* b : d->findChildren<QPushButton*>())
+    connexions << QObject::connect(b, &QPushButton::clicked, [&] { clicat = true; });
+  QTest::keyClick(d, tecla, Qt::AltModifier);
+  const bool fet = QTest::qWaitFor([&] { return clicat; }, 600);
+  for (const auto& c : connexions) QObject::disconnect(c);
+  return fet;
+}
+
+void Tecleja(QDialog* d, const QString& lletres) {
+  for (QChar c : lletres) QTest::keyClick(d, c.toLatin1());
+}
+
+}  // namespace
+
+class TestSintProt : public QObject {
+  Q_OBJECT
+ private slots:
+  void initTestCase() { Entorn::Prepara(); }
+  void init() {
+    Entorn::Reinicia();
+    RBGlobal::Sembra(17);
+    FSintProt->PosaOpcions(OpcionsDelsItems(0, 1));
+  }
+  void cleanup() { Ajuda::Finestra()->hide(); }
+
+  void opensFromItsCommandsOnAFreshExercise_data() {
+    QTest::addColumn<QString>("comanda");
+    QTest::newRow("menu") << "MExercicisTraduccio";
+    QTest::newRow("boto") << "SBTraduccio";
+  }
+  void opensFromItsCommandsOnAFreshExercise() {
+    QFETCH(QString, comanda);
+    Obre(qPrintable(comanda), [](QDialog* d) {
+      QCOMPARE(d->windowTitle(), QStringLiteral("Exercici de síntesi de proteïnes"));
+      QCOMPARE(d->size(), QSize(634, 394));
+      QCOMPARE(Timer1()->interval(), 120);
+      QCOMPARE(Text("LbNomFase"), QStringLiteral("Fase d'iniciació"));
+      QCOMPARE(Text("LbInstruccions"), QStringLiteral("Introdueix l'anticodó de l'RNAt."));
+      QCOMPARE(Codo(13), QStringLiteral("AUG"));
+      QCOMPARE(Fons("STRNAm13"), QColor(Qt::yellow));
+      QCOMPARE(Fons("STRNAt11"), QColor(Qt::yellow));
+      QVERIFY(!Etiqueta("LbErrorsAa")->isVisible());
+      QCOMPARE(Text("LbErrorsAnticodo"), QStringLiteral("Anticodons: 0"));
+      QVERIFY(!Selector()->isVisible());
+      QCOMPARE(Estat(), QStringLiteral("+++++++|++++"));
+      QCOMPARE(Etiqueta("STRNAt11")->pos(), QPoint(528, 136));
+      for (int d = 1; d <= 9; ++d) QVERIFY(!Etiqueta(Cella("STAminoacid", d))->isVisible());
+      QTest::keyClick(d, Qt::Key_F1);
+      QCOMPARE(Ajuda::Finestra()->TemaActual(), 140);
+    });
+    QCOMPARE(Entorn::DialegsMostrats().first(), QStringLiteral("FSintProt"));
+  }
+
+  // Anticodons by keyboard, amino acids from the table, one mistake of each.
+  void aStudentTranslatesToTheReleaseOfTheChain() {
+    FSintProt->PosaOpcions(OpcionsDelsItems(2, 0));
+    QString codo;
+    QStringList cadena;
+    Obre(
+        "MExercicisTraduccio",
+        [&](QDialog* d) {
+          QVERIFY(Etiqueta("LbErrorsAa")->isVisible());
+          const QString anticodo = Anticodo(Codo(13));
+          const Qt::Key errada = anticodo[0] == 'A' ? Qt::Key_G : Qt::Key_A;
+          QVERIFY(Alt(d, errada));
+          QCOMPARE(Lletra("STRNAt11"), QColor(Qt::red));
+          QCOMPARE(Fons("STRNAt11"), QColor(Qt::yellow));
+          QCOMPARE(Text("LbErrorsAnticodo"), QStringLiteral("Anticodons: 1"));
+          Tecleja(d, anticodo);
+          QCOMPARE(Lletra("STRNAt11"), d->palette().color(QPalette::WindowText));
+          QCOMPARE(Text("LbInstruccions"),
+                   QStringLiteral("Introdueix l'aminoàcid que s'incorporarà."));
+          QCOMPARE(Fons("STAaRNAt1"), QColor(Qt::yellow));
+          QCOMPARE(Estat(), QStringLiteral("+++++++|xxxx"));
+          codo = QStringLiteral("UAA");
+          Selector()->click();
+          QCOMPARE(Text("STAaRNAt1"), QStringLiteral("Fi"));
+          QCOMPARE(Lletra("STAaRNAt1"), QColor(Qt::red));
+          QCOMPARE(Text("LbErrorsAa"), QStringLiteral("Aminoàcids: 1"));
+          codo = QStringLiteral("AUG");
+          QTest::keyClick(d, Qt::Key_T, Qt::AltModifier);
+          QTRY_COMPARE(Text("STAaRNAt1"), QStringLiteral("Met"));
+          QVERIFY(!Selector()->isVisible());
+          QCOMPARE(AcabaMoviment(), 30);
+          cadena << Text("STAminoacid1");
+          QCOMPARE(Text("LbNomFase"), QStringLiteral("Fase d'elongació"));
+          Tecleja(d, Anticodo(Codo(16)));
+          codo = Codo(16);
+          Selector()->click();
+          cadena << Text("STAaRNAt2");
+          AcabaMoviment();
+          QCOMPARE(Text("LbNomFase"), QStringLiteral("Fase de finalització"));
+          QVERIFY(Selector()->isVisible());
+          codo = Codo(16) == "UGA" ? QStringLiteral("UAG") : QStringLiteral("UGA");
+          Selector()->click();
+          QCOMPARE(AcabaMoviment(), 21);
+          QCOMPARE(Text("LbNomFase"), QStringLiteral("Final de la síntesi de proteïnes"));
+          QCOMPARE(Text("STAminoacid1") + Text("STAminoacid2"), cadena.join(QString()));
+          QCOMPARE(Etiqueta("STAminoacid2")->pos(), QPoint(296, 48));
+          QVERIFY(!Etiqueta("STAminoacid3")->isVisible());
+          QCOMPARE(Text("LbErrorsAa"), QStringLiteral("Aminoàcids: 1"));
+          QCOMPARE(Estat(), QStringLiteral("+++++++|xxxx"));
+          QVERIFY(Entorn::DialegsMostrats().count(QStringLiteral("FTaula")) == 4);
+        },
+        &codo);
+    QCOMPARE(cadena.first(), QStringLiteral("Met"));
+  }
+
+  // While a tRNA moves nothing answers, by mouse or by key; its cells and
+  // label move with it; closing stops the move and the next opening is new.
+  void aMoveLocksTheWindowUntilItEnds() {
+    Obre("SBTraduccio", [](QDialog* d) {
+      Tecleja(d, Anticodo(Codo(13)));
+      QVERIFY(Timer1()->isActive());
+      QCOMPARE(Estat(), QStringLiteral("xxxxxxx|xxxx"));
+      QCOMPARE(d->cursor().shape(), Qt::WaitCursor);
+      Tic();
+      QCOMPARE(Etiqueta("STRNAt11")->pos(), QPoint(520, 137));
+      QCOMPARE(Etiqueta("STAaRNAt1")->pos(), QPoint(558, 25));
+      QVERIFY(!Alt(d, Qt::Key_A));
+      QVERIFY(!Alt(d, Qt::Key_I));
+      QTest::keyClick(d, Qt::Key_F1);
+      QVERIFY(!Ajuda::Finestra()->isVisible());
+      Boto("BtUnAltre")->click();
+      QCOMPARE(Text("LbNomFase"), QStringLiteral("Fase d'iniciació"));
+      AcabaMoviment();  // the real timer may have ticked while keys were awaited
+      QCOMPARE(Etiqueta("STRNAt11")->pos(), QPoint(288, 180));
+      QCOMPARE(Estat(), QStringLiteral("+++++++|++++"));
+      QCOMPARE(d->cursor().shape(), Qt::ArrowCursor);
+      Tecleja(d, Anticodo(Codo(16)));
+      Tic();
+      QVERIFY(Timer1()->isActive());
+      d->close();
+      QVERIFY(!Timer1()->isActive());
+    });
+    Obre("SBTraduccio", [](QDialog*) {
+      QCOMPARE(Text("LbNomFase"), QStringLiteral("Fase d'iniciació"));
+      QVERIFY(!Timer1()->isActive());
+      QCOMPARE(Estat(), QStringLiteral("+++++++|++++"));
+      QVERIFY(!Etiqueta("STRNAt21")->isVisible());
+    });
+  }
+
+  void restartKeepsTheMessengerAndAnotherDrawsANewOne() {
+    Obre("MExercicisTraduccio", [](QDialog* d) {
+      QString rnam;
+      for (int i = 1; i <= 26; ++i) rnam += Text(Cella("STRNAm", i));
+      QVERIFY(Alt(d, Anticodo(Codo(13))[0] == 'A' ? Qt::Key_G : Qt::Key_A));
+      Boto("BtRepetir")->click();
+      QCOMPARE(Text("LbErrorsAnticodo"), QStringLiteral("Anticodons: 0"));
+      QCOMPARE(Text("STRNAt11"), QStringLiteral(" "));
+      QString igual;
+      for (int i = 1; i <= 26; ++i) igual += Text(Cella("STRNAm", i));
+      QCOMPARE(igual, rnam);
+      Boto("BtUnAltre")->click();
+      QString altre;
+      for (int i = 1; i <= 26; ++i) altre += Text(Cella("STRNAm", i));
+      QVERIFY(altre != rnam);
+    });
+  }
+
+  void optionsShowTheSettingsAndWriteThemOnlyOnOk() {
+    auto* opcions = FOpcionsSintesiProteines;
+    auto* demanar = Fill<TGrupOpcions>(opcions, "RGQueEsDemana");
+    auto* codons = Fill<TGrupOpcions>(opcions, "RGNombreCodons");
+    QCOMPARE(opcions->windowTitle(), QStringLiteral("Opcions de la síntesi de proteines"));
+    QCOMPARE(codons->title(), QStringLiteral("Nombre de codons a traduir"));
+    QCOMPARE(codons->Item(4)->text(), QStringLiteral("Aleatori ( 5 -10)"));
+    int resposta = QDialog::Accepted;
+    QList<int> vistos;  // the items shown on opening, and the help topic
+    Entorn::RespostaModal([&](QDialog* d) {
+      d->show();
+      Fill<QPushButton>(d, "BtAjuda")->click();
+      vistos << demanar->ItemIndex() << codons->ItemIndex() << Ajuda::Finestra()->TemaActual();
+      demanar->Item(1)->click();
+      codons->Item(5)->click();
+      Fill<QPushButton>(d, resposta == QDialog::Accepted ? "BtDAcord" : "BtCancellar")->click();
+      d->hide();
+      return d->result();
+    });
+    resposta = QDialog::Rejected;
+    Fill<QAction>(FPrincipal, "MExercicisOpcionsTraduccio")->trigger();
+    QCOMPARE(FSintProt->Opcions(), OpcionsDelsItems(0, 1));
+    resposta = QDialog::Accepted;
+    Fill<QAction>(FPrincipal, "MExercicisOpcionsTraduccio")->trigger();
+    QCOMPARE(FSintProt->Opcions(), OpcionsDelsItems(1, 5));
+    Entorn::RespostaModal({});
+    QCOMPARE(vistos, (QList<int>{0, 1, 227, 0, 1, 227}));
+    // Two columns: the random counts stand beside the fixed ones.
+    QVERIFY(codons->Item(3)->x() > codons->Item(0)->x());
+    QCOMPARE(codons->Item(3)->y(), codons->Item(0)->y());
+  }
+
+  // From the exercise, accepted options start a new messenger at once.
+  void optionsFromTheExerciseStartANewMessenger() {
+    Obre("MExercicisTraduccio", [](QDialog*) {
+      RespostaOpcions = [](QDialog* d) {
+        d->show();
+        Fill<TGrupOpcions>(d, "RGQueEsDemana")->Item(1)->click();
+        Fill<QPushButton>(d, "BtDAcord")->click();
+        return d->result();
+      };
+      Boto("BtOpcions")->click();
+      QVERIFY(Etiqueta("LbErrorsAa")->isVisible());
+      QVERIFY(!Etiqueta("LbErrorsAnticodo")->isVisible());
+      QVERIFY(Selector()->isVisible());
+      QCOMPARE(Text("STRNAt11") + Text("STRNAt12") + Text("STRNAt13"), QStringLiteral("UAC"));
+      QCOMPARE(Estat(), QStringLiteral("+++++++|xxxx"));
+    });
+  }
+};
+
+QTEST_MAIN(TestSintProt)
+#include "tst_sintprot.moc"
