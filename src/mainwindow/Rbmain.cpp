@@ -16,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include "exercises/DNAComplementari.h"
+#include "exercises/OpcTauRs.h"
+#include "exercises/TaulaResum.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
 #include "experiments/InfoRB.h"
@@ -317,6 +319,8 @@ void TFPrincipal::ConnectaComandes() {
       {{MSobre}, nullptr, &TFPrincipal::MSobreClick},
       {{MExercicisDNAComplementari}, SBReplicacio, &TFPrincipal::MExercicisDNAComplementariClick},
       {{MExercicisRNAComplementari}, SBTranscripcio, &TFPrincipal::MExercicisRNAComplementariClick},
+      {{MExercicisTaulaResum}, SBTaulaResum, &TFPrincipal::MExercicisTaulaResumClick},
+      {{MExercicisOpcionsTaulaResum}, nullptr, &TFPrincipal::MExercicisOpcionsTaulaResumClick},
       {{MTaula, MPublicar}, SBTaulaCodi, &TFPrincipal::MTaulaClick},
       {{MTraduirRNASintetic}, SBRNAPolimer, &TFPrincipal::MTraduirRNASinteticClick},
       {{MTraduirRNAAleatori}, SBRNAAleatori, &TFPrincipal::MTraduirRNAAleatoriClick},
@@ -515,6 +519,10 @@ void TFPrincipal::MExercicisRNAComplementariClick() {
   Dialegs::Executa(FDNAComplementari);
 }
 
+// The options take effect with the next summary table drawn.
+void TFPrincipal::MExercicisTaulaResumClick() { Dialegs::Executa(FTaulaResum); }
+void TFPrincipal::MExercicisOpcionsTaulaResumClick() { Dialegs::Executa(FOpcionsTaulaResum); }
+
 // The table and its publications change only the published code, which no
 // part of the main window shows: nothing to refresh.
 void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
@@ -560,5 +568,7 @@ void CreaFinestres() {
   FDades = new TFDades(FPrincipal);
   FCopolim = new TFCopolim(FPrincipal);
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
+  FTaulaResum = new TFTaulaResum(FPrincipal);
+  FOpcionsTaulaResum = new TFOpcionsTaulaResum(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
 }

@@ -46,6 +46,8 @@ class TFPrincipal : public QMainWindow {
   void MSobreClick();
   void MExercicisDNAComplementariClick();
   void MExercicisRNAComplementariClick();
+  void MExercicisTaulaResumClick();
+  void MExercicisOpcionsTaulaResumClick();
   void MTaulaClick();
   void MTraduirRNASinteticClick();
   void MTraduirRNAAleatoriClick();
