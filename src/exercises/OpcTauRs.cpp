@@ -59,14 +59,17 @@ TFOpcionsTaulaResum::TFOpcionsTaulaResum(QWidget* pare) : QDialog(pare) {
   esquerra->addWidget(RGInformacioInicial);
   esquerra->addWidget(RGAminoacids);
   esquerra->addStretch();
+  // The longest captions only just fit side by side in the fixed width.
   auto* grups = new QHBoxLayout;
-  grups->addLayout(esquerra, 3);
-  grups->addWidget(GroupBox1, 2, Qt::AlignTop);
+  grups->setSpacing(6);
+  grups->addLayout(esquerra, 1);
+  GroupBox1->setFixedWidth(206);
+  grups->addWidget(GroupBox1, 0, Qt::AlignTop);
   auto* botons = new QHBoxLayout;
   botons->addStretch();
   for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
   auto* capa = new QVBoxLayout(this);
-  capa->setContentsMargins(12, 12, 12, 12);
+  capa->setContentsMargins(9, 12, 9, 12);
   capa->addLayout(grups);
   capa->addLayout(botons);
 

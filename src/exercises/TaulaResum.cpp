@@ -26,7 +26,7 @@ namespace {
 
 // Geometry: 24-pixel cells; the end cells 1 and 20 stand 8 pixels apart
 // from the inner ones, so that the codons line up between the end marks.
-constexpr int Costat = 24, Separacio = 8, XPrimera = 120;
+constexpr int Costat = 24, Separacio = 8, XPrimera = 128;
 constexpr int YFila[TaulaResum::NombreFiles] = {54, 78, 118, 158};
 constexpr int YSelectors = 198, YSelectorsTaula = 224, YBotonsBase = 266, YBotonsOrdre = 320;
 
@@ -120,8 +120,8 @@ void TFTaulaResum::CreaNomsFiles() {
   Etiqueta(this, "LbAnticodons", QStringLiteral("Anticodons RNAt"), nom.translated(0, YFila[3]));
   Etiqueta(this, "LbAminoacids", QStringLiteral("Aminoàcids"), nom.translated(0, YSelectors));
   const QStringList noms{Transcrita, Complementaria, QStringLiteral(" ")};
-  CBDNA1 = Selector(QStringLiteral("CBDNA1"), noms, QRect(4, YFila[0], XPrimera - 10, Costat));
-  CBDNA2 = Selector(QStringLiteral("CBDNA2"), noms, QRect(4, YFila[1], XPrimera - 10, Costat));
+  CBDNA1 = Selector(QStringLiteral("CBDNA1"), noms, QRect(2, YFila[0], XPrimera - 6, Costat));
+  CBDNA2 = Selector(QStringLiteral("CBDNA2"), noms, QRect(2, YFila[1], XPrimera - 6, Costat));
   connect(CBDNA1, &QComboBox::currentIndexChanged, this, [this](int i) { ComprovaEtiquetaDNA(0, i); });
   connect(CBDNA2, &QComboBox::currentIndexChanged, this, [this](int i) { ComprovaEtiquetaDNA(1, i); });
 }
@@ -156,11 +156,11 @@ void TFTaulaResum::CreaSelectors() {
   for (const char* abreviatura : RBGlobal::Abreviatures) aminoacids << QString::fromLatin1(abreviatura);
   aminoacids << QStringLiteral(" ");
   // The end selectors are wider than their cell, centred under it.
-  const int ampleExtrem = Costat + 2 * Separacio;
+  const int ampleExtrem = Costat + 12;
   Selectors[0] = Selector(QStringLiteral("CBExtrem1"), extrems,
-                          QRect(XCela(1) - Separacio, YSelectors, ampleExtrem, Costat));
+                          QRect(XCela(1) - 6, YSelectors, ampleExtrem, Costat));
   Selectors[7] = Selector(QStringLiteral("CBExtrem2"), extrems,
-                          QRect(XCela(20) - Separacio, YSelectors, ampleExtrem, Costat));
+                          QRect(XCela(20) - 6, YSelectors, ampleExtrem, Costat));
   for (int k = 1; k <= 6; ++k) {
     const int x = XCela(3 * k - 1);
     Selectors[k] = Selector(QStringLiteral("CBAminoacid%1").arg(k), aminoacids,
@@ -217,7 +217,7 @@ void TFTaulaResum::CreaBotonsOrdre() {
   };
   const Def defs[] = {
       {BtVeureTaula, "BtVeureTaula", "Veure Taula", Glif::TaulaCodi, &TFTaulaResum::BtVeureTaulaClick},
-      {BtTornemhi, "BtTornemhi", "Tornem-hi", Glif::Replicacio, &TFTaulaResum::BtTornemhiClick},
+      {BtTornemhi, "BtTornemhi", "Tornem-hi", Glif::Play, &TFTaulaResum::BtTornemhiClick},
       {BtUnAltre, "BtUnAltre", "Un altre", Glif::TaulaResum, &TFTaulaResum::BtUnAltreClick},
       {BtImprimir, "BtImprimir", "&Imprimir", Glif::Imprimir, &TFTaulaResum::BtImprimirClick},
       {BtAjuda, "BtAjuda", "Ajuda", Glif::Ajuda, &TFTaulaResum::BtAjudaClick},
@@ -378,7 +378,8 @@ bool TFTaulaResum::eventFilter(QObject* objecte, QEvent* e) {
 // after a cell click).
 void TFTaulaResum::keyPressEvent(QKeyEvent* e) {
   QPushButton* boto = nullptr;
-  if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+  // Shift or Caps Lock give the same letters.
+  if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     switch (e->key()) {
       case Qt::Key_A: boto = BAdenina; break;
       case Qt::Key_G: boto = BGuanina; break;
