@@ -201,6 +201,7 @@ void TFTaulaResum::CreaBotonsBase() {
     connect(d.boto, &QPushButton::clicked, this, [this, lletra] { BotoBaseClick(lletra); });
   }
   BEspai->setToolTip(QStringLiteral("Esborrar la casella."));
+  BEspai->installEventFilter(this);
   BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."));
   BtOpcions->setGeometry(632 - 8 - 96, YBotonsBase, 96, 28);
   connect(BtOpcions, &QPushButton::clicked, this, &TFTaulaResum::BtOpcionsClick);
@@ -367,9 +368,21 @@ void TFTaulaResum::BtVeureTaulaClick() { Dialegs::Executa(FTaula); }
 void TFTaulaResum::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
 void TFTaulaResum::BtAjudaClick() { Ajuda::MostraTema(130); }
 
-// A selector taking the focus stops base input.
+// A selector taking the focus stops base input. On the blank button, where
+// the focus sits while the student types, the arrow keys move the selection.
 bool TFTaulaResum::eventFilter(QObject* objecte, QEvent* e) {
-  if (e->type() == QEvent::FocusIn) CBEnter();
+  if (objecte != BEspai) {
+    if (e->type() == QEvent::FocusIn) CBEnter();
+  } else if (e->type() == QEvent::KeyPress) {
+    const int tecla = static_cast<QKeyEvent*>(e)->key();
+    const int files = tecla == Qt::Key_Up ? -1 : tecla == Qt::Key_Down ? 1 : 0;
+    const int posicions = tecla == Qt::Key_Left ? -1 : tecla == Qt::Key_Right ? 1 : 0;
+    if (files != 0 || posicions != 0) {
+      exercici.MouSeleccio(files, posicions);
+      Mostra();
+      return true;
+    }
+  }
   return QDialog::eventFilter(objecte, e);
 }
 

@@ -439,6 +439,21 @@ void TExercici::DesseleccionaCela() {
   EntradaActiva_ = false;
 }
 
+void TExercici::MouSeleccio(int files, int posicions) {
+  if (Acabat_ || (files == 0 && posicions == 0)) return;
+  int fila = FilaActual_, posicio = ColumnaActual_;
+  while (true) {
+    fila += files;
+    posicio += posicions;
+    if (fila < 0 || fila >= NombreFiles || posicio < 1 || posicio > NombrePosicions) return;
+    const auto f = static_cast<std::uint16_t>(fila), p = static_cast<std::uint16_t>(posicio);
+    if (!Donada(f, p)) {
+      SeleccionaCela(f, p);
+      return;
+    }
+  }
+}
+
 void TExercici::EntraLletra(char c) {
   static constexpr std::string_view Valides = "AGCTU53 ";
   if (Valides.find(c) == std::string_view::npos) return;

@@ -71,6 +71,9 @@ class TExercici {
   void SeleccionaCela(std::uint16_t fila, std::uint16_t posicio);
   // A selector took the focus: no mark, no base input.
   void DesseleccionaCela();
+  // The arrow keys: the nearest cell that is not given, a step of rows
+  // and positions away each time, is selected as a click would.
+  void MouSeleccio(int files, int posicions);
   // A base button: writes into the selected cell and counts errors.
   void EntraLletra(char c);
   // A selector changed: i 0..7 with its item; r 0..1 for the row names.

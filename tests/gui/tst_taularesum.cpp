@@ -65,7 +65,7 @@ int Obre(const char* comanda, const Accio& accio) {
     // it again would not activate it: another window takes the focus.
     QWidget relleu;
     relleu.show();
-    QTest::qWaitForWindowExposed(&relleu);
+    if (!QTest::qWaitForWindowExposed(&relleu)) qWarning("el relleu no s'ha mostrat");
     return int(QDialog::Accepted);
   });
   if (auto* item = FPrincipal->findChild<QAction*>(QLatin1String(comanda)))
@@ -287,6 +287,10 @@ class TestTaulaResum : public QObject {
       Clica(Cela(a.fila, 5));  // a given cell: input into the old cell, unmarked
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
       QCOMPARE(Fons(f, 4), Groc);  // the blank went into cell 3, the next is marked
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);  // the messenger below
+      QCOMPARE(Fons(2, 4), Groc);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+      QCOMPARE(Fons(2, 3), Groc);
       Clica(Cela(f, 2));
       for (int fila = 0; fila < 4; ++fila)
         for (int p = 1; p <= 20; ++p)

@@ -492,6 +492,22 @@ TEST(TaulaResum, SelectionFollowsClicksAndEntries) {
   EXPECT_EQ(e.ColumnaActual(), 1);
 }
 
+TEST(TaulaResum, ArrowsSkipGivenCellsAndStopAtTheEdges) {
+  TExercici e = Exemple(1);  // given: an end, the anchor and one base per position
+  e.DesseleccionaCela();
+  const std::uint16_t fila = e.FilaActual(), inici = e.ColumnaActual();
+  e.MouSeleccio(0, 1);
+  EXPECT_TRUE(e.EntradaActiva());
+  EXPECT_EQ(e.FilaActual(), fila);
+  EXPECT_GT(e.ColumnaActual(), inici);
+  for (std::uint16_t p = inici + 1; p < e.ColumnaActual(); ++p) EXPECT_TRUE(e.Donada(fila, p));
+  EXPECT_EQ(e.Estat(fila, e.ColumnaActual()), EstatCela::Seleccionada);
+  for (int n = 0; n < 30; ++n) e.MouSeleccio(1, 0);
+  EXPECT_FALSE(e.Donada(e.FilaActual(), e.ColumnaActual()));
+  for (std::uint16_t f = e.FilaActual() + 1; f < NombreFiles; ++f)
+    EXPECT_TRUE(e.Donada(f, e.ColumnaActual()));
+}
+
 TEST(TaulaResum, RetryKeepsTheExerciseAndClearsTheAnswers) {
   RBGlobal::PosaCodiReal();
   RBGlobal::Sembra(8);
