@@ -32,10 +32,11 @@ TFOpcionsTaulaResum::TFOpcionsTaulaResum(QWidget* pare) : QDialog(pare) {
       "RGInformacioInicial", QStringLiteral("Informació inicial:"),
       {QStringLiteral("Cadena de DNA que es transcriu."), QStringLiteral("Fragments aleatoris.")},
       this);
-  RGAminoacids = new TGrupOpcions("RGAminoacids", QStringLiteral("Aminoàcids mostrats inicialment:"),
-                                  {QStringLiteral("Cap."), QStringLiteral("El més fàcil."),
-                                   QStringLiteral("Un qualsevol."), QStringLiteral("Tots.")},
-                                  this);
+  RGAminoacids =
+      new TGrupOpcions("RGAminoacids", QStringLiteral("Aminoàcids mostrats inicialment:"),
+                       {QStringLiteral("Cap."), QStringLiteral("El més fàcil."),
+                        QStringLiteral("Un qualsevol."), QStringLiteral("Tots.")},
+                       this);
   // Hidden in the whole-strand mode, but keeping its place and its item.
   QSizePolicy politica = RGAminoacids->sizePolicy();
   politica.setRetainSizeWhenHidden(true);
@@ -98,7 +99,9 @@ void TFOpcionsTaulaResum::FormActivate() {
   BtDAcord->setFocus();
 }
 
-void TFOpcionsTaulaResum::RGInformacioInicialClick(int item) { RGAminoacids->setVisible(item == 1); }
+void TFOpcionsTaulaResum::RGInformacioInicialClick(int item) {
+  RGAminoacids->setVisible(item == 1);
+}
 
 void TFOpcionsTaulaResum::BtDAcordClick() {
   FTaulaResum->PosaOpcions(CBAUGInicial->isChecked(), CBSTOPFinal->isChecked(),

@@ -122,8 +122,10 @@ void TFTaulaResum::CreaNomsFiles() {
   const QStringList noms{Transcrita, Complementaria, QStringLiteral(" ")};
   CBDNA1 = Selector(QStringLiteral("CBDNA1"), noms, QRect(2, YFila[0], XPrimera - 6, Costat));
   CBDNA2 = Selector(QStringLiteral("CBDNA2"), noms, QRect(2, YFila[1], XPrimera - 6, Costat));
-  connect(CBDNA1, &QComboBox::currentIndexChanged, this, [this](int i) { ComprovaEtiquetaDNA(0, i); });
-  connect(CBDNA2, &QComboBox::currentIndexChanged, this, [this](int i) { ComprovaEtiquetaDNA(1, i); });
+  connect(CBDNA1, &QComboBox::currentIndexChanged, this,
+          [this](int i) { ComprovaEtiquetaDNA(0, i); });
+  connect(CBDNA2, &QComboBox::currentIndexChanged, this,
+          [this](int i) { ComprovaEtiquetaDNA(1, i); });
 }
 
 void TFTaulaResum::CreaCelles() {
@@ -153,7 +155,8 @@ QComboBox* TFTaulaResum::Selector(const QString& nom, const QStringList& items, 
 void TFTaulaResum::CreaSelectors() {
   const QStringList extrems{QStringLiteral("N"), QStringLiteral("C"), QStringLiteral(" ")};
   QStringList aminoacids;
-  for (const char* abreviatura : RBGlobal::Abreviatures) aminoacids << QString::fromLatin1(abreviatura);
+  for (const char* abreviatura : RBGlobal::Abreviatures)
+    aminoacids << QString::fromLatin1(abreviatura);
   aminoacids << QStringLiteral(" ");
   // The end selectors are wider than their cell, centred under it.
   const int ampleExtrem = Costat + 12;
@@ -171,7 +174,8 @@ void TFTaulaResum::CreaSelectors() {
     sb->setIconSize(QSize(16, 16));
     sb->setGeometry(x + (3 * Costat - 28) / 2, YSelectorsTaula, 28, 22);
     sb->setAutoRaise(true);
-    sb->setToolTip(QStringLiteral("Clicar l'aminoàcid a la taula del codi genètic.|").section(QLatin1Char('|'), 0, 0));
+    sb->setToolTip(QStringLiteral("Clicar l'aminoàcid a la taula del codi genètic.|")
+                       .section(QLatin1Char('|'), 0, 0));
     connect(sb, &QToolButton::clicked, this, [this, k] { TriaDeLaTaula(k); });
     SBAminoacid[k - 1] = sb;
   }
@@ -187,10 +191,14 @@ void TFTaulaResum::CreaBotonsBase() {
     const char* text;
     char lletra;
   };
-  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina", 'A'}, {BGuanina, "BGuanina", "&Guanina", 'G'},
-                      {BCitosina, "BCitosina", "&Citosina", 'C'}, {BTimina, "BTimina", "&Timina", 'T'},
-                      {BUracil, "BUracil", "&Uracil", 'U'},    {BEspai, "BEspai", "& ", ' '},
-                      {B5, "B5", "&5'", '5'},                  {B3, "B3", "&3'", '3'}};
+  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina", 'A'},
+                      {BGuanina, "BGuanina", "&Guanina", 'G'},
+                      {BCitosina, "BCitosina", "&Citosina", 'C'},
+                      {BTimina, "BTimina", "&Timina", 'T'},
+                      {BUracil, "BUracil", "&Uracil", 'U'},
+                      {BEspai, "BEspai", "& ", ' '},
+                      {B5, "B5", "&5'", '5'},
+                      {B3, "B3", "&3'", '3'}};
   int x = 8;
   for (const Def& d : defs) {
     d.boto = Botons::Crea(this, d.nom, QString::fromUtf8(d.text));
@@ -217,7 +225,8 @@ void TFTaulaResum::CreaBotonsOrdre() {
     void (TFTaulaResum::*handler)();
   };
   const Def defs[] = {
-      {BtVeureTaula, "BtVeureTaula", "Veure Taula", Glif::TaulaCodi, &TFTaulaResum::BtVeureTaulaClick},
+      {BtVeureTaula, "BtVeureTaula", "Veure Taula", Glif::TaulaCodi,
+       &TFTaulaResum::BtVeureTaulaClick},
       {BtTornemhi, "BtTornemhi", "Tornem-hi", Glif::Play, &TFTaulaResum::BtTornemhiClick},
       {BtUnAltre, "BtUnAltre", "Un altre", Glif::TaulaResum, &TFTaulaResum::BtUnAltreClick},
       {BtImprimir, "BtImprimir", "&Imprimir", Glif::Imprimir, &TFTaulaResum::BtImprimirClick},
@@ -284,7 +293,8 @@ void TFTaulaResum::MostraSelectors() {
     cb->setEnabled(entrada && !exercici.SelectorDonat(i));
     Estils::PosaSelector(cb, exercici.SelectorDonat(i), exercici.SelectorErroni(i));
   }
-  for (int k = 1; k <= 6; ++k) SBAminoacid[k - 1]->setEnabled(entrada && !exercici.SelectorDonat(k));
+  for (int k = 1; k <= 6; ++k)
+    SBAminoacid[k - 1]->setEnabled(entrada && !exercici.SelectorDonat(k));
   for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BTimina, BUracil, B5, B3})
     b->setEnabled(entrada);
 }

@@ -23,6 +23,8 @@ class TFTaulaResum : public QDialog {
 
   // The five options, as the options dialog reads and stores them.
   TaulaResum::TOpcions LlegeixOpcions() const { return exercici.LlegeixOpcions(); }
+  // The exercise on screen, read-only.
+  const TaulaResum::TExercici& Exercici() const { return exercici; }
   void PosaOpcions(bool AUGInicial, bool STOPFinal, std::uint16_t AminoacidsInicials,
                    std::uint16_t InformacioInicial, bool STOPsInteriors);
 
@@ -73,8 +75,7 @@ class TFTaulaResum : public QDialog {
   QLabel *LbDNA1, *LbDNA2, *LbErrorsComesos, *LbErrorsPendents, *LbAvaluacio;
   QFrame *PnErrorsComesos, *PnErrorsPendents;
   QPushButton *BAdenina, *BGuanina, *BCitosina, *BTimina, *BUracil, *BEspai, *B5, *B3;
-  QPushButton *BtOpcions, *BtVeureTaula, *BtTornemhi, *BtUnAltre, *BtImprimir, *BtAjuda,
-      *BtTancar;
+  QPushButton *BtOpcions, *BtVeureTaula, *BtTornemhi, *BtUnAltre, *BtImprimir, *BtAjuda, *BtTancar;
 };
 
 extern TFTaulaResum* FTaulaResum;

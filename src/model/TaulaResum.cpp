@@ -360,8 +360,7 @@ void TExercici::TriaAminoacidsDonats() {
       for (int k = 1; k <= 6; ++k) {
         if (Aminoacids[k] == NoAssignat) continue;
         const std::size_t codons = CodonsPerAminoacid[Aminoacids[k]].size();
-        if (millor == 0 || codons < codonsMillor ||
-            (codons == codonsMillor && Sorteig(2) == 0)) {
+        if (millor == 0 || codons < codonsMillor || (codons == codonsMillor && Sorteig(2) == 0)) {
           millor = k;
           codonsMillor = codons;
         }
@@ -399,8 +398,8 @@ void TExercici::DonaAminoacid(int k) {
 // Two bases at one position, one on each side of the transcription, tie the
 // DNA rows to the RNA rows.
 void TExercici::DonaAncora() {
-  const bool totes = std::all_of(PosicioResolta.begin() + 2, PosicioResolta.end() - 1,
-                                 [](bool r) { return r; });
+  const bool totes =
+      std::all_of(PosicioResolta.begin() + 2, PosicioResolta.end() - 1, [](bool r) { return r; });
   std::uint16_t b;
   do b = static_cast<std::uint16_t>(2 + Sorteig(18));
   while (!totes && PosicioResolta[b]);

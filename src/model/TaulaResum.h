@@ -26,9 +26,9 @@ constexpr std::uint16_t NoAssignat = 21;  // slot after the stop; not given
 constexpr std::uint16_t ExtremN = 22, ExtremC = 23;
 
 // Items of the drop-down selectors.
-constexpr int BlancExtrem = 2;     // chain ends: 0 "N", 1 "C", 2 " "
-constexpr int BlancAminoacid = 21; // slots: 0..20 the abbreviations, 21 " "
-constexpr int BlancEtiqueta = 2;   // row names: 0 "DNA transcrita", 1 "DNA complem.", 2 " "
+constexpr int BlancExtrem = 2;      // chain ends: 0 "N", 1 "C", 2 " "
+constexpr int BlancAminoacid = 21;  // slots: 0..20 the abbreviations, 21 " "
+constexpr int BlancEtiqueta = 2;    // row names: 0 "DNA transcrita", 1 "DNA complem.", 2 " "
 
 // Every codon of each amino acid 0..20 ("Fi" first) under the standard code.
 extern const std::array<std::vector<std::string_view>, 21> CodonsPerAminoacid;
@@ -114,6 +114,8 @@ class TExercici {
   const std::string& CadenaAnticodons() const { return cadena_[Anticodons]; }
   // The messenger's 5' end is at position 1: codons read left to right.
   bool LecturaEsquerraDreta() const { return CadenaRNAm()[0] == '5'; }
+  // The messenger's codon under slot k (1..6), read 5'->3'.
+  std::string Codo(int k) const;
 
   // Sets the transcribed strand ("3TAC...5") and the row order, then
   // derives the rest and gives the information as GeneraExercici would.
@@ -153,7 +155,6 @@ class TExercici {
 
   // Slot k's codon in reading order, and the table position of its base j.
   std::uint16_t PosicioCodo(int k, int j) const;
-  std::string Codo(int k) const;
   int SlotLectura(int n) const { return LecturaEsquerraDreta() ? n : 7 - n; }
 
   TSorteig sorteig_;
