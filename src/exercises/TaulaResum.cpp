@@ -324,10 +324,11 @@ void TFTaulaResum::FormActivate() {
   BEspai->setFocus();
 }
 
+// The focus goes where the typed letters are taken, unless the table is done.
 void TFTaulaResum::SeleccionaCela(std::uint16_t fila, std::uint16_t posicio) {
   exercici.SeleccionaCela(fila, posicio);
   Mostra();
-  BEspai->setFocus();
+  if (exercici.EntradaActiva()) BEspai->setFocus();
 }
 
 void TFTaulaResum::CBEnter() {
