@@ -519,7 +519,8 @@ void TFPrincipal::MExercicisRNAComplementariClick() {
   Dialegs::Executa(FDNAComplementari);
 }
 
-// The options take effect with the next summary table drawn.
+// The summary table draws a new exercise on every opening, so options set
+// from the menu take effect the next time it opens.
 void TFPrincipal::MExercicisTaulaResumClick() { Dialegs::Executa(FTaulaResum); }
 void TFPrincipal::MExercicisOpcionsTaulaResumClick() { Dialegs::Executa(FOpcionsTaulaResum); }
 
