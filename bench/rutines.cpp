@@ -3,8 +3,10 @@
 
 #include <QApplication>
 
+#include "exercises/TaulaResum.h"
 #include "mainwindow/Rbmain.h"
 #include "model/RBGlobal.h"
+#include "model/TaulaResum.h"
 
 using namespace RBGlobal;
 
@@ -38,6 +40,20 @@ static void BM_UpdateMenuItems(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_UpdateMenuItems);
+
+// The hardest draw: fragments with every amino acid given.
+static void BM_GeneraTaulaResum(benchmark::State& state) {
+  TaulaResum::TExercici exercici;
+  exercici.PosaOpcions(true, true, 3, 1, false);
+  for (auto _ : state) exercici.GeneraExercici();
+}
+BENCHMARK(BM_GeneraTaulaResum);
+
+// "Un altre" in the window: a new table and its 80 cells and 10 selectors shown.
+static void BM_TaulaResumUnAltre(benchmark::State& state) {
+  for (auto _ : state) QMetaObject::invokeMethod(FTaulaResum, "BtUnAltreClick");
+}
+BENCHMARK(BM_TaulaResumUnAltre);
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));

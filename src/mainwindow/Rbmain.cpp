@@ -21,6 +21,8 @@
 #include "exercises/DNAComplementari.h"
 #include "exercises/OpcSinPr.h"
 #include "exercises/SintProt.h"
+#include "exercises/OpcTauRs.h"
+#include "exercises/TaulaResum.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
 #include "experiments/Freqcopo.h"
@@ -338,6 +340,8 @@ void TFPrincipal::ConnectaComandes() {
       {{MExercicisRNAComplementari}, SBTranscripcio, &TFPrincipal::MExercicisRNAComplementariClick},
       {{MExercicisTraduccio}, SBTraduccio, &TFPrincipal::MExercicisTraduccioClick},
       {{MExercicisOpcionsTraduccio}, nullptr, &TFPrincipal::MExercicisOpcionsTraduccioClick},
+      {{MExercicisTaulaResum}, SBTaulaResum, &TFPrincipal::MExercicisTaulaResumClick},
+      {{MExercicisOpcionsTaulaResum}, nullptr, &TFPrincipal::MExercicisOpcionsTaulaResumClick},
       {{MTaula, MPublicar}, SBTaulaCodi, &TFPrincipal::MTaulaClick},
       {{MTraduirRNASintetic}, SBRNAPolimer, &TFPrincipal::MTraduirRNASinteticClick},
       {{MTraduirRNAAleatori}, SBRNAAleatori, &TFPrincipal::MTraduirRNAAleatoriClick},
@@ -562,6 +566,10 @@ void TFPrincipal::MExercicisRNAComplementariClick() {
 // The options take effect when the exercise next opens on a new mRNA.
 void TFPrincipal::MExercicisTraduccioClick() { Dialegs::Executa(FSintProt); }
 void TFPrincipal::MExercicisOpcionsTraduccioClick() { Dialegs::Executa(FOpcionsSintesiProteines); }
+// The summary table draws a new exercise on every opening, so options set
+// from the menu take effect the next time it opens.
+void TFPrincipal::MExercicisTaulaResumClick() { Dialegs::Executa(FTaulaResum); }
+void TFPrincipal::MExercicisOpcionsTaulaResumClick() { Dialegs::Executa(FOpcionsTaulaResum); }
 
 // The table and its publications change only the published code, which no
 // part of the main window shows: nothing to refresh.
@@ -647,5 +655,7 @@ void CreaFinestres() {
   FDNAComplementari = new TFDNAComplementari(FPrincipal);
   FSintProt = new TFSintProt(FPrincipal);
   FOpcionsSintesiProteines = new TFOpcionsSintesiProteines(FPrincipal);
+  FTaulaResum = new TFTaulaResum(FPrincipal);
+  FOpcionsTaulaResum = new TFOpcionsTaulaResum(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
 }

@@ -49,6 +49,8 @@ class TFPrincipal : public QMainWindow {
   void MExercicisRNAComplementariClick();
   void MExercicisTraduccioClick();
   void MExercicisOpcionsTraduccioClick();
+  void MExercicisTaulaResumClick();
+  void MExercicisOpcionsTaulaResumClick();
   void MTaulaClick();
   void MTraduirRNASinteticClick();
   void MTraduirRNAAleatoriClick();

@@ -11,7 +11,7 @@ void PosaCella(QWidget* cella, Cella estat) {
   const QPalette base = cella->parentWidget() ? cella->parentWidget()->palette() : QPalette();
   QColor fons = base.color(QPalette::Window);
   switch (estat) {
-    case Cella::Normal: break;
+    case Cella::Normal: fons = base.color(QPalette::Base); break;
     case Cella::Seleccionada: fons = QColor(Qt::yellow); break;
     case Cella::Erronia: break;
     case Cella::Donada: fons = base.color(QPalette::Button); break;
@@ -22,11 +22,20 @@ void PosaCella(QWidget* cella, Cella estat) {
   PosaTextErroni(cella, estat == Cella::Erronia);
 }
 
-void PosaTextErroni(QWidget* cella, bool erroni) {
-  QPalette paleta = cella->palette();
-  const QPalette base = cella->parentWidget() ? cella->parentWidget()->palette() : QPalette();
-  paleta.setColor(QPalette::WindowText, erroni ? QColor(Qt::red) : base.color(QPalette::WindowText));
-  cella->setPalette(paleta);
+void PosaTextErroni(QWidget* control, bool erroni) {
+  const QPalette base = control->parentWidget() ? control->parentWidget()->palette() : QPalette();
+  QPalette paleta = control->palette();
+  for (QPalette::ColorRole rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    paleta.setColor(rol, erroni ? QColor(Qt::red) : base.color(rol));
+  if (paleta != control->palette()) control->setPalette(paleta);
+}
+
+void PosaSelector(QWidget* selector, bool donat, bool erroni) {
+  const QPalette base = selector->parentWidget() ? selector->parentWidget()->palette() : QPalette();
+  QPalette paleta = selector->palette();
+  paleta.setColor(QPalette::Button, base.color(donat ? QPalette::Button : QPalette::Base));
+  if (paleta != selector->palette()) selector->setPalette(paleta);
+  PosaTextErroni(selector, erroni);
 }
 
 void PreparaIndicador(QProgressBar* indicador) {

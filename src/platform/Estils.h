@@ -7,7 +7,7 @@ class QProgressBar;
 namespace Estils {
 
 enum class Cella {
-  Normal,       // window background
+  Normal,       // the white of an entry field: to be filled
   Seleccionada, // yellow: the cell to be filled next
   Erronia,      // red type on the window background: a wrong entry
   Donada        // button face: given, not to be filled
@@ -15,8 +15,11 @@ enum class Cella {
 
 // Paints the background and the type of a label or cell for its state.
 void PosaCella(QWidget* cella, Cella estat);
-// Only the type: red for a wrong entry, the window's text colour otherwise.
-void PosaTextErroni(QWidget* cella, bool erroni);
+// Red text for a wrong entry, the usual colour otherwise.
+void PosaTextErroni(QWidget* control, bool erroni);
+// A drop-down selector: white while it takes input, button face when its
+// value is given; red text when the value chosen is wrong.
+void PosaSelector(QWidget* selector, bool donat, bool erroni);
 // A horizontal gauge with its percentage written inside ("37%").
 void PreparaIndicador(QProgressBar* indicador);
 
