@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QScreen>
+#include <QStringList>
 
 #include "mainwindow/Rbmain.h"
 #include "platform/Idioma.h"
@@ -8,6 +9,8 @@ int main(int argc, char* argv[]) {
   Idioma::PreparaEntorn();
   QApplication app(argc, argv);
   Idioma::Prepara();
+  // Lets a desktop match the windows to the installed menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("cat.ribolia.Ribolia"));
   // The program ends when the main window closes, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);
   CreaFinestres();
@@ -15,6 +18,9 @@ int main(int argc, char* argv[]) {
   // the window takes the screen's working area itself first.
   FPrincipal->setGeometry(FPrincipal->screen()->availableGeometry());
   FPrincipal->showMaximized();
+  // "ribolia FILE.srb", as a file manager starts it for a saved research.
+  const QStringList arguments = QCoreApplication::arguments();
+  if (arguments.size() > 1) FPrincipal->ObreFitxer(arguments.at(1));
   const int resultat = QApplication::exec();
   delete FPrincipal;
   return resultat;

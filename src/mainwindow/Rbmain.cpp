@@ -507,7 +507,10 @@ void TFPrincipal::MObrirRecercaClick() {
   if (!PotDeixarRecerca(QStringLiteral("d'obrir-ne una altra"))) return;
   const QString nom = Dialegs::TriaFitxerObrir(this, QStringLiteral("Obrir recerca"),
                                                QString::fromUtf8(FiltreObrir));
-  if (nom.isEmpty()) return;
+  if (!nom.isEmpty()) ObreFitxer(nom);
+}
+
+void TFPrincipal::ObreFitxer(const QString& nom) {
   const QString error = ObreRecerca(nom);
   if (!error.isEmpty()) {
     Dialegs::Missatge(this, error, QMessageBox::Warning);

@@ -25,6 +25,10 @@ class TFPrincipal : public QMainWindow {
   void UpdateMenuItems();
   // Shows the date, money and test tubes of the research game.
   void ActualitzaInformacio();
+  // Opens the research in the file, as "Obrir recerca..." does once its
+  // dialog has a name (also for "ribolia FILE.srb"); a file it refuses
+  // leaves the research as it was and says why.
+  void ObreFitxer(const QString& nom);
 
  public slots:
   // Writes the long part of a hint into the status line.

@@ -181,7 +181,11 @@ QString CamiFitxer() {
   const QByteArray entorn = qgetenv("RIBOLIA_DIR_AJUDA");
   QStringList dirs;
   if (!entorn.isEmpty()) dirs << QString::fromLocal8Bit(entorn);
-  dirs << QCoreApplication::applicationDirPath() << QStringLiteral(RIBOLIA_DIR_AJUDA_FONT);
+  // Installed, it sits in the data folder at the same place relative to the
+  // executable wherever the prefix was moved; in the build tree, beside it.
+  const QString dirExe = QCoreApplication::applicationDirPath();
+  dirs << dirExe << QDir::cleanPath(dirExe + QStringLiteral("/" RIBOLIA_DIR_AJUDA_INSTALLADA))
+       << QStringLiteral(RIBOLIA_DIR_AJUDA_FONT);
   for (const QString& dir : dirs)
     if (QFile::exists(QDir(dir).filePath(nom))) return QDir(dir).filePath(nom);
   return QDir(QCoreApplication::applicationDirPath()).filePath(nom);

@@ -69,7 +69,8 @@ class TFAjuda : public QDialog {
 QPoint PosicioAlCostat(const QRect& amo, const QSize& mida, const QRect& pantalla);
 
 namespace Ajuda {
-// The help file: $RIBOLIA_DIR_AJUDA, beside the executable, or the source tree.
+// The help file: $RIBOLIA_DIR_AJUDA, beside the executable, in the installed
+// data folder relative to it, or the source tree.
 QString CamiFitxer();
 // Opens the help window at a context number or at the contents, beside
 // whatever window is modal now, as a new visit.

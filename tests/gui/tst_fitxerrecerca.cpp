@@ -292,6 +292,28 @@ class TestFitxerRecerca : public QObject {
 #endif
   }
 
+  // "ribolia FILE.srb": no question before leaving the research just
+  // started; a good file is remembered as opened, a bad one only refused.
+  void aFileNamedAtStartOpensAsFromTheMenu() {
+    EstatRecerca = TEstatRecerca{};
+    IniciaRecerca();
+    Refresca();
+    const TEstatRecerca nova = EstatRecerca;
+    FPrincipal->ObreFitxer(Cami("no-hi-es.srb"));
+    QCOMPARE(Entorn::Missatges().size(), 1);
+    QVERIFY(Entorn::Missatges().first().contains(QStringLiteral("El fitxer no existeix")));
+    QVERIFY(EstatRecerca == nova);
+    Entorn::NetejaMissatges();
+    Escriu(Cami("inici.srb"), Joc());
+    FPrincipal->ObreFitxer(Cami("inici.srb"));
+    QCOMPARE(Bytes(EstatRecerca), Joc());
+    QCOMPARE(Fill<QGroupBox>(FPrincipal, "GrInformacioGeneral")->title(),
+             QStringLiteral("Maig de 1962"));
+    FPrincipal->show();
+    QVERIFY(FPrincipal->close());
+    QVERIFY2(Entorn::Missatges().isEmpty(), qPrintable(Entorn::Missatges().join('\n')));
+  }
+
   void quittingTheExercisesAsksNothing() {
     EstatRecerca = TEstatRecerca{};
     IniciaRecerca();
