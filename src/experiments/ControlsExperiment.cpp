@@ -1,6 +1,7 @@
 #include "experiments/ControlsExperiment.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLayout>
 #include <QPushButton>
@@ -25,10 +26,28 @@ QGridLayout* MateixLloc(QWidget* un, QWidget* altre) {
   return lloc;
 }
 
-void FixaMida(QDialog* finestra) {
-  finestra->ensurePolished();
-  finestra->layout()->activate();
-  finestra->setFixedSize(finestra->sizeHint().expandedTo(finestra->minimumSize()));
+namespace {
+// Fixes the window's size as it is first shown, then goes.
+class MidaAlMostrar : public QObject {
+ public:
+  MidaAlMostrar(QDialog* finestra, int amplada) : QObject(finestra), amplada(amplada) {}
+  bool eventFilter(QObject* objecte, QEvent* e) override {
+    if (e->type() == QEvent::Show) {
+      auto* finestra = static_cast<QWidget*>(objecte);
+      finestra->setFixedSize(finestra->sizeHint().expandedTo(QSize(amplada, 0)));
+      finestra->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  int amplada;
+};
+}  // namespace
+
+void FixaMida(QDialog* finestra, int amplada) {
+  finestra->installEventFilter(new MidaAlMostrar(finestra, amplada));
 }
 
 void MostraUnAltre(QPushButton* unAltre, QPushButton* ajuda, bool visible) {

@@ -17,8 +17,9 @@ void GuardaLloc(QWidget* control);
 QGridLayout* MateixLloc(QWidget* un, QWidget* altre);
 
 // The window keeps the size its layout asks for with everything shown, at
-// every opening and whatever its steps hide.
-void FixaMida(QDialog* finestra);
+// least `amplada` wide, at every opening and whatever its steps hide. The
+// size is worked out when the window is first shown, not at start-up.
+void FixaMida(QDialog* finestra, int amplada);
 
 // Shows or hides "&Un altre". While it shows, Alt+U is its key alone:
 // "Aj&uda" gives up its mnemonic and stays on F1 and on a click.

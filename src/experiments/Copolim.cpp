@@ -82,8 +82,7 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
   for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
   capa->addStretch();
   capa->addLayout(fila);
-  setMinimumWidth(480);
-  ControlsExperiment::FixaMida(this);
+  ControlsExperiment::FixaMida(this, 480);
 
   connect(BtTraduir, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtUnAltre, &QPushButton::clicked, this, &TFCopolim::FormActivate);

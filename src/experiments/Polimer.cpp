@@ -56,8 +56,7 @@ TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
   fila->addStretch();
   for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
   capa->addLayout(fila);
-  setMinimumWidth(470);
-  ControlsExperiment::FixaMida(this);
+  ControlsExperiment::FixaMida(this, 470);
 
   connect(BtTraduir, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtUnAltre, &QPushButton::clicked, this, &TFRNASint::FormActivate);

@@ -49,7 +49,6 @@ QString ConclusionsGuardades(const TextFix<255>& text) {
 TFTraduccio::TFTraduccio(QWidget* pare) : QDialog(pare) {
   setObjectName(QStringLiteral("FTraduccio"));
   setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
-  setMinimumWidth(620);
   CreaControls();
   CreaBotons();
 }
@@ -145,7 +144,7 @@ void TFTraduccio::CreaBotons() {
   auto* capa = static_cast<QVBoxLayout*>(layout());
   capa->addStretch();  // the groups keep their height; the free room goes here
   capa->addLayout(fila);
-  ControlsExperiment::FixaMida(this);
+  ControlsExperiment::FixaMida(this, 620);
 
   connect(BtTraduir, &QPushButton::clicked, this, &TFTraduccio::BtTraduirClick);
   connect(BtPrimer, &QPushButton::clicked, this, &TFTraduccio::BtPrimerClick);
