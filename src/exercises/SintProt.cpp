@@ -410,10 +410,11 @@ void TFSintProt::Timer1Timer() {
   Mostra();
 }
 
-// The base buttons also answer to their bare letter, without Alt.
+// The base buttons also answer to their bare letter, without Alt; Shift or
+// Caps Lock give the same letters.
 void TFSintProt::keyPressEvent(QKeyEvent* e) {
   QPushButton* boto = nullptr;
-  if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
+  if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
     switch (e->key()) {
       case Qt::Key_A: boto = BAdenina; break;
       case Qt::Key_G: boto = BGuanina; break;

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "lab/ComunsLab.h"
@@ -79,9 +80,10 @@ QWidget* TFComprar::CreaGrup(const char* nom, const QString& titol, TCategoria c
   return grup;
 }
 
+// Only a real opening: coming back from a minimised program keeps the choice.
 void TFComprar::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  FormActivate();
+  if (!e->spontaneous()) FormActivate();
 }
 
 void TFComprar::FormActivate() {

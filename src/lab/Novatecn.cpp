@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "lab/Avisnovt.h"
@@ -97,9 +98,10 @@ QGroupBox* TFNovaTecnica::CreaTecnica() {
   return grup;
 }
 
+// Only a real opening: coming back from a minimised program keeps the choice.
 void TFNovaTecnica::showEvent(QShowEvent* e) {
   QDialog::showEvent(e);
-  FormActivate();
+  if (!e->spontaneous()) FormActivate();
 }
 
 void TFNovaTecnica::FormActivate() {

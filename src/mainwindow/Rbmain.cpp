@@ -614,13 +614,17 @@ void TFPrincipal::MPassarTornClick() {
   ActualitzaInformacio();
 }
 
+// A purchase spends money, which may no longer pay for an experiment: the
+// rules are applied again as well as the panel.
 void TFPrincipal::MInventariClick() {
   Dialegs::Executa(FInventari);
+  UpdateMenuItems();
   ActualitzaInformacio();
 }
 
 void TFPrincipal::MComprarClick() {
   Dialegs::Executa(FComprar);
+  UpdateMenuItems();
   ActualitzaInformacio();
 }
 

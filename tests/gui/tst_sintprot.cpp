@@ -180,7 +180,8 @@ class TestSintProt : public QObject {
           QCOMPARE(Lletra("STRNAt11"), QColor(Qt::red));
           QCOMPARE(Fons("STRNAt11"), QColor(Qt::yellow));
           QCOMPARE(Text("LbErrorsAnticodo"), QStringLiteral("Anticodons: 1"));
-          Tecleja(d, anticodo);
+          QTest::keyClick(d, anticodo[0].toLatin1(), Qt::ShiftModifier);  // a capital
+          Tecleja(d, anticodo.mid(1));
           QCOMPARE(Lletra("STRNAt11"), d->palette().color(QPalette::WindowText));
           QCOMPARE(Text("LbInstruccions"),
                    QStringLiteral("Introdueix l'aminoàcid que s'incorporarà."));
