@@ -316,8 +316,8 @@ bool CancellaTecnica(TEstatRecerca& e) {
 std::optional<unsigned> MesosPerTecnica(std::uint16_t provetes, std::int32_t restants,
                                         std::uint16_t mensuals) {
   const std::int64_t T = provetes, R = restants, K = mensuals;
-  if (T < R) return 0;
-  if (K == 0) return T == R ? std::optional<unsigned>(1) : std::nullopt;  // only this month's
+  if (T <= R) return 0;  // this month's tubes finish it as soon as it is chosen
+  if (K == 0) return std::nullopt;
   auto m = static_cast<unsigned>((T - R) / K + 1);
   if (m < static_cast<double>(T) / static_cast<double>(K)) ++m;
   return m;

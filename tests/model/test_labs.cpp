@@ -244,13 +244,12 @@ TEST(Tecniques, ChoosingRestartsAndCancellingLosesTheMonthsTubes) {
 
 TEST(Tecniques, MonthEstimates) {
   EXPECT_EQ(MesosPerTecnica(10, 20, 20), 0u);
-  EXPECT_EQ(MesosPerTecnica(10, 10, 20), 1u);  // as many tubes left as needed still counts one
+  EXPECT_EQ(MesosPerTecnica(10, 10, 20), 0u);  // chosen now, finished now
   EXPECT_EQ(MesosPerTecnica(200, 0, 20), 11u);
   EXPECT_EQ(MesosPerTecnica(50, 15, 20), 3u);
   EXPECT_EQ(MesosPerTecnica(20, -5, 8), 4u);
   EXPECT_EQ(MesosPerTecnica(200, 0, 0), std::nullopt);
   EXPECT_EQ(MesosPerTecnica(10, 20, 0), 0u);
-  EXPECT_EQ(MesosPerTecnica(10, 10, 0), 1u);
   EXPECT_EQ(MesosRestants(200, 0, 20), 11u);
   EXPECT_EQ(MesosRestants(200, 190, 20), 1u);
   EXPECT_EQ(MesosRestants(10, 50, 8), 1u);  // more done than needed
