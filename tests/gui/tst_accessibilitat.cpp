@@ -1,0 +1,162 @@
+// Every window can be used without a mouse and read by a screen reader:
+// each control a student acts on has a name that says what it is, and Tab
+// reaches every control that takes the keyboard.
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolButton>
+#include <QtTest>
+
+#include "exercises/DNAComplementari.h"
+#include "experiments/Traduir.h"
+#include "helpers/Entorn.h"
+#include "mainwindow/Rbmain.h"
+#include "model/RBGlobal.h"
+#include "platform/Ajuda.h"
+#include "platform/Cella.h"
+#include "platform/GraellaText.h"
+
+using namespace RBGlobal;
+using Entorn::Fill;
+
+namespace {
+
+// Parts of a composite control (the edit inside a spin box, the headers of a
+// table) are named by the control that holds them.
+bool DinsDUnControl(const QWidget* w, const QWidget* finestra) {
+  for (const QWidget* p = w->parentWidget(); p && p != finestra; p = p->parentWidget())
+    if (qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QComboBox*>(p) ||
+        qobject_cast<const QAbstractItemView*>(p) || qobject_cast<const QTextEdit*>(p) ||
+        qobject_cast<const QPlainTextEdit*>(p))
+      return true;
+  return false;
+}
+
+bool Interactiu(const QWidget* w) {
+  return qobject_cast<const QAbstractButton*>(w) || qobject_cast<const QComboBox*>(w) ||
+         qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+         qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+         qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const TCella*>(w) ||
+         qobject_cast<const TGraellaText*>(w);
+}
+
+// A name says something when it holds at least two letters or digits.
+bool DiuAlgu(QString text) {
+  text.remove(QLatin1Char('&'));
+  int lletres = 0;
+  for (QChar c : text) lletres += c.isLetterOrNumber();
+  return lletres >= 2;
+}
+
+QString TextVisible(const QWidget* w, const QWidget* finestra) {
+  if (const auto* eina = qobject_cast<const QToolButton*>(w);
+      eina && eina->toolButtonStyle() == Qt::ToolButtonIconOnly && !eina->icon().isNull())
+    return {};
+  if (const auto* boto = qobject_cast<const QAbstractButton*>(w)) return boto->text();
+  if (const auto* cella = qobject_cast<const QLabel*>(w)) return cella->text();
+  for (const QLabel* etiqueta : finestra->findChildren<QLabel*>())
+    if (etiqueta->buddy() == w) return etiqueta->text();
+  return {};
+}
+
+QList<QWidget*> Finestres() {
+  QList<QWidget*> finestres{FPrincipal, Ajuda::Finestra()};
+  for (QDialog* d : FPrincipal->findChildren<QDialog*>())
+    if (!finestres.contains(d)) finestres.append(d);
+  return finestres;
+}
+
+// Controls a student can reach: the window's own, not the parts of another.
+QList<QWidget*> Controls(QWidget* finestra) {
+  QList<QWidget*> controls;
+  for (QWidget* w : finestra->findChildren<QWidget*>())
+    if (w->window() == finestra && Interactiu(w) && !DinsDUnControl(w, finestra) &&
+        !w->objectName().startsWith(QLatin1String("qt_")))  // Qt's own, such as the menu bar's
+      controls.append(w);
+  return controls;
+}
+
+QString Nom(const QWidget* w) {
+  return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                   : w->objectName();
+}
+
+// Every window in the states where its controls show.
+void MostraTot(QWidget* finestra) {
+  if (finestra == FDNAComplementari)
+    Fill<QPushButton>(finestra, "BtDemostracio")->click();  // the play controls
+  if (finestra == FTraduccio) Fill<QPushButton>(finestra, "BtTraduir")->click();  // the results
+}
+
+}  // namespace
+
+class TestAccessibilitat : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    Entorn::Prepara();
+    ModeTraduccio = true;
+    EstatRecerca.TipusPartida = CodiLliure;
+    IniciaRecerca();
+  }
+
+  void everyControlHasAName_data() {
+    QTest::addColumn<QWidget*>("finestra");
+    for (QWidget* f : Finestres()) QTest::newRow(qPrintable(f->objectName())) << f;
+  }
+  // Hidden controls are checked too: they show at some step of the window.
+  void everyControlHasAName() {
+    QFETCH(QWidget*, finestra);
+    finestra->show();
+    MostraTot(finestra);
+    QStringList senseNom;
+    for (QWidget* w : Controls(finestra))
+      if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra)))
+        senseNom << Nom(w);
+    finestra->hide();
+    QVERIFY2(senseNom.isEmpty(),
+             qPrintable(finestra->objectName() + ": sense nom: " + senseNom.join(", ")));
+  }
+
+  void tabReachesEveryControl_data() { everyControlHasAName_data(); }
+  // Radio buttons of one group take a single stop: the arrows move within it.
+  // Cells are reached with the arrows from their window's own keys.
+  void tabReachesEveryControl() {
+    QFETCH(QWidget*, finestra);
+    finestra->show();
+    MostraTot(finestra);
+    QApplication::setActiveWindow(finestra);
+    QVERIFY(QTest::qWaitForWindowActive(finestra));
+    QSet<QWidget*> visitats;
+    for (int i = 0; i < 400; ++i) {
+      if (QWidget* focus = QApplication::focusWidget()) visitats.insert(focus);
+      QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : finestra,
+                      Qt::Key_Tab);
+    }
+    QStringList noAbastats;
+    for (QWidget* w : Controls(finestra)) {
+      if (!w->isVisible() || !w->isEnabled() || visitats.contains(w) ||
+          qobject_cast<TCella*>(w) || qobject_cast<TGraellaText*>(w))
+        continue;
+      auto* radio = qobject_cast<QRadioButton*>(w);
+      const bool grupAbastat = radio && std::any_of(visitats.begin(), visitats.end(), [&](QWidget* v) {
+                                 return qobject_cast<QRadioButton*>(v) &&
+                                        v->parentWidget() == radio->parentWidget();
+                               });
+      if (!grupAbastat) noAbastats << Nom(w);
+    }
+    finestra->hide();
+    QVERIFY2(noAbastats.isEmpty(),
+             qPrintable(finestra->objectName() + ": Tab no hi arriba: " + noAbastats.join(", ")));
+  }
+};
+
+QTEST_MAIN(TestAccessibilitat)
+#include "tst_accessibilitat.moc"
