@@ -255,6 +255,10 @@ void TFSintProt::Mostra() {
   MostraControls();
   ComposaEscena();
   update(QRect(OrigenEscena, MidaEscena));
+  // The scene is painted, not a control: the window tells what it shows.
+  const QString escena =
+      QStringLiteral("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
+  if (escena != accessibleDescription()) setAccessibleDescription(escena);
 }
 
 void TFSintProt::MostraRNAm() {

@@ -141,8 +141,9 @@ void TFTaulaResum::CreaCelles() {
   lletra.setBold(true);
   for (std::uint16_t fila = 0; fila < TaulaResum::NombreFiles; ++fila)
     for (std::uint16_t p = 1; p <= TaulaResum::NombrePosicions; ++p) {
-      auto* cella = new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
-                               QStringLiteral("Posició %1 %2").arg(p).arg(QString::fromUtf8(LlocFila[fila])));
+      auto* cella =
+          new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
+                     QStringLiteral("Posició %1 %2").arg(p).arg(QString::fromUtf8(LlocFila[fila])));
       cella->setGeometry(RectCela(fila, p));
       cella->setFont(lletra);
       connect(cella, &TCella::Clicada, this, [this, fila, p] { SeleccionaCela(fila, p); });
@@ -186,10 +187,12 @@ void TFTaulaResum::CreaSelectors() {
     sb->setAutoRaise(true);
     sb->setToolTip(QStringLiteral("Clicar l'aminoàcid a la taula del codi genètic.|")
                        .section(QLatin1Char('|'), 0, 0));
-    sb->setAccessibleName(QStringLiteral("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
+    sb->setAccessibleName(
+        QStringLiteral("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
     connect(sb, &QToolButton::clicked, this, [this, k] { TriaDeLaTaula(k); });
     SBAminoacid[k - 1] = sb;
   }
+  QWidget::setTabOrder(SBAminoacid[5], Selectors[7]);  // the right end comes last in its row
   for (int i = 0; i < TaulaResum::NombreSelectors; ++i)
     connect(Selectors[i], &QComboBox::currentIndexChanged, this,
             [this, i](int item) { ComprovaSelector(i, item); });
@@ -220,7 +223,8 @@ void TFTaulaResum::CreaBotonsBase() {
     connect(d.boto, &QPushButton::clicked, this, [this, lletra] { BotoBaseClick(lletra); });
   }
   BEspai->setToolTip(QStringLiteral("Esborrar la casella."));
-  BEspai->setAccessibleName(QStringLiteral("Espai: esborrar la casella; les fletxes mouen la tria"));
+  BEspai->setAccessibleName(
+      QStringLiteral("Espai: esborrar la casella; les fletxes mouen la tria"));
   B5->setAccessibleName(QStringLiteral("Extrem 5'"));
   B3->setAccessibleName(QStringLiteral("Extrem 3'"));
   BEspai->installEventFilter(this);

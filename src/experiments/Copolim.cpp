@@ -157,6 +157,7 @@ QGroupBox* TFCopolim::CreaProporcions() {
       Botons::Crea(GrProporcionsNucleotids, "BtFrequencies", QStringLiteral("&Freqüències..."));
   BtFrequencies->setToolTip(QStringLiteral("Freqüència esperada de cada triplet amb aquestes proporcions."));
   graella->addWidget(BtFrequencies, 3, 0, 1, 2, Qt::AlignLeft);
+  QWidget::setTabOrder(BtFrequencies, BtPolimeritzar);  // left to right, as they stand
   connect(BtFrequencies, &QPushButton::clicked, this, &TFCopolim::BtFrequenciesClick);
   return GrProporcionsNucleotids;
 }

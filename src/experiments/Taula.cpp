@@ -144,8 +144,8 @@ QWidget* TFTaula::CreaCapcaleraTercera() {
     for (int l = 0; l < 4; ++l)
       g->PosaText(l, 0, QStringLiteral("%1 _ %2").arg(Lletra(j), Lletra(l)));
     g->PosaLinies(false);
-    g->setAccessibleName(QStringLiteral("Tercera lletra dels codons que comencen per %1")
-                             .arg(Lletra(j)));
+    g->setAccessibleName(
+        QStringLiteral("Tercera lletra dels codons que comencen per %1").arg(Lletra(j)));
     SGTerceraLletra[j] = g;
     capa->addWidget(g);
   }

@@ -10,10 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 
 #include "exercises/DNAComplementari.h"
+#include "exercises/SintProt.h"
+#include "exercises/TaulaResum.h"
 #include "experiments/Traduir.h"
 #include "helpers/Entorn.h"
 #include "mainwindow/Rbmain.h"
@@ -118,8 +121,7 @@ class TestAccessibilitat : public QObject {
     MostraTot(finestra);
     QStringList senseNom;
     for (QWidget* w : Controls(finestra))
-      if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra)))
-        senseNom << Nom(w);
+      if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra))) senseNom << Nom(w);
     finestra->hide();
     QVERIFY2(senseNom.isEmpty(),
              qPrintable(finestra->objectName() + ": sense nom: " + senseNom.join(", ")));
@@ -142,19 +144,93 @@ class TestAccessibilitat : public QObject {
     }
     QStringList noAbastats;
     for (QWidget* w : Controls(finestra)) {
-      if (!w->isVisible() || !w->isEnabled() || visitats.contains(w) ||
-          qobject_cast<TCella*>(w) || qobject_cast<TGraellaText*>(w))
+      if (!w->isVisible() || !w->isEnabled() || visitats.contains(w) || qobject_cast<TCella*>(w) ||
+          qobject_cast<TGraellaText*>(w))
         continue;
       auto* radio = qobject_cast<QRadioButton*>(w);
-      const bool grupAbastat = radio && std::any_of(visitats.begin(), visitats.end(), [&](QWidget* v) {
-                                 return qobject_cast<QRadioButton*>(v) &&
-                                        v->parentWidget() == radio->parentWidget();
-                               });
+      const bool grupAbastat =
+          radio && std::any_of(visitats.begin(), visitats.end(), [&](QWidget* v) {
+            return qobject_cast<QRadioButton*>(v) && v->parentWidget() == radio->parentWidget();
+          });
       if (!grupAbastat) noAbastats << Nom(w);
     }
     finestra->hide();
     QVERIFY2(noAbastats.isEmpty(),
              qPrintable(finestra->objectName() + ": Tab no hi arriba: " + noAbastats.join(", ")));
+  }
+
+  void cellNamesSayPlaceContentAndState_data() {
+    QTest::addColumn<int>("estat");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("erronia");
+    QTest::addColumn<QString>("nom");
+    using C = Estils::Cella;
+    QTest::newRow("empty") << int(C::Normal) << " " << false << "Posició 5: buida";
+    QTest::newRow("next") << int(C::Seleccionada) << "" << false << "Posició 5: buida, triada";
+    QTest::newRow("wrong") << int(C::Normal) << "A" << true << "Posició 5: A, errònia";
+    QTest::newRow("wrong state") << int(C::Erronia) << "Gly" << false << "Posició 5: Gly, errònia";
+    QTest::newRow("given") << int(C::Donada) << "5'" << false << "Posició 5: 5', donada";
+  }
+  void cellNamesSayPlaceContentAndState() {
+    QFETCH(int, estat);
+    QFETCH(QString, text);
+    QFETCH(bool, erronia);
+    QFETCH(QString, nom);
+    QCOMPARE(NomAccessibleCella(QStringLiteral("Posició 5"), text, Estils::Cella(estat), erronia),
+             nom);
+  }
+
+  // Whatever the student types and however the scene moves, each cell's name tells what the cell
+  // shows: its letter, red type as "errònia", the yellow cursor as "triada".
+  void cellNamesFollowTheCells_data() {
+    QTest::addColumn<QDialog*>("finestra");
+    QTest::newRow("FDNAComplementari") << static_cast<QDialog*>(FDNAComplementari);
+    QTest::newRow("FTaulaResum") << static_cast<QDialog*>(FTaulaResum);
+    QTest::newRow("FSintProt") << static_cast<QDialog*>(FSintProt);
+  }
+  void cellNamesFollowTheCells() {
+    QFETCH(QDialog*, finestra);
+    finestra->show();
+    QApplication::setActiveWindow(finestra);
+    QVERIFY(QTest::qWaitForWindowActive(finestra));
+    Sembra(13);
+    auto* timer = finestra->findChild<QTimer*>(QStringLiteral("Timer1"));
+    for (int pas = 0; pas < 200; ++pas) {
+      if (timer && timer->isActive())  // a move under way: one step of it
+        QMetaObject::invokeMethod(finestra, "Timer1Timer");
+      else
+        QTest::keyClick(finestra, "AGCTU53"[Aleatori(7)]);
+      for (QLabel* cella : finestra->findChildren<QLabel*>(QRegularExpression("^ST")))
+        if (cella->isVisible()) {
+          const QString text = cella->text().trimmed();
+          const QString nom = cella->accessibleName();
+          const QPalette& p = cella->palette();
+          const bool coincideix =
+              nom.contains(QStringLiteral(": ") + (text.isEmpty() ? "buida" : text)) &&
+              nom.contains("errònia") == (p.color(QPalette::WindowText) == Qt::red) &&
+              nom.contains("triada") == (p.color(QPalette::Window) == Qt::yellow);
+          QVERIFY2(coincideix, qPrintable(Nom(cella) + ": " + nom));
+        }
+    }
+    finestra->hide();
+  }
+
+  void okIsDefaultAndEscapeCloses_data() {
+    QTest::addColumn<QWidget*>("finestra");
+    for (QWidget* f : Finestres())
+      if (f != FPrincipal) QTest::newRow(qPrintable(f->objectName())) << f;
+  }
+  void okIsDefaultAndEscapeCloses() {
+    QFETCH(QWidget*, finestra);
+    finestra->show();
+    QApplication::setActiveWindow(finestra);
+    QVERIFY(QTest::qWaitForWindowActive(finestra));
+    for (auto* ok :
+         finestra->findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^BtDa[cC]ord$"))))
+      if (ok->isVisible()) QVERIFY2(ok->isDefault(), qPrintable(Nom(finestra) + ": " + Nom(ok)));
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus ? focus : finestra, Qt::Key_Escape);
+    QVERIFY2(!finestra->isVisible(), qPrintable(Nom(finestra) + ": Escape no la tanca"));
   }
 };
 
