@@ -17,8 +17,14 @@
 #include "exercises/DNAComplementari.h"
 #include "exercises/SintProt.h"
 #include "exercises/TaulaResum.h"
+#include "experiments/Copolim.h"
+#include "experiments/Polimer.h"
 #include "experiments/Traduir.h"
 #include "helpers/Entorn.h"
+#include "lab/Comprar.h"
+#include "lab/Invntari.h"
+#include "lab/Novatecn.h"
+#include "lab/Tecnica.h"
 #include "mainwindow/Rbmain.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
@@ -90,11 +96,40 @@ QString Nom(const QWidget* w) {
                                    : w->objectName();
 }
 
-// Every window in the states where its controls show.
-void MostraTot(QWidget* finestra) {
-  if (finestra == FDNAComplementari)
-    Fill<QPushButton>(finestra, "BtDemostracio")->click();  // the play controls
-  if (finestra == FTraduccio) Fill<QPushButton>(finestra, "BtTraduir")->click();  // the results
+void Clica(QWidget* finestra, const char* boto) { Fill<QAbstractButton>(finestra, boto)->click(); }
+
+// Shows the window at a step where controls hidden at its opening show:
+// "joc" is a research with a budget and a technique in development.
+void Mostra(QWidget* finestra, const QString& pas) {
+  const bool joc = pas == QLatin1String("joc");
+  EstatRecerca = TEstatRecerca{};
+  EstatRecerca.TipusPartida = joc ? JocPressupost : CodiLliure;
+  EstatRecerca.Centre = 3;
+  IniciaRecerca();
+  if (joc) {
+    EstatRecerca.Diners = 1000000;
+    EstatRecerca.TecnicaEnCurs = 1;
+  }
+  FPrincipal->UpdateMenuItems();
+  ModeTraduccio = true;
+  if (pas == QLatin1String("revisio")) {  // two experiments to look back on
+    for (int i = 0; i < 2; ++i) {
+      FTraduccio->show();
+      Clica(FTraduccio, "BtTraduir");
+      FTraduccio->hide();
+    }
+    ModeTraduccio = false;
+  }
+  finestra->show();
+  if (pas == QLatin1String("demostracio")) Clica(finestra, "BtDemostracio");
+  if (pas == QLatin1String("resultats")) Clica(finestra, "BtTraduir");
+  if (pas == QLatin1String("polimer")) {
+    Clica(finestra, "BtA");
+    Clica(finestra, "BtPolimeritzar");
+  }
+  if (pas == QLatin1String("proporcions")) {
+    for (const char* boto : {"CBA", "CBG", "CBU", "BtDAcord"}) Clica(finestra, boto);
+  }
 }
 
 }  // namespace
@@ -103,22 +138,30 @@ class TestAccessibilitat : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    Entorn::Prepara();
-    ModeTraduccio = true;
-    EstatRecerca.TipusPartida = CodiLliure;
-    IniciaRecerca();
-  }
+  void initTestCase() { Entorn::Prepara(); }
 
   void everyControlHasAName_data() {
     QTest::addColumn<QWidget*>("finestra");
-    for (QWidget* f : Finestres()) QTest::newRow(qPrintable(f->objectName())) << f;
+    QTest::addColumn<QString>("pas");
+    for (QWidget* f : Finestres()) QTest::newRow(qPrintable(f->objectName())) << f << QString();
+    const std::pair<QWidget*, const char*> passos[] = {{FDNAComplementari, "demostracio"},
+                                                       {FTraduccio, "resultats"},
+                                                       {FTraduccio, "revisio"},
+                                                       {FRNASint, "polimer"},
+                                                       {FCopolim, "proporcions"},
+                                                       {FPrincipal, "joc"},
+                                                       {FComprar, "joc"},
+                                                       {FInventari, "joc"},
+                                                       {FNovaTecnica, "joc"},
+                                                       {FTecniques, "joc"}};
+    for (const auto& [f, pas] : passos)
+      QTest::addRow("%s %s", qPrintable(f->objectName()), pas) << f << QString::fromLatin1(pas);
   }
   // Hidden controls are checked too: they show at some step of the window.
   void everyControlHasAName() {
     QFETCH(QWidget*, finestra);
-    finestra->show();
-    MostraTot(finestra);
+    QFETCH(QString, pas);
+    Mostra(finestra, pas);
     QStringList senseNom;
     for (QWidget* w : Controls(finestra))
       if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra))) senseNom << Nom(w);
@@ -132,8 +175,8 @@ class TestAccessibilitat : public QObject {
   // Cells are reached with the arrows from their window's own keys.
   void tabReachesEveryControl() {
     QFETCH(QWidget*, finestra);
-    finestra->show();
-    MostraTot(finestra);
+    QFETCH(QString, pas);
+    Mostra(finestra, pas);
     QApplication::setActiveWindow(finestra);
     QVERIFY(QTest::qWaitForWindowActive(finestra));
     QSet<QWidget*> visitats;
@@ -190,7 +233,7 @@ class TestAccessibilitat : public QObject {
   }
   void cellNamesFollowTheCells() {
     QFETCH(QDialog*, finestra);
-    finestra->show();
+    Mostra(finestra, QString());
     QApplication::setActiveWindow(finestra);
     QVERIFY(QTest::qWaitForWindowActive(finestra));
     Sembra(13);
@@ -222,7 +265,7 @@ class TestAccessibilitat : public QObject {
   }
   void okIsDefaultAndEscapeCloses() {
     QFETCH(QWidget*, finestra);
-    finestra->show();
+    Mostra(finestra, QString());
     QApplication::setActiveWindow(finestra);
     QVERIFY(QTest::qWaitForWindowActive(finestra));
     for (auto* ok :
