@@ -310,6 +310,7 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   auto* proveta = new QLabel(GrInformacioGeneral);
   proveta->setObjectName(QStringLiteral("ImProveta"));
   proveta->setPixmap(Dibuixos::Proveta());
+  proveta->setAccessibleName(QStringLiteral("Provetes"));
   proveta->setFixedSize(16, 16);
   auto* graella = new QGridLayout(GrInformacioGeneral);
   graella->setContentsMargins(4, 0, 4, 2);
