@@ -248,10 +248,6 @@ void TFDNAComplementari::CreaBotonsOrdre() {
   SBPlay = control("SBPlay", "Continuar la demostració.|", Glif::Play, 520);
   SBPause = control("SBPause", "Fer una pausa a la demostració.|", Glif::Pausa, 548);
   SBStop = control("SBStop", "Aturar la demostració.|", Glif::Atura, 576);
-  // Tab follows the window down: the play controls stand above the order buttons.
-  QWidget::setTabOrder(BHidrolitzar, SBPlay);
-  QWidget::setTabOrder(SBPlay, SBPause);
-  QWidget::setTabOrder(SBPause, SBStop);
 }
 
 void TFDNAComplementari::Connecta() {
