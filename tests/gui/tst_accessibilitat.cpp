@@ -1,6 +1,6 @@
 // Every window can be used without a mouse and read by a screen reader:
-// each control a student acts on has a name that says what it is, and Tab
-// reaches every control that takes the keyboard.
+// each control a student acts on has a name that says what it is, Tab
+// reaches every control that takes the keyboard, Escape closes a dialog.
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QComboBox>
@@ -140,7 +140,7 @@ class TestAccessibilitat : public QObject {
  private slots:
   void initTestCase() { Entorn::Prepara(); }
 
-  void everyControlHasAName_data() {
+  void everyControlHasANameAndATabStop_data() {
     QTest::addColumn<QWidget*>("finestra");
     QTest::addColumn<QString>("pas");
     for (QWidget* f : Finestres()) QTest::newRow(qPrintable(f->objectName())) << f << QString();
@@ -157,23 +157,10 @@ class TestAccessibilitat : public QObject {
     for (const auto& [f, pas] : passos)
       QTest::addRow("%s %s", qPrintable(f->objectName()), pas) << f << QString::fromLatin1(pas);
   }
-  // Hidden controls are checked too: they show at some step of the window.
-  void everyControlHasAName() {
-    QFETCH(QWidget*, finestra);
-    QFETCH(QString, pas);
-    Mostra(finestra, pas);
-    QStringList senseNom;
-    for (QWidget* w : Controls(finestra))
-      if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra))) senseNom << Nom(w);
-    finestra->hide();
-    QVERIFY2(senseNom.isEmpty(),
-             qPrintable(finestra->objectName() + ": sense nom: " + senseNom.join(", ")));
-  }
-
-  void tabReachesEveryControl_data() { everyControlHasAName_data(); }
-  // Radio buttons of one group take a single stop: the arrows move within it.
-  // Cells are reached with the arrows from their window's own keys.
-  void tabReachesEveryControl() {
+  // Hidden controls need a name too: they show at some step of the window.
+  // Tab stops once in a group of radio buttons, whose arrows move within it,
+  // and never on cells, reached with the arrows from their window's keys.
+  void everyControlHasANameAndATabStop() {
     QFETCH(QWidget*, finestra);
     QFETCH(QString, pas);
     Mostra(finestra, pas);
@@ -185,8 +172,9 @@ class TestAccessibilitat : public QObject {
       QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : finestra,
                       Qt::Key_Tab);
     }
-    QStringList noAbastats;
+    QStringList senseNom, noAbastats;
     for (QWidget* w : Controls(finestra)) {
+      if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra))) senseNom << Nom(w);
       if (!w->isVisible() || !w->isEnabled() || visitats.contains(w) || qobject_cast<TCella*>(w) ||
           qobject_cast<TGraellaText*>(w))
         continue;
@@ -198,29 +186,9 @@ class TestAccessibilitat : public QObject {
       if (!grupAbastat) noAbastats << Nom(w);
     }
     finestra->hide();
+    QVERIFY2(senseNom.isEmpty(), qPrintable(Nom(finestra) + ": sense nom: " + senseNom.join(", ")));
     QVERIFY2(noAbastats.isEmpty(),
-             qPrintable(finestra->objectName() + ": Tab no hi arriba: " + noAbastats.join(", ")));
-  }
-
-  void cellNamesSayPlaceContentAndState_data() {
-    QTest::addColumn<int>("estat");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("erronia");
-    QTest::addColumn<QString>("nom");
-    using C = Estils::Cella;
-    QTest::newRow("empty") << int(C::Normal) << " " << false << "Posició 5: buida";
-    QTest::newRow("next") << int(C::Seleccionada) << "" << false << "Posició 5: buida, triada";
-    QTest::newRow("wrong") << int(C::Normal) << "A" << true << "Posició 5: A, errònia";
-    QTest::newRow("wrong state") << int(C::Erronia) << "Gly" << false << "Posició 5: Gly, errònia";
-    QTest::newRow("given") << int(C::Donada) << "5'" << false << "Posició 5: 5', donada";
-  }
-  void cellNamesSayPlaceContentAndState() {
-    QFETCH(int, estat);
-    QFETCH(QString, text);
-    QFETCH(bool, erronia);
-    QFETCH(QString, nom);
-    QCOMPARE(NomAccessibleCella(QStringLiteral("Posició 5"), text, Estils::Cella(estat), erronia),
-             nom);
+             qPrintable(Nom(finestra) + ": Tab no hi arriba: " + noAbastats.join(", ")));
   }
 
   // Whatever the student types and however the scene moves, each cell's name tells what the cell
