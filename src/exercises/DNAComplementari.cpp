@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/Ajuda.h"
+#include "platform/Cella.h"
 #include "platform/Dibuixos.h"
 #include "platform/Estils.h"
 #include "platform/Impressio.h"
@@ -204,6 +205,8 @@ void TFDNAComplementari::CreaBotonsEntrada() {
     d.boto->setGeometry(x, 12, d.lletra == 'H' ? 90 : 68, 28);
     d.boto->setProperty("lletra", QChar::fromLatin1(d.lletra));
     d.boto->setAutoDefault(false);
+    if (d.lletra == '5' || d.lletra == '3')
+      d.boto->setAccessibleName(QStringLiteral("Extrem %1'").arg(QChar::fromLatin1(d.lletra)));
     x += d.lletra == '3' ? 86 : 72;
   }
 }
@@ -238,6 +241,7 @@ void TFDNAComplementari::CreaBotonsOrdre() {
     sb->setGeometry(x, 225, 26, 26);
     sb->setAutoRaise(true);
     sb->setToolTip(QString::fromUtf8(hint).section(QLatin1Char('|'), 0, 0));
+    sb->setAccessibleName(sb->toolTip());
     sb->hide();
     return sb;
   };
@@ -304,6 +308,8 @@ void TFDNAComplementari::PintaEnzim() {
 void TFDNAComplementari::MostraPlantilla() {
   for (int i = 1; i <= 18; ++i) {
     PosaLletra(STDNA[i - 1], exercici.Plantilla(i));
+    NomenaCella(STDNA[i - 1], QStringLiteral("Posició %1 de la cadena motlle").arg(i),
+                Estils::Cella::Donada, false);
     QPalette paleta = STDNA[i - 1]->palette();
     paleta.setColor(QPalette::Window, FonsPlantilla);
     STDNA[i - 1]->setAutoFillBackground(true);
@@ -349,6 +355,8 @@ void TFDNAComplementari::MarcaError(int i, bool error) {
   }
   // A wrong letter in red type, on the cell's usual background.
   Estils::PosaTextErroni(cella, error);
+  NomenaCella(cella, QStringLiteral("Posició %1 de la cadena nova").arg(i),
+              cursor ? Estils::Cella::Seleccionada : Estils::Cella::Normal, error);
 }
 
 void TFDNAComplementari::CompteErrors() {

@@ -34,6 +34,10 @@ TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : QDialog(pa
                         QStringLiteral("Aleatori ( 3 -10)")},
                        this, 2);
   RGNombreCodons->setMinimumWidth(310);  // room between the two columns
+  // A bare number says nothing to a screen reader.
+  for (int i = 0; i < 3; ++i)
+    RGNombreCodons->Item(i)->setAccessibleName(RGNombreCodons->Item(i)->text() +
+                                               QStringLiteral(" codons"));
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);

@@ -14,6 +14,7 @@
 #include "experiments/Taula.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
+#include "platform/Cella.h"
 #include "platform/Dialegs.h"
 #include "platform/DibuixosRibosoma.h"
 #include "platform/Estils.h"
@@ -51,6 +52,12 @@ void PosaMarca(QLabel* etiqueta, TMarca marca) {
   paleta.setColor(QPalette::WindowText,
                   marca.Vermell ? QColor(Qt::red) : base.color(QPalette::WindowText));
   etiqueta->setPalette(paleta);
+}
+
+// The same marks, told to screen readers.
+void Nomena(QLabel* cella, const QString& lloc, TMarca marca) {
+  NomenaCella(cella, lloc, marca.Groc ? Estils::Cella::Seleccionada : Estils::Cella::Normal,
+              marca.Vermell);
 }
 
 }  // namespace
@@ -150,6 +157,8 @@ void TFSintProt::CreaRNAts() {
   SBAaRNAt->setToolTip(
       QStringLiteral("Tria a la taula del codi genètic l'aminoàcid que porta aquest RNAt "
                      "(Alt+T)."));
+  SBAaRNAt->setAccessibleName(
+      QStringLiteral("Triar a la taula del codi genètic l'aminoàcid d'aquest RNAt"));
 }
 
 void TFSintProt::CreaCadena() {
@@ -246,13 +255,19 @@ void TFSintProt::Mostra() {
   MostraControls();
   ComposaEscena();
   update(QRect(OrigenEscena, MidaEscena));
+  // The scene is painted, not a control: the window tells what it shows.
+  const QString escena =
+      QStringLiteral("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
+  if (escena != accessibleDescription()) setAccessibleDescription(escena);
 }
 
 void TFSintProt::MostraRNAm() {
   for (int i = 1; i <= CellesRNAm; ++i) {
     QLabel* cella = STRNAm[i - 1];
     cella->setText(QString(QChar::fromLatin1(exercici.LletraCella(i))));
-    if (i >= 13 && i <= 18) PosaMarca(cella, {exercici.CellaMarcada(i), false});
+    const TMarca marca{i >= 13 && i <= 18 && exercici.CellaMarcada(i), false};
+    if (i >= 13 && i <= 18) PosaMarca(cella, marca);
+    Nomena(cella, QStringLiteral("Posició %1 de l'RNAm").arg(i), marca);
   }
 }
 
@@ -265,12 +280,15 @@ void TFSintProt::MostraRNAt(int slot) {
     cella->move(AFinestra(PosicioCellaAnticodo(r.Posicio, i)));
     cella->setText(QString(QChar::fromLatin1(r.Celles[i - 1])));
     PosaMarca(cella, r.MarquesCelles[i - 1]);
+    Nomena(cella, QStringLiteral("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot),
+           r.MarquesCelles[i - 1]);
     cella->setVisible(r.Visible);
   }
   QLabel* aa = STAaRNAt[slot - 1];
   aa->move(AFinestra(PosicioAminoacid(r.Posicio)));
   aa->setText(Q(r.Aminoacid));
   PosaMarca(aa, r.MarcaAminoacid);
+  Nomena(aa, QStringLiteral("Aminoàcid de l'RNAt %1").arg(slot), r.MarcaAminoacid);
   aa->setVisible(r.AminoacidVisible);
   aa->raise();
 }
@@ -281,6 +299,7 @@ void TFSintProt::MostraCadena() {
     const bool visible = d <= exercici.NombreAminoacids();
     if (visible) {
       residu->setText(Q(exercici.Residu(d)));
+      Nomena(residu, QStringLiteral("Aminoàcid %1 de la cadena").arg(d), {});
       residu->move(AFinestra(exercici.PosicioResidu(d)));
       residu->raise();
     }

@@ -49,6 +49,10 @@ QRect RectCela(int fila, int posicio) {
 
 const char* const PrefixFila[TaulaResum::NombreFiles] = {"ST1DNA", "ST2DNA", "STRNAm",
                                                          "STAnticodons"};
+// Where a cell lies, for screen readers: the DNA rows change names as the
+// student labels them, so they are told by their place.
+const char* const LlocFila[TaulaResum::NombreFiles] = {
+    "de la primera cadena de DNA", "de la segona cadena de DNA", "de l'RNAm", "dels anticodons"};
 const QString Transcrita = QStringLiteral("DNA transcrita");
 const QString Complementaria = QStringLiteral("DNA complem.");
 
@@ -122,6 +126,8 @@ void TFTaulaResum::CreaNomsFiles() {
   const QStringList noms{Transcrita, Complementaria, QStringLiteral(" ")};
   CBDNA1 = Selector(QStringLiteral("CBDNA1"), noms, QRect(2, YFila[0], XPrimera - 6, Costat));
   CBDNA2 = Selector(QStringLiteral("CBDNA2"), noms, QRect(2, YFila[1], XPrimera - 6, Costat));
+  CBDNA1->setAccessibleName(QStringLiteral("Nom de la primera cadena de DNA"));
+  CBDNA2->setAccessibleName(QStringLiteral("Nom de la segona cadena de DNA"));
   connect(CBDNA1, &QComboBox::currentIndexChanged, this,
           [this](int i) { ComprovaEtiquetaDNA(0, i); });
   connect(CBDNA2, &QComboBox::currentIndexChanged, this,
@@ -135,7 +141,9 @@ void TFTaulaResum::CreaCelles() {
   lletra.setBold(true);
   for (std::uint16_t fila = 0; fila < TaulaResum::NombreFiles; ++fila)
     for (std::uint16_t p = 1; p <= TaulaResum::NombrePosicions; ++p) {
-      auto* cella = new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p));
+      auto* cella =
+          new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
+                     QStringLiteral("Posició %1 %2").arg(p).arg(QString::fromUtf8(LlocFila[fila])));
       cella->setGeometry(RectCela(fila, p));
       cella->setFont(lletra);
       connect(cella, &TCella::Clicada, this, [this, fila, p] { SeleccionaCela(fila, p); });
@@ -164,10 +172,13 @@ void TFTaulaResum::CreaSelectors() {
                           QRect(XCela(1) - 6, YSelectors, ampleExtrem, Costat));
   Selectors[7] = Selector(QStringLiteral("CBExtrem2"), extrems,
                           QRect(XCela(20) - 6, YSelectors, ampleExtrem, Costat));
+  Selectors[0]->setAccessibleName(QStringLiteral("Extrem de l'esquerra del pèptid"));
+  Selectors[7]->setAccessibleName(QStringLiteral("Extrem de la dreta del pèptid"));
   for (int k = 1; k <= 6; ++k) {
     const int x = XCela(3 * k - 1);
     Selectors[k] = Selector(QStringLiteral("CBAminoacid%1").arg(k), aminoacids,
                             QRect(x, YSelectors, 3 * Costat, Costat));
+    Selectors[k]->setAccessibleName(QStringLiteral("Aminoàcid %1").arg(k));
     auto* sb = new QToolButton(this);
     sb->setObjectName(QStringLiteral("SBAminoacid%1").arg(k));
     sb->setIcon(Dibuixos::Icona(Dibuixos::Glif::TaulaCodi));
@@ -176,9 +187,12 @@ void TFTaulaResum::CreaSelectors() {
     sb->setAutoRaise(true);
     sb->setToolTip(QStringLiteral("Clicar l'aminoàcid a la taula del codi genètic.|")
                        .section(QLatin1Char('|'), 0, 0));
+    sb->setAccessibleName(
+        QStringLiteral("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
     connect(sb, &QToolButton::clicked, this, [this, k] { TriaDeLaTaula(k); });
     SBAminoacid[k - 1] = sb;
   }
+  QWidget::setTabOrder(SBAminoacid[5], Selectors[7]);  // the right end comes last in its row
   for (int i = 0; i < TaulaResum::NombreSelectors; ++i)
     connect(Selectors[i], &QComboBox::currentIndexChanged, this,
             [this, i](int item) { ComprovaSelector(i, item); });
@@ -209,6 +223,10 @@ void TFTaulaResum::CreaBotonsBase() {
     connect(d.boto, &QPushButton::clicked, this, [this, lletra] { BotoBaseClick(lletra); });
   }
   BEspai->setToolTip(QStringLiteral("Esborrar la casella."));
+  BEspai->setAccessibleName(
+      QStringLiteral("Espai: esborrar la casella; les fletxes mouen la tria"));
+  B5->setAccessibleName(QStringLiteral("Extrem 5'"));
+  B3->setAccessibleName(QStringLiteral("Extrem 3'"));
   BEspai->installEventFilter(this);
   BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."));
   BtOpcions->setGeometry(632 - 8 - 96, YBotonsBase, 96, 28);

@@ -146,6 +146,7 @@ QGroupBox* TFCopolim::CreaProporcions() {
   GrProporcionsNucleotids->setObjectName(QStringLiteral("GrProporcionsNucleotids"));
   auto* graella = new QGridLayout(GrProporcionsNucleotids);
   for (std::size_t k = 0; k < 3; ++k) CreaFilaProporcio(graella, k);
+  NomenaFiles();
   BtPolimeritzar =
       Botons::Crea(GrProporcionsNucleotids, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
   ControlsExperiment::GuardaLloc(BtPolimeritzar);
@@ -155,6 +156,7 @@ QGroupBox* TFCopolim::CreaProporcions() {
       Botons::Crea(GrProporcionsNucleotids, "BtFrequencies", QStringLiteral("&Freqüències..."));
   BtFrequencies->setToolTip(QStringLiteral("Freqüència esperada de cada triplet amb aquestes proporcions."));
   graella->addWidget(BtFrequencies, 3, 0, 1, 2, Qt::AlignLeft);
+  QWidget::setTabOrder(BtFrequencies, BtPolimeritzar);  // left to right, as they stand
   connect(BtFrequencies, &QPushButton::clicked, this, &TFCopolim::BtFrequenciesClick);
   return GrProporcionsNucleotids;
 }
@@ -218,6 +220,7 @@ void TFCopolim::BtDAcordClick() {
   GrNucleotids->hide();
   LbInformacio->hide();
   for (std::size_t k = 0; k < 3; ++k) Lb[k]->setText(QString(QChar(LletresCopolimer[k])));
+  NomenaFiles();
   const bool tres = NombreNucleotids == 3;
   Proporcions.P =
       tres ? std::array<std::uint16_t, 3>{34, 33, 33} : std::array<std::uint16_t, 3>{50, 50, 0};
@@ -227,6 +230,17 @@ void TFCopolim::BtDAcordClick() {
   BtPolimeritzar->show();
   BtPolimeritzar->setDefault(true);
   GrProporcionsNucleotids->show();
+}
+
+// Each row's controls named after its nucleotide, for screen readers.
+void TFCopolim::NomenaFiles() {
+  for (std::size_t k = 0; k < 3; ++k) {
+    const QString lletra = Lb[k]->text().trimmed();
+    SBAmunt[k]->setAccessibleName(QStringLiteral("Augmentar %1").arg(lletra).trimmed());
+    SBAvall[k]->setAccessibleName(QStringLiteral("Disminuir %1").arg(lletra).trimmed());
+    CBFix[k]->setAccessibleName(QStringLiteral("Fix %1").arg(lletra).trimmed());
+    Gauge[k]->setAccessibleName(QStringLiteral("Proporció de %1").arg(lletra).trimmed());
+  }
 }
 
 // A "Fix" box counts only while it is offered: with two nucleotides they

@@ -36,6 +36,7 @@ class TFCopolim : public QDialog {
  private:
   void SBAvallClick(std::size_t k);
   void SBAmuntClick(std::size_t k);
+  void NomenaFiles();
   void LlegeixFixos();
   void MostraIndicadors();
   void MostraTercer(bool visible);

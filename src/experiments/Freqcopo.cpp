@@ -27,6 +27,7 @@ TFFreqTriplets::TFFreqTriplets(QWidget* pare) : QDialog(pare, Qt::Tool) {
   LbProporcions->setObjectName(QStringLiteral("LbProporcions"));
   TWTriplets = new QTreeWidget(this);
   TWTriplets->setObjectName(QStringLiteral("TWTriplets"));
+  TWTriplets->setAccessibleName(QStringLiteral("Freqüències esperades dels triplets"));
   TWTriplets->setRootIsDecorated(false);
   TWTriplets->setSelectionMode(QAbstractItemView::NoSelection);
   TWTriplets->setHeaderLabels({QStringLiteral("Composició"), QStringLiteral("Triplets"),

@@ -64,6 +64,8 @@ TFInfoDesxiframent::TFInfoDesxiframent(QWidget* pare) : QDialog(pare) {
   // Not read-only: the student may write on it; nothing is kept.
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setAccessibleName(QStringLiteral("El desxiframent del codi genètic"));
+  Memo1->setTabChangesFocus(true);  // Tab leads on to the buttons
   QFont lletra = font();
   lletra.setPointSizeF(lletra.pointSizeF() + 1);
   Memo1->setFont(lletra);

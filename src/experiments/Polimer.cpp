@@ -78,7 +78,11 @@ QGroupBox* TFRNASint::CreaConstruccio() {
   BtPolimeritzar =
       Botons::Crea(GrPolimeritzacio, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
   auto* bases = new QHBoxLayout;
+  const QString noms[] = {QStringLiteral("Adenina"), QStringLiteral("Guanina"),
+                          QStringLiteral("Citosina"), QStringLiteral("Uracil")};
+  int i = 0;
   for (QPushButton* b : {BtA, BtG, BtC, BtU}) {
+    b->setAccessibleName(noms[i++]);  // the face is the letter alone
     b->setFont(LletraSerif(12));
     b->setFixedSize(40, 32);
     bases->addWidget(b);

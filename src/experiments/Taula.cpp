@@ -95,6 +95,9 @@ QTableWidget* TFTaula::Graella(const char* nom, int columnes, int files, int amp
 QTableWidget* TFTaula::CreaTaula() {
   SGTaula = Graella("SGTaula", TaulaCodi::Columnes, TaulaCodi::Files, AmpladaColumna, AlcadaFila);
   SGTaula->setSelectionMode(QAbstractItemView::SingleSelection);
+  SGTaula->setAccessibleName(QStringLiteral("Taula del codi genètic"));
+  // The arrows move between the codons; Tab goes on to the buttons.
+  SGTaula->setTabKeyNavigation(false);
   // White cells stand out from the grey headers around them.
   QPalette paleta = SGTaula->palette();
   paleta.setColor(QPalette::Base, Qt::white);
@@ -112,6 +115,7 @@ QWidget* TFTaula::CreaCapcaleraSegona() {
   SGSegonaLletra = Capcalera(this, "SGSegonaLletra", 4, 1, AmpladaColumna, AlcadaFila, font());
   for (int k = 0; k < 4; ++k)
     SGSegonaLletra->PosaText(0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
+  SGSegonaLletra->setAccessibleName(QStringLiteral("Segona lletra del codó"));
   connect(SGSegonaLletra, &TGraellaText::cellClicked, this, &TFTaula::SGSegonaLletraClick);
   return SGSegonaLletra;
 }
@@ -125,6 +129,7 @@ QWidget* TFTaula::CreaCapcaleraPrimera() {
   for (int j = 0; j < 4; ++j)
     SGPrimeraLletra->PosaText(j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
   SGPrimeraLletra->PosaAlineacio(Qt::AlignCenter);
+  SGPrimeraLletra->setAccessibleName(QStringLiteral("Primera lletra del codó"));
   return SGPrimeraLletra;
 }
 
@@ -139,6 +144,8 @@ QWidget* TFTaula::CreaCapcaleraTercera() {
     for (int l = 0; l < 4; ++l)
       g->PosaText(l, 0, QStringLiteral("%1 _ %2").arg(Lletra(j), Lletra(l)));
     g->PosaLinies(false);
+    g->setAccessibleName(
+        QStringLiteral("Tercera lletra dels codons que comencen per %1").arg(Lletra(j)));
     SGTerceraLletra[j] = g;
     capa->addWidget(g);
   }

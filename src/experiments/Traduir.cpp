@@ -95,6 +95,7 @@ void TFTraduccio::CreaControls() {
   MConclusions->setObjectName(QStringLiteral("MConclusions"));
   MConclusions->setFixedHeight(90);
   LbConclusions->setBuddy(MConclusions);
+  MConclusions->setTabChangesFocus(true);  // Tab leads on to the buttons
   auto* titol = new QHBoxLayout;
   titol->addWidget(LbConclusions);
   titol->addStretch();
@@ -114,6 +115,7 @@ void TFTraduccio::CreaControls() {
 QPushButton* TFTraduccio::BotoNavegacio(const char* nom, const QString& text, const QString& hint) {
   QPushButton* boto = Botons::Crea(this, nom, text);
   boto->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+  boto->setAccessibleName(boto->toolTip());  // the face is an arrow of signs
   boto->setStatusTip(hint.section(QLatin1Char('|'), 1));
   boto->hide();
   return boto;

@@ -30,6 +30,7 @@ QLabel* EtiquetaXifres(QWidget* pare, const char* nom) {
 QLabel* ImatgeProveta(QWidget* pare, const char* nom, int alt) {
   QLabel* imatge = Etiqueta(pare, nom);
   imatge->setPixmap(Dibuixos::ProvetaAlta(alt));
+  imatge->setAccessibleName(QStringLiteral("Provetes"));  // the figures beside it count them
   return imatge;
 }
 

@@ -32,6 +32,7 @@ TFNovaTecnica::TFNovaTecnica(QWidget* pare) : QDialog(pare) {
   CBNovesTecniques = new QComboBox(this);
   CBNovesTecniques->setObjectName(QStringLiteral("CBNovesTecniques"));
   CBNovesTecniques->setEditable(false);
+  Label1->setBuddy(CBNovesTecniques);  // names the list for screen readers
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
   QGroupBox* treball = CreaTreball();
   GrTecnica = CreaTecnica();
@@ -86,6 +87,7 @@ QGroupBox* TFNovaTecnica::CreaTecnica() {
   LBTecniquesFilles->setObjectName(QStringLiteral("LBTecniquesFilles"));
   LBTecniquesFilles->setSelectionMode(QAbstractItemView::NoSelection);
   LBTecniquesFilles->setFocusPolicy(Qt::NoFocus);
+  LbPermet->setBuddy(LBTecniquesFilles);
   auto* capa = new QGridLayout(grup);
   capa->addWidget(LbCostProvetes, 0, 0);
   capa->addWidget(Image3, 0, 1);

@@ -42,6 +42,7 @@ TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
   ListTecniques->setGridSize(QSize(AmpleColumna, altFila));
   ListTecniques->setFixedHeight(FilesColumna * altFila + 2 * ListTecniques->frameWidth() + 4);
   ListTecniques->setSelectionMode(QAbstractItemView::NoSelection);
+  Label1->setBuddy(ListTecniques);  // names the list for screen readers
 
   GrTecnicaEnCurs = Grup(this, "GrTecnicaEnCurs", QStringLiteral("Tècnica en desenvolupament:"));
   LbTecnica = Etiqueta(GrTecnicaEnCurs, "LbTecnica");

@@ -246,6 +246,7 @@ QToolButton* TFPrincipal::Boto(QWidget* pare, const char* nom, const QString& hi
   boto->setAutoRaise(true);
   boto->setIconSize(QSize(20, 20));
   boto->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+  boto->setAccessibleName(boto->toolTip());  // its face is a picture
   boto->setProperty(HintBoto, hint.section(QLatin1Char('|'), 1));
   boto->installEventFilter(this);
   pare->layout()->addWidget(boto);
@@ -309,6 +310,7 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   auto* proveta = new QLabel(GrInformacioGeneral);
   proveta->setObjectName(QStringLiteral("ImProveta"));
   proveta->setPixmap(Dibuixos::Proveta());
+  proveta->setAccessibleName(QStringLiteral("Provetes"));
   proveta->setFixedSize(16, 16);
   auto* graella = new QGridLayout(GrInformacioGeneral);
   graella->setContentsMargins(4, 0, 4, 2);

@@ -53,6 +53,7 @@ TFAjuda::TFAjuda(QWidget* pare, const QString& cami)
   resize(620, 520);
   TBAjuda = new QTextBrowser(this);
   TBAjuda->setObjectName(QStringLiteral("TBAjuda"));
+  TBAjuda->setAccessibleName(QStringLiteral("Text de l'ajuda"));
   TBAjuda->setOpenLinks(false);
   BtIndex = new QPushButton(QStringLiteral("Í&ndex"), this);
   BtIndex->setObjectName(QStringLiteral("BtIndex"));

@@ -2,11 +2,29 @@
 
 #include <QMouseEvent>
 
-TCella::TCella(QWidget* pare, const QString& nom) : QLabel(pare) {
+QString NomAccessibleCella(const QString& lloc, const QString& text, Estils::Cella estat,
+                           bool erronia) {
+  const QString contingut = text.trimmed();
+  QString nom =
+      lloc + QStringLiteral(": ") + (contingut.isEmpty() ? QStringLiteral("buida") : contingut);
+  if (estat == Estils::Cella::Seleccionada) nom += QStringLiteral(", triada");
+  if (estat == Estils::Cella::Donada) nom += QStringLiteral(", donada");
+  if (erronia || estat == Estils::Cella::Erronia) nom += QStringLiteral(", errònia");
+  return nom;
+}
+
+// Only a change is announced: the cells are refreshed at every step.
+void NomenaCella(QLabel* cella, const QString& lloc, Estils::Cella estat, bool erronia) {
+  const QString nom = NomAccessibleCella(lloc, cella->text(), estat, erronia);
+  if (nom != cella->accessibleName()) cella->setAccessibleName(nom);
+}
+
+TCella::TCella(QWidget* pare, const QString& nom, const QString& lloc) : QLabel(pare), lloc(lloc) {
   setObjectName(nom);
   setFrameShape(QFrame::Box);
   setAlignment(Qt::AlignCenter);
   Estils::PosaCella(this, estat);
+  setAccessibleName(NomAccessibleCella(lloc, QString(), estat, false));
 }
 
 void TCella::Mostra(const QString& text, Estils::Cella nouEstat, bool erronia) {
@@ -14,6 +32,7 @@ void TCella::Mostra(const QString& text, Estils::Cella nouEstat, bool erronia) {
   if (nouEstat != estat) Estils::PosaCella(this, nouEstat);
   estat = nouEstat;
   Estils::PosaTextErroni(this, erronia);
+  NomenaCella(this, lloc, estat, erronia);
 }
 
 // A click is a press and release over the cell, as on a button.

@@ -6,10 +6,18 @@
 
 #include "platform/Estils.h"
 
+// What a screen reader says of a cell: where it lies, then what it holds
+// ("Posició 5 de la cadena nova: A, errònia").
+QString NomAccessibleCella(const QString& lloc, const QString& text, Estils::Cella estat,
+                           bool erronia);
+// Keeps a cell's accessible name in step with the text it shows.
+void NomenaCella(QLabel* cella, const QString& lloc, Estils::Cella estat, bool erronia);
+
 class TCella : public QLabel {
   Q_OBJECT
  public:
-  TCella(QWidget* pare, const QString& nom);
+  // `lloc` says where the cell lies, for screen readers.
+  TCella(QWidget* pare, const QString& nom, const QString& lloc);
 
   // Text and state at once; a wrong entry is written in red.
   void Mostra(const QString& text, Estils::Cella estat, bool erronia);
@@ -23,4 +31,5 @@ class TCella : public QLabel {
 
  private:
   Estils::Cella estat = Estils::Cella::Normal;
+  QString lloc;
 };
