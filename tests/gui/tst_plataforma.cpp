@@ -45,7 +45,7 @@ class TestPlataforma : public QObject {
     QVERIFY2(fitxer.open(QIODevice::ReadOnly), qPrintable(Ajuda::CamiFitxer()));
     const TFitxerAjuda f = TFitxerAjuda::Analitza(QString::fromUtf8(fitxer.readAll()));
     for (int context : {15, 23, 27, 50, 70, 120, 130, 140, 150, 222, 227, 252, 254, 257, 264, 267,
-                        270, 300, 301, 302, 303, 304, 350, 351})
+                        270, 300, 301, 302, 303, 304, 350, 351, 380})
       QVERIFY2(f.Temes.contains(context), qPrintable(QString::number(context)));
     static const QRegularExpression enllac(QStringLiteral("\\(tema:(\\d+)\\)"));
     for (int context : f.Ordre) {
