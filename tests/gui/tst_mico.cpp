@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -172,12 +174,17 @@ class TMico {
     QCoreApplication::processEvents();
   }
 
+  // The modal window in front, or now and then a window it keeps beside it
+  // (the help, the triplet frequencies), or the menu that is open.
   QWidget* Objectiu(QDialog* modal) {
     if (QWidget* menu = QApplication::activePopupWidget()) return menu;
     QWidget* base = modal ? static_cast<QWidget*>(modal) : FPrincipal;
-    TFAjuda* ajuda = Ajuda::Finestra();
-    if (ajuda->isVisible() && ajuda->parentWidget() == modal && Dau(6) == 0) return ajuda;
-    return base;
+    QList<QWidget*> costat;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w != base && w->isVisible() && qobject_cast<QDialog*>(w) &&
+          (w->parentWidget() == base || (!modal && !w->parentWidget())))
+        costat << w;
+    return !costat.isEmpty() && Dau(5) == 0 ? costat[Dau(costat.size())] : base;
   }
 
   // A button that pops a menu up runs that menu's own loop, which would
@@ -239,11 +246,11 @@ class TMico {
       QAction* a = items[Dau(items.size())];
       Anota(finestra, QStringLiteral("menú ") + Nom(a));
       a->trigger();
-    } else if (tria < 40 && !botons.isEmpty()) {
+    } else if (tria < 50 && !botons.isEmpty()) {
       QAbstractButton* b = botons[Dau(botons.size())];
       Anota(finestra, QStringLiteral("prem ") + Nom(b));
       b->click();
-    } else if (tria < 70) {
+    } else if (tria < 75) {
       Clic(controls[Dau(controls.size())], finestra);
     } else if (tria < 98) {
       Tecla(finestra);
@@ -306,12 +313,22 @@ class TMico {
     }
   }
 
+  // The button that Enter presses, when it can be pressed.
+  static QPushButton* PerDefecte(QDialog* d) {
+    for (QPushButton* b : d->findChildren<QPushButton*>())
+      if (b->window() == d && b->isDefault() && b->isVisible() && b->isEnabled()) return b;
+    return nullptr;
+  }
+
   void Tanca(QDialog* d) {
-    auto* dAcord = d->findChild<QAbstractButton*>(QStringLiteral("BtDAcord"));
     const unsigned forma = Dau(3);
-    if (forma == 0 && dAcord && dAcord->isVisible() && dAcord->isEnabled()) {
-      Traca(QStringLiteral("  %1: D'acord").arg(Nom(d)));
-      dAcord->click();
+    if (forma == 0) {
+      // The default button, as often as it leads on ("Polimeritzar", then "Traduir").
+      for (int i = 0; i < 3 && d->isVisible(); ++i)
+        if (QPushButton* b = PerDefecte(d)) {
+          Traca(QStringLiteral("  %1: %2").arg(Nom(d), Nom(b)));
+          b->click();
+        }
     } else if (forma == 1) {
       Traca(QStringLiteral("  %1: Escape").arg(Nom(d)));
       QTest::keyClick(d, Qt::Key_Escape);
@@ -460,7 +477,9 @@ class TMico {
           .arg(diners).arg(e.Diners).arg(provetes).arg(e.Provetes);
     // Windows under this one are in the middle of a handler: only the one
     // in front has finished answering.
-    if (modal) return modal->isVisible() ? Caixes(modal) : QString();
+    if (modal)
+      return modal->isVisible() ? Caixes(modal) + Comptadors(modal) + ErrorsVermells(modal)
+                                : QString();
     if (QApplication::activePopupWidget()) return {};
     return Principal();
   }
@@ -478,6 +497,34 @@ class TMico {
         return QStringLiteral("%1 de %2 diu «%3»").arg(l->objectName(), Nom(finestra), l->text());
     }
     return {};
+  }
+
+  // No count of errors goes below zero.
+  static QString Comptadors(QWidget* finestra) {
+    static const QRegularExpression negatiu(QStringLiteral(":\\s*-\\d"));
+    for (QLabel* l : finestra->findChildren<QLabel*>())
+      if (l->objectName().startsWith(QLatin1String("LbErrors")) && l->text().contains(negatiu))
+        return QStringLiteral("%1 de %2 diu «%3»").arg(l->objectName(), Nom(finestra), l->text());
+    return {};
+  }
+
+  // The replication exercise counts as errors in the new strand the cells
+  // it shows in red.
+  static QString ErrorsVermells(QWidget* finestra) {
+    if (finestra->objectName() != QLatin1String("FDNAComplementari")) return {};
+    auto* comptador = Fill<QLabel>(finestra, "LbErrorsPendents");
+    if (!comptador->isVisible()) return {};
+    int vermelles = 0;
+    for (int i = 1; i <= 18; ++i) {
+      auto* cella = finestra->findChild<QLabel*>(QStringLiteral("STCompl%1").arg(i));
+      if (cella && cella->isVisible() && cella->palette().color(QPalette::WindowText) == Qt::red)
+        ++vermelles;
+    }
+    const QString text = QStringLiteral("Errors a la nova cadena: %1").arg(vermelles);
+    if (comptador->text() == text) return {};
+    return QStringLiteral("%1 diu «%2», i hi ha %3 cel·les vermelles")
+        .arg(Nom(finestra), comptador->text())
+        .arg(vermelles);
   }
 
   // The main window, back in front, shows the research as it stands:
@@ -520,6 +567,12 @@ class TestMico : public QObject {
   Q_OBJECT
  private slots:
   void initTestCase() {
+    // The offscreen platform says so at every window shown.
+    static const QtMessageHandler anterior = qInstallMessageHandler(
+        [](QtMsgType tipus, const QMessageLogContext& context, const QString& text) {
+          if (!text.startsWith(QLatin1String("This plugin does not support")))
+            anterior(tipus, context, text);
+        });
     Entorn::Prepara();
     if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("hi ha una impressora: no s'hi ha d'imprimir");
   }
@@ -558,6 +611,15 @@ class TestMico : public QObject {
                        EstatRecerca.Oferta = std::uint16_t(mico.Dau(6));
                        nova(JocPressupost, std::uint8_t(mico.Dau(2)))();
                      }});
+    // A game played long enough to own and master everything.
+    inicis.append({QStringLiteral("el joc, amb tot"), [&mico, nova] {
+                     EstatRecerca.Centre = std::uint16_t(mico.Dau(5));
+                     nova(JocPressupost, 0)();
+                     EstatRecerca.MaterialBiologic.fill(true);
+                     EstatRecerca.Aparells.fill(true);
+                     EstatRecerca.Reactius.fill(true);
+                     EstatRecerca.TecniquesDominades.fill(true);
+                   }});
     QElapsedTimer rellotge;
     rellotge.start();
     for (qsizetype i = 0; i < inicis.size() && mico.error.isEmpty(); ++i) {
