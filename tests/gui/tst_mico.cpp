@@ -61,14 +61,14 @@ QString Nom(const QObject* o) {
   return nom;
 }
 
-// The state a window can show: what its controls look like to a student.
-QString Aspecte(const QList<QObject*>& objectes) {
-  QString s;
+// What a student sees of each control: "+" enabled, "x" disabled, "-" hidden.
+QStringList Aspecte(const QList<QObject*>& objectes) {
+  QStringList s;
   for (const QObject* o : objectes) {
     if (auto* a = qobject_cast<const QAction*>(o))
-      s += Nom(a) + (a->isVisible() ? (a->isEnabled() ? "+ " : "x ") : "- ");
+      s << Nom(a) + (a->isVisible() ? (a->isEnabled() ? " +" : " x") : " -");
     else if (auto* w = qobject_cast<const QWidget*>(o))
-      s += Nom(w) + (w->isHidden() ? "- " : (w->isEnabled() ? "+ " : "x "));
+      s << Nom(w) + (w->isHidden() ? " -" : (w->isEnabled() ? " +" : " x"));
   }
   return s;
 }
@@ -107,12 +107,12 @@ class TMico {
 
   // One event on the window in front, then the checks.
   void Pas(QDialog* modal) {
-    ++fets;
+    const long numero = ++fets;
     obert = false;
     Esdeveniment(Objectiu(modal));
     Assenta();
     if (!FPrincipal->isVisible()) Mostra(FPrincipal);  // it was closed: start again
-    Comprova(modal);
+    Comprova(modal, numero);
   }
 
   // Answers a modal window as a student would: a burst of events in it,
@@ -450,7 +450,9 @@ class TMico {
     provetes = EstatRecerca.Provetes;
   }
 
-  void Comprova(QDialog* modal) {
+  // `numero`: the event just ended, which may have held the events of a
+  // modal window it opened.
+  void Comprova(QDialog* modal, long numero) {
     if (!perDesar.isEmpty() && QFileInfo(perDesar).isFile() && !bons.contains(perDesar) &&
         QFileInfo(perDesar).size() == qint64(MidaImatge))
       bons << perDesar;
@@ -462,16 +464,17 @@ class TMico {
                   .arg(llavor)
                   .arg(total)
                   .arg(inici)
-                  .arg(fets)
+                  .arg(numero)
                   .arg(motiu, recents.join(QStringLiteral("\n  ")));
     Anterior();
   }
 
   QString Incoherencia(QDialog* modal) {
     const TEstatRecerca& e = EstatRecerca;
-    const std::string rebuig = LlegeixRecerca(CodificaEstat(e)).Motiu;
-    if (!rebuig.empty())
-      return QStringLiteral("la recerca no s'obriria: ") + QString::fromStdString(rebuig);
+    const TLecturaRecerca lectura = LlegeixRecerca(CodificaEstat(e));
+    if (!lectura.Acceptada())
+      return QStringLiteral("la recerca no s'obriria: ") + QString::fromStdString(lectura.Motiu);
+    if (!(lectura.Estat == e)) return QStringLiteral("la recerca desada no s'obriria igual");
     if (!obert && ((diners >= 0 && e.Diners < 0) || (provetes >= 0 && e.Provetes < 0)))
       return QStringLiteral("diners %1 -> %2, provetes %3 -> %4")
           .arg(diners).arg(e.Diners).arg(provetes).arg(e.Provetes);
@@ -539,16 +542,18 @@ class TMico {
     auto* provetes = Fill<QLabel>(FPrincipal, "LbProvetes");
     auto* panell = Fill<QGroupBox>(FPrincipal, "GrInformacioGeneral");
     const auto vist = [&] {
-      return Aspecte(objectes) + Aspecte({panell}) + diners->text() + " " + provetes->text() +
-             " " + panell->title();
+      return Aspecte(objectes) + Aspecte({panell}) +
+             QStringList{diners->text(), provetes->text(), panell->title()};
     };
-    const QString abans = vist();
+    const QStringList abans = vist();
     FPrincipal->UpdateMenuItems();
     FPrincipal->ActualitzaInformacio();
-    const QString despres = vist();
-    if (abans == despres) return {};
-    return QStringLiteral("la finestra principal no mostrava la recerca:\n  vist:  %1\n  calia: %2")
-        .arg(abans, despres);
+    const QStringList despres = vist();
+    QStringList diferencies;
+    for (qsizetype i = 0; i < abans.size(); ++i)
+      if (abans[i] != despres[i]) diferencies << abans[i] + QStringLiteral(" (calia ") + despres[i] + ")";
+    if (diferencies.isEmpty()) return {};
+    return QStringLiteral("la finestra principal no mostrava la recerca: ") + diferencies.join(", ");
   }
 };
 
