@@ -34,9 +34,7 @@
 #include "model/Labs.h"
 #include "model/RBGlobal.h"
 #include "model/RecercaDesada.h"
-#include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
-#include "platform/FitxerRecerca.h"
 
 using namespace RBGlobal;
 using Entorn::Fill;
@@ -91,7 +89,9 @@ class TMico {
   long limit = 0;  // where the current start ends
   QString error;   // the first fault found, with how to replay it
 
-  unsigned Dau(unsigned n) { return n == 0 ? 0 : std::uniform_int_distribution<unsigned>(0, n - 1)(generador); }
+  unsigned Dau(unsigned n) {
+    return n == 0 ? 0 : std::uniform_int_distribution<unsigned>(0, n - 1)(generador);
+  }
   std::uint32_t Llavor() { return generador(); }
   bool Queden() const { return fets < limit && error.isEmpty(); }
 
@@ -144,7 +144,8 @@ class TMico {
     const QString nom = desar ? NomDesar(titol) : NomObrir();
     Traca(QStringLiteral("  fitxer «%1» -> %2").arg(titol, nom));
     if (!desar) obert = true;
-    if (desar && titol.startsWith(QStringLiteral("Desar"))) perDesar = Dialegs::AmbExtensio(nom, QStringLiteral("*.srb"));
+    if (desar && titol.startsWith(QStringLiteral("Desar")))
+      perDesar = Dialegs::AmbExtensio(nom, QStringLiteral("*.srb"));
     return nom;
   }
 
@@ -276,10 +277,10 @@ class TMico {
 
   TTecla TriaTecla() {
     static const Qt::Key especials[] = {
-        Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,    Qt::Key_Escape,
-        Qt::Key_F1,   Qt::Key_Left,    Qt::Key_Right,   Qt::Key_Up,       Qt::Key_Down,
-        Qt::Key_Space, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home,   Qt::Key_End,
-        Qt::Key_PageDown};
+        Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Return, Qt::Key_Enter,
+        Qt::Key_Escape, Qt::Key_F1,      Qt::Key_Left,   Qt::Key_Right,
+        Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Space,  Qt::Key_Backspace,
+        Qt::Key_Delete, Qt::Key_Home,    Qt::Key_End,    Qt::Key_PageDown};
     static const char lletres[] = "ACGTUACGTUBDEFHIJKLMNOPQRSVWXYZ0123456789";
     const unsigned tria = Dau(10);
     if (tria < 4) return {especials[Dau(std::size(especials))], Qt::NoModifier};
@@ -459,8 +460,9 @@ class TMico {
     perDesar.clear();
     QString motiu = Incoherencia(modal);
     if (!motiu.isEmpty())
-      error = QStringLiteral("RIBOLIA_MICO_LLAVOR=%1 RIBOLIA_MICO_EVENTS=%2, començant %3, "
-                             "esdeveniment %4: %5\nDarrers esdeveniments:\n  %6")
+      error = QStringLiteral(
+                  "RIBOLIA_MICO_LLAVOR=%1 RIBOLIA_MICO_EVENTS=%2, començant %3, "
+                  "esdeveniment %4: %5\nDarrers esdeveniments:\n  %6")
                   .arg(llavor)
                   .arg(total)
                   .arg(inici)
@@ -477,7 +479,10 @@ class TMico {
     if (!(lectura.Estat == e)) return QStringLiteral("la recerca desada no s'obriria igual");
     if (!obert && ((diners >= 0 && e.Diners < 0) || (provetes >= 0 && e.Provetes < 0)))
       return QStringLiteral("diners %1 -> %2, provetes %3 -> %4")
-          .arg(diners).arg(e.Diners).arg(provetes).arg(e.Provetes);
+          .arg(diners)
+          .arg(e.Diners)
+          .arg(provetes)
+          .arg(e.Provetes);
     // Windows under this one are in the middle of a handler: only the one
     // in front has finished answering.
     if (modal)
@@ -551,9 +556,11 @@ class TMico {
     const QStringList despres = vist();
     QStringList diferencies;
     for (qsizetype i = 0; i < abans.size(); ++i)
-      if (abans[i] != despres[i]) diferencies << abans[i] + QStringLiteral(" (calia ") + despres[i] + ")";
+      if (abans[i] != despres[i])
+        diferencies << abans[i] + QStringLiteral(" (calia ") + despres[i] + ")";
     if (diferencies.isEmpty()) return {};
-    return QStringLiteral("la finestra principal no mostrava la recerca: ") + diferencies.join(", ");
+    return QStringLiteral("la finestra principal no mostrava la recerca: ") +
+           diferencies.join(", ");
   }
 };
 
@@ -579,7 +586,8 @@ class TestMico : public QObject {
             anterior(tipus, context, text);
         });
     Entorn::Prepara();
-    if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("hi ha una impressora: no s'hi ha d'imprimir");
+    if (!QPrinterInfo::defaultPrinter().isNull())
+      QSKIP("hi ha una impressora: no s'hi ha d'imprimir");
   }
 
   void nothingBreaksTheResearch() {
