@@ -239,7 +239,7 @@ class TMico {
     const QList<QAction*> items = Items(finestra);
     const QList<QTimer*> rellotges = Rellotges(finestra);
     const unsigned tria = Dau(100);
-    if (tria < 10 && !rellotges.isEmpty()) {
+    if (tria < 40 && !rellotges.isEmpty()) {  // a running animation mostly runs on
       QTimer* t = rellotges[Dau(rellotges.size())];
       Anota(finestra, QStringLiteral("tic de ") + Nom(t));
       if (!QMetaObject::invokeMethod(t, "timeout")) error = QStringLiteral("no puc fer tic");
