@@ -1,6 +1,7 @@
 #include "model/RBGlobal.h"
 
 #include <chrono>
+#include <utility>
 
 #include "model/Labs.h"
 
@@ -157,6 +158,20 @@ std::mt19937& Generador() {
 
 void Sembra(std::uint32_t llavor) { Generador().seed(llavor); }
 
+namespace {
+FontLlavors& Font() {
+  static FontLlavors font;
+  return font;
+}
+std::uint32_t LlavorInici() {
+  if (Font()) return Font()();
+  return static_cast<std::uint32_t>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+}  // namespace
+
+void InstallaFontLlavors(FontLlavors font) { Font() = std::move(font); }
+
 unsigned Aleatori(unsigned n) {
   if (n == 0) return 0;
   return std::uniform_int_distribution<unsigned>(0, n - 1)(Generador());
@@ -166,8 +181,7 @@ unsigned Aleatori(unsigned n) {
 
 void IniciaRecerca() {
   TEstatRecerca& e = EstatRecerca;
-  Sembra(static_cast<std::uint32_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  Sembra(LlavorInici());
   if (e.TipusCodi == 1)
     PosaCodiAleatori();
   else

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -101,6 +102,10 @@ std::mt19937& Generador();
 void Sembra(std::uint32_t llavor);
 // A uniform integer in 0..n-1 (0 when n is 0).
 unsigned Aleatori(unsigned n);
+// Where IniciaRecerca takes its seed: the clock, unless a test installs a
+// source of its own so that a whole session can be replayed. {} restores it.
+using FontLlavors = std::function<std::uint32_t()>;
+void InstallaFontLlavors(FontLlavors font);
 
 // ---------------------------------------------------------------------------
 // Research state

@@ -115,6 +115,18 @@ TEST(IniciaRecerca, ExercisesAlwaysUseTheRealCodeWhenAskedFor) {
   EXPECT_EQ(EstatRecerca.CodiAmagat, CodiEstandard);
 }
 
+// A replaced seed source makes the random code repeat; {} gives the clock back.
+TEST(IniciaRecerca, TakesItsSeedFromTheInstalledSource) {
+  InstallaFontLlavors([] { return 7u; });
+  NovaRecerca(CodiLliure, 1);
+  const TCodi primer = EstatRecerca.CodiAmagat;
+  NovaRecerca(CodiLliure, 1);
+  EXPECT_EQ(EstatRecerca.CodiAmagat, primer);
+  InstallaFontLlavors({});
+  NovaRecerca(CodiLliure, 1);
+  EXPECT_NE(EstatRecerca.CodiAmagat, primer);
+}
+
 TEST(Taules, MonthsCostsAndOffers) {
   EXPECT_STREQ(NomsMesos[1], "Gener");
   EXPECT_STREQ(NomsMesos[3], "Març");
