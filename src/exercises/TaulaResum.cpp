@@ -88,8 +88,7 @@ TFTaulaResum::TFTaulaResum(QWidget* pare) : QDialog(pare) {
   CreaBotonsBase();
   CreaBotonsOrdre();
   Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
-  PosaOpcions(true, true, 0, 0, false);
-  Mostra();
+  PosaOpcions(true, true, 0, 0, false);  // the table is drawn when it opens
 }
 
 void TFTaulaResum::CreaInformacio() {

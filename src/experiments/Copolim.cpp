@@ -118,7 +118,7 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
   Lb[k] = new QLabel(pare);
   Lb[k]->setObjectName(QStringLiteral("Lb") + n);
   Lb[k]->setFont(LletraSerif());
-  Lb[k]->setFixedSize(24, QFontMetrics(Lb[k]->font()).height());  // the same with a letter or none
+  Lb[k]->setFixedSize(24, 26);  // the same with a letter or none
   Gauge[k] = new QProgressBar(pare);
   Gauge[k]->setObjectName(QStringLiteral("Gauge") + n);
   Estils::PreparaIndicador(Gauge[k]);

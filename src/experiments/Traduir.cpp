@@ -60,7 +60,7 @@ void TFTraduccio::CreaControls() {
   QFont negreta = LbNExperiments->font();
   negreta.setBold(true);
   LbNExperiments->setFont(negreta);
-  LbNExperiments->setMinimumHeight(QFontMetrics(negreta).height());
+  LbNExperiments->setMinimumHeight(20);  // as high empty as with its text
   capa->addWidget(LbNExperiments);
 
   GrRNAPolimer = new QGroupBox(QStringLiteral("RNA polímer"), this);
@@ -68,7 +68,7 @@ void TFTraduccio::CreaControls() {
   LbRNAPolimer = new QLabel(GrRNAPolimer);
   LbRNAPolimer->setObjectName(QStringLiteral("LbRNAPolimer"));
   LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
-  LbRNAPolimer->setMinimumHeight(QFontMetrics(LbRNAPolimer->font()).height());
+  LbRNAPolimer->setMinimumHeight(20);
   (new QVBoxLayout(GrRNAPolimer))->addWidget(LbRNAPolimer);
   GrRNAPolimer->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addWidget(GrRNAPolimer);
@@ -80,7 +80,7 @@ void TFTraduccio::CreaControls() {
   for (std::size_t k = 0; k < LbPolipeptid.size(); ++k) {
     LbPolipeptid[k] = new QLabel(GrPolipeptids);
     LbPolipeptid[k]->setObjectName(QStringLiteral("LbPolipeptid%1").arg(k + 1));
-    LbPolipeptid[k]->setMinimumHeight(std::max(20, QFontMetrics(LbPolipeptid[k]->font()).height()));
+    LbPolipeptid[k]->setMinimumHeight(20);
     ControlsExperiment::GuardaLloc(LbPolipeptid[k]);
     capaResultats->addWidget(LbPolipeptid[k]);
   }

@@ -14,7 +14,7 @@ QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text) {
   auto* etiqueta = new QLabel(text, pare);
   etiqueta->setObjectName(QString::fromLatin1(nom));
   // An empty label keeps its line, so that nothing moves as texts come and go.
-  etiqueta->setMinimumHeight(etiqueta->fontMetrics().height());
+  etiqueta->setMinimumHeight(20);  // as high empty as with its figures
   return etiqueta;
 }
 
@@ -23,7 +23,7 @@ QLabel* EtiquetaXifres(QWidget* pare, const char* nom) {
   QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixa.setPointSizeF(etiqueta->font().pointSizeF());
   etiqueta->setFont(fixa);
-  etiqueta->setMinimumHeight(etiqueta->fontMetrics().height());
+  etiqueta->setMinimumHeight(20);  // as high empty as with its figures
   return etiqueta;
 }
 

@@ -23,14 +23,14 @@ TCella::TCella(QWidget* pare, const QString& nom, const QString& lloc) : QLabel(
   setObjectName(nom);
   setFrameShape(QFrame::Box);
   setAlignment(Qt::AlignCenter);
-  Estils::PosaCella(this, estat);
   setAccessibleName(NomAccessibleCella(lloc, QString(), estat, false));
 }
 
 void TCella::Mostra(const QString& text, Estils::Cella nouEstat, bool erronia) {
   if (text != this->text()) setText(text);
-  if (nouEstat != estat) Estils::PosaCella(this, nouEstat);
+  if (nouEstat != estat || !pintada) Estils::PosaCella(this, nouEstat);
   estat = nouEstat;
+  pintada = true;
   Estils::PosaTextErroni(this, erronia);
   NomenaCella(this, lloc, estat, erronia);
 }

@@ -31,5 +31,6 @@ class TCella : public QLabel {
 
  private:
   Estils::Cella estat = Estils::Cella::Normal;
+  bool pintada = false;  // colours are set at the first Mostra, not at start-up
   QString lloc;
 };
