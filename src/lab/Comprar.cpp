@@ -1,9 +1,7 @@
 #include "lab/Comprar.h"
 
 #include <QCheckBox>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -42,18 +40,7 @@ TFComprar::TFComprar(QWidget* pare) : QDialog(pare), compra(EstatRecerca) {
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Glif::Cancellar);
 
-  auto* graella = new QGridLayout;
-  graella->addWidget(caixa, 0, 0);
-  graella->addWidget(material, 1, 0);
-  graella->addWidget(reactius, 2, 0);
-  graella->addWidget(aparells, 0, 1, 3, 1);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtDAcord);
-  botons->addWidget(BtCancellar);
-  auto* capa = new QVBoxLayout(this);
-  capa->addLayout(graella);
-  capa->addLayout(botons);
+  ComunsLab::DisposaArticles(this, {caixa, material, reactius, aparells}, BtDAcord, BtCancellar);
 
   connect(BtDAcord, &QPushButton::clicked, this, &TFComprar::BtDAcordClick);
   connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,10 @@
 #include "lab/ComunsLab.h"
 
+#include <QDialog>
 #include <QFontDatabase>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -14,7 +18,7 @@ QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text) {
   auto* etiqueta = new QLabel(text, pare);
   etiqueta->setObjectName(QString::fromLatin1(nom));
   // An empty label keeps its line, so that nothing moves as texts come and go.
-  etiqueta->setMinimumHeight(20);  // as high empty as with its figures
+  etiqueta->setMinimumHeight(etiqueta->fontMetrics().height());
   return etiqueta;
 }
 
@@ -22,8 +26,7 @@ QLabel* EtiquetaXifres(QWidget* pare, const char* nom) {
   QLabel* etiqueta = Etiqueta(pare, nom);
   QFont fixa = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   fixa.setPointSizeF(etiqueta->font().pointSizeF());
-  etiqueta->setFont(fixa);
-  etiqueta->setMinimumHeight(20);  // as high empty as with its figures
+  etiqueta->setFont(fixa);  // keeps the line of the window's font: not measured at start-up
   return etiqueta;
 }
 
@@ -48,6 +51,22 @@ QGroupBox* CreaCaixa(QWidget* pare, QLabel*& LbMesada, QLabel*& LbCaixa) {
   capa->addWidget(LbMesada);
   capa->addWidget(LbCaixa);
   return caixa;
+}
+
+void DisposaArticles(QDialog* finestra, const std::array<QWidget*, 4>& grups, QPushButton* primer,
+                     QPushButton* segon) {
+  auto* graella = new QGridLayout;
+  graella->addWidget(grups[0], 0, 0);
+  graella->addWidget(grups[1], 1, 0);
+  graella->addWidget(grups[2], 2, 0);
+  graella->addWidget(grups[3], 0, 1, 3, 1);
+  auto* botons = new QHBoxLayout;
+  botons->addStretch();
+  botons->addWidget(primer);
+  botons->addWidget(segon);
+  auto* capa = new QVBoxLayout(finestra);
+  capa->addLayout(graella);
+  capa->addLayout(botons);
 }
 
 void MostraCaixa(QLabel* LbMesada, QLabel* LbCaixa, const RBGlobal::TEstatRecerca& e) {

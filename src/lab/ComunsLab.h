@@ -2,12 +2,16 @@
 // the two money lines, and the tube pictures.
 #pragma once
 
+#include <array>
+
 #include <QString>
 #include <string>
 
 #include "model/RBGlobal.h"
 
+class QDialog;
 class QGroupBox;
+class QPushButton;
 class QLabel;
 class QWidget;
 
@@ -27,6 +31,11 @@ QGroupBox* Grup(QWidget* pare, const char* nom, const QString& titol);
 // The group "Caixa" with LbMesada over LbCaixa.
 QGroupBox* CreaCaixa(QWidget* pare, QLabel*& LbMesada, QLabel*& LbCaixa);
 // The income and money of the research.
+// The purchase and inventory windows' layout: the cash, the biological
+// material and the reagents in a column, the apparatus beside them, and two
+// buttons below on the right.
+void DisposaArticles(QDialog* finestra, const std::array<QWidget*, 4>& grups, QPushButton* primer,
+                     QPushButton* segon);
 void MostraCaixa(QLabel* LbMesada, QLabel* LbCaixa, const RBGlobal::TEstatRecerca& e);
 
 }  // namespace ComunsLab

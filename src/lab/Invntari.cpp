@@ -1,8 +1,6 @@
 #include "lab/Invntari.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,18 +48,7 @@ TFInventari::TFInventari(QWidget* pare) : QDialog(pare) {
   BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
   BtTancar->setDefault(true);
 
-  auto* graella = new QGridLayout;
-  graella->addWidget(caixa, 0, 0);
-  graella->addWidget(material, 1, 0);
-  graella->addWidget(reactius, 2, 0);
-  graella->addWidget(aparells, 0, 1, 3, 1);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtComprar);
-  botons->addWidget(BtTancar);
-  auto* capa = new QVBoxLayout(this);
-  capa->addLayout(graella);
-  capa->addLayout(botons);
+  ComunsLab::DisposaArticles(this, {caixa, material, reactius, aparells}, BtComprar, BtTancar);
 
   connect(BtComprar, &QPushButton::clicked, this, &TFInventari::BtComprarClick);
   connect(BtTancar, &QPushButton::clicked, this, &QDialog::accept);
