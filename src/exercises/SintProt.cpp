@@ -432,19 +432,9 @@ void TFSintProt::Timer1Timer() {
 // The base buttons also answer to their bare letter, without Alt; Shift or
 // Caps Lock give the same letters.
 void TFSintProt::keyPressEvent(QKeyEvent* e) {
-  QPushButton* boto = nullptr;
-  if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-    switch (e->key()) {
-      case Qt::Key_A: boto = BAdenina; break;
-      case Qt::Key_G: boto = BGuanina; break;
-      case Qt::Key_C: boto = BCitosina; break;
-      case Qt::Key_U: boto = BUracil; break;
-      default: break;
-    }
-  }
-  if (boto && boto->isEnabled()) {
-    boto->click();
-    return;
-  }
-  QDialog::keyPressEvent(e);
+  if (!Botons::PremPerTecla(e, {{Qt::Key_A, BAdenina},
+                                {Qt::Key_G, BGuanina},
+                                {Qt::Key_C, BCitosina},
+                                {Qt::Key_U, BUracil}}))
+    QDialog::keyPressEvent(e);
 }

@@ -418,24 +418,13 @@ bool TFTaulaResum::eventFilter(QObject* objecte, QEvent* e) {
 // focused control has no use for it (the focus sits on the blank button
 // after a cell click).
 void TFTaulaResum::keyPressEvent(QKeyEvent* e) {
-  QPushButton* boto = nullptr;
-  // Shift or Caps Lock give the same letters.
-  if (!(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
-    switch (e->key()) {
-      case Qt::Key_A: boto = BAdenina; break;
-      case Qt::Key_G: boto = BGuanina; break;
-      case Qt::Key_C: boto = BCitosina; break;
-      case Qt::Key_T: boto = BTimina; break;
-      case Qt::Key_U: boto = BUracil; break;
-      case Qt::Key_5: boto = B5; break;
-      case Qt::Key_3: boto = B3; break;
-      case Qt::Key_Space: boto = BEspai; break;
-      default: break;
-    }
-  }
-  if (boto && boto->isEnabled()) {
-    boto->click();
-    return;
-  }
-  QDialog::keyPressEvent(e);
+  if (!Botons::PremPerTecla(e, {{Qt::Key_A, BAdenina},
+                                {Qt::Key_G, BGuanina},
+                                {Qt::Key_C, BCitosina},
+                                {Qt::Key_T, BTimina},
+                                {Qt::Key_U, BUracil},
+                                {Qt::Key_5, B5},
+                                {Qt::Key_3, B3},
+                                {Qt::Key_Space, BEspai}}))
+    QDialog::keyPressEvent(e);
 }

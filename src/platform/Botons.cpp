@@ -1,5 +1,6 @@
 #include "platform/Botons.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 namespace Botons {
@@ -15,6 +16,16 @@ QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos:
   QPushButton* boto = Crea(pare, nom, text);
   boto->setIcon(Dibuixos::Icona(glif));
   return boto;
+}
+
+bool PremPerTecla(const QKeyEvent* e, std::initializer_list<std::pair<int, QPushButton*>> tecles) {
+  if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  for (const auto& [tecla, boto] : tecles)
+    if (e->key() == tecla && boto->isEnabled()) {
+      boto->click();
+      return true;
+    }
+  return false;
 }
 
 }  // namespace Botons
