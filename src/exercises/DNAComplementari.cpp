@@ -225,13 +225,15 @@ void TFDNAComplementari::CreaBotonsOrdre() {
                       {BtDemostracio, "BtDemostracio", "Demostració", GlifDemostracio()},
                       {BtAjuda, "BtAjuda", "Ajuda", Dibuixos::Icona(Glif::Ajuda)},
                       {BtTancar, "BtTancar", "Tancar", Dibuixos::Icona(Glif::Tancar)}};
-  int x = 14;
+  // A row of 96-pixel buttons, "Demostració" wider so its caption shows whole.
+  int x = 8;
   for (const Def& d : defs) {
     d.boto = new QPushButton(d.icona, QString::fromUtf8(d.text), this);
     d.boto->setObjectName(QString::fromLatin1(d.nom));
-    d.boto->setGeometry(x, 306, 96, 30);
+    const int ample = d.boto == BtDemostracio ? 108 : 96;
+    d.boto->setGeometry(x, 306, ample, 30);
     d.boto->setAutoDefault(false);
-    x += 100;
+    x += ample + 4;
   }
   auto control = [this](const char* nom, const char* hint, Glif glif, int x) {
     auto* sb = new QToolButton(this);
