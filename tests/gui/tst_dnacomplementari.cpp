@@ -119,18 +119,6 @@ QString EstatEntrada() {
   return s;
 }
 
-// A mnemonic clicks its button after a short animation: wait for the click.
-bool Alt(QDialog* d, Qt::Key tecla) {
-  bool clicat = false;
-  QList<QMetaObject::Connection> connexions;
-  for (QPushButton* b : d->findChildren<QPushButton*>())
-    connexions << QObject::connect(b, &QPushButton::clicked, [&] { clicat = true; });
-  QTest::keyClick(d, tecla, Qt::AltModifier);
-  const bool fet = QTest::qWaitFor([&] { return clicat; }, 2000);
-  for (const auto& c : connexions) QObject::disconnect(c);
-  return fet;
-}
-
 void Tic() { QVERIFY(QMetaObject::invokeMethod(W(), "Timer1Timer")); }
 
 int AcabaDemostracio() {
@@ -438,14 +426,14 @@ class TestDNAComplementari : public QObject {
   void keyboardMnemonicsBuildTheStrand() {
     SembraOrientacio(true);
     Obre("MExercicisDNAComplementari", [](QDialog* d) {
-      QVERIFY(Alt(d, Qt::Key_5));
+      QVERIFY(Entorn::Alt(d, Qt::Key_5));
       QCOMPARE(Nova(1)->text(), QStringLiteral("5'"));
       const QMap<char, Qt::Key> tecles{
           {'A', Qt::Key_A}, {'G', Qt::Key_G}, {'C', Qt::Key_C}, {'T', Qt::Key_T}, {'U', Qt::Key_U}};
-      for (int i = 2; i <= 6; ++i) QVERIFY(Alt(d, tecles[Parella(i, false)]));
-      QVERIFY(Alt(d, Qt::Key_U));  // U is wrong in a DNA strand
+      for (int i = 2; i <= 6; ++i) QVERIFY(Entorn::Alt(d, tecles[Parella(i, false)]));
+      QVERIFY(Entorn::Alt(d, Qt::Key_U));  // U is wrong in a DNA strand
       QCOMPARE(Nova(7)->text(), QStringLiteral("U"));
-      QVERIFY(Alt(d, Qt::Key_H));
+      QVERIFY(Entorn::Alt(d, Qt::Key_H));
       QCOMPARE(Cursor(), 7);
       QCOMPARE(Nova(7)->text(), QStringLiteral(" "));
       QTest::keyClick(d, Qt::Key_H);  // the bare letter works as well
@@ -453,7 +441,7 @@ class TestDNAComplementari : public QObject {
       for (int i = 6; i <= 17; ++i) QTest::keyClick(d, tecles[Parella(i, false)]);
       QTest::keyClick(d, Qt::Key_5);  // the wrong end: counted, the cursor stays
       QCOMPARE(Cursor(), 18);
-      QVERIFY(Alt(d, Qt::Key_3));
+      QVERIFY(Entorn::Alt(d, Qt::Key_3));
       QCOMPARE(Text("LbAvaluacio"),
                QStringLiteral("Has aconseguit fer un bon DNA, però has de concentrar-te més."));
       QTest::keyClick(d, Qt::Key_Escape);
@@ -476,7 +464,7 @@ class TestDNAComplementari : public QObject {
       QFile::remove(cami);
       Dialegs::InstallaManejadorFitxers(
           [&](bool desar, const QString&) { return desar ? cami : QString(); });
-      QVERIFY(Alt(d, Qt::Key_I));
+      QVERIFY(Entorn::Alt(d, Qt::Key_I));
       Dialegs::InstallaManejadorFitxers({});
       QVERIFY(QFile::exists(cami));
       QCOMPARE(Entorn::Missatges().size(), 1);

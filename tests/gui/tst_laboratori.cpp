@@ -33,6 +33,7 @@ using Entorn::Fill;
 namespace {
 
 using Resposta = std::function<int(QDialog*)>;
+using Entorn::Fes;
 QMap<QString, Resposta> respostes;
 
 // Each dialog is answered by name; one not named is cancelled.
@@ -45,17 +46,6 @@ void Respon(QMap<QString, Resposta> noves) {
   });
 }
 
-// Shows the dialog as exec() would, does what the student does, and says how
-// it closed.
-Resposta Fes(std::function<void(QDialog*)> accions) {
-  return [accions](QDialog* d) {
-    d->setResult(QDialog::Rejected);
-    d->show();
-    accions(d);
-    if (d->isVisible()) d->reject();
-    return d->result();
-  };
-}
 void Clica(QWidget* w, const char* boto) { Fill<QAbstractButton>(w, boto)->click(); }
 QString Text(QWidget* w, const char* etiqueta) { return Fill<QLabel>(w, etiqueta)->text(); }
 void Comanda(const char* item) { Fill<QAction>(FPrincipal, item)->trigger(); }

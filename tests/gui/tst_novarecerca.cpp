@@ -31,6 +31,7 @@ using Entorn::Fill;
 namespace {
 
 using Resposta = std::function<int(QDialog*)>;
+using Entorn::Fes;
 
 // Answers each dialog of the chain by name; a dialog not named is cancelled.
 void Respon(QMap<QString, Resposta> respostes) {
@@ -43,17 +44,6 @@ void Respon(QMap<QString, Resposta> respostes) {
 
 TGrupOpcions* Grup(QDialog* d, const char* nom) { return Fill<TGrupOpcions>(d, nom); }
 
-// Shows the dialog as exec() would, does what the student does, and returns
-// how it closed.
-Resposta Fes(std::function<void(QDialog*)> accions) {
-  return [accions](QDialog* d) {
-    d->setResult(QDialog::Rejected);
-    d->show();
-    accions(d);
-    if (d->isVisible()) d->reject();
-    return d->result();
-  };
-}
 void Clica(QDialog* d, const char* boto) { Fill<QPushButton>(d, boto)->click(); }
 
 Resposta Tipus(int partida, int codi) {

@@ -108,18 +108,6 @@ int AcabaMoviment() {
   return tics;
 }
 
-// A mnemonic clicks its button after a short animation: wait for a click.
-bool Alt(QDialog* d, Qt::Key tecla) {
-  bool clicat = false;
-  QList<QMetaObject::Connection> connexions;
-  for (QPushButton* b : d->findChildren<QPushButton*>())
-    connexions << QObject::connect(b, &QPushButton::clicked, [&] { clicat = true; });
-  QTest::keyClick(d, tecla, Qt::AltModifier);
-  const bool fet = QTest::qWaitFor([&] { return clicat; }, 600);
-  for (const auto& c : connexions) QObject::disconnect(c);
-  return fet;
-}
-
 void Tecleja(QDialog* d, const QString& lletres) {
   for (QChar c : lletres) QTest::keyClick(d, c.toLatin1());
 }
@@ -176,7 +164,7 @@ class TestSintProt : public QObject {
           QVERIFY(Etiqueta("LbErrorsAa")->isVisible());
           const QString anticodo = Anticodo(Codo(13));
           const Qt::Key errada = anticodo[0] == 'A' ? Qt::Key_G : Qt::Key_A;
-          QVERIFY(Alt(d, errada));
+          QVERIFY(Entorn::Alt(d, errada));
           QCOMPARE(Lletra("STRNAt11"), QColor(Qt::red));
           QCOMPARE(Fons("STRNAt11"), QColor(Qt::yellow));
           QCOMPARE(Text("LbErrorsAnticodo"), QStringLiteral("Anticodons: 1"));
@@ -232,8 +220,8 @@ class TestSintProt : public QObject {
       Tic();
       QCOMPARE(Etiqueta("STRNAt11")->pos(), QPoint(520, 137));
       QCOMPARE(Etiqueta("STAaRNAt1")->pos(), QPoint(558, 25));
-      QVERIFY(!Alt(d, Qt::Key_A));
-      QVERIFY(!Alt(d, Qt::Key_I));
+      QVERIFY(!Entorn::Alt(d, Qt::Key_A, 600));
+      QVERIFY(!Entorn::Alt(d, Qt::Key_I, 600));
       QTest::keyClick(d, Qt::Key_F1);
       QVERIFY(!Ajuda::Finestra()->isVisible());
       Boto("BtUnAltre")->click();
@@ -260,7 +248,7 @@ class TestSintProt : public QObject {
     Obre("MExercicisTraduccio", [](QDialog* d) {
       QString rnam;
       for (int i = 1; i <= 26; ++i) rnam += Text(Cella("STRNAm", i));
-      QVERIFY(Alt(d, Anticodo(Codo(13))[0] == 'A' ? Qt::Key_G : Qt::Key_A));
+      QVERIFY(Entorn::Alt(d, Anticodo(Codo(13))[0] == 'A' ? Qt::Key_G : Qt::Key_A));
       Boto("BtRepetir")->click();
       QCOMPARE(Text("LbErrorsAnticodo"), QStringLiteral("Anticodons: 0"));
       QCOMPARE(Text("STRNAt11"), QStringLiteral(" "));

@@ -1,6 +1,8 @@
 #include "Entorn.h"
 
 #include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -64,6 +66,27 @@ void Prepara() {
     return Modal() ? Modal()(dialeg) : int(QDialog::Rejected);
   });
   if (!FPrincipal) CreaFinestres();
+}
+
+std::function<int(QDialog*)> Fes(std::function<void(QDialog*)> accions) {
+  return [accions](QDialog* d) {
+    d->setResult(QDialog::Rejected);
+    d->show();
+    accions(d);
+    if (d->isVisible()) d->reject();
+    return d->result();
+  };
+}
+
+bool Alt(QDialog* d, Qt::Key tecla, int ms) {
+  bool clicat = false;
+  QList<QMetaObject::Connection> connexions;
+  for (QPushButton* b : d->findChildren<QPushButton*>())
+    connexions << QObject::connect(b, &QPushButton::clicked, [&] { clicat = true; });
+  QTest::keyClick(d, tecla, Qt::AltModifier);
+  const bool fet = QTest::qWaitFor([&] { return clicat; }, ms);
+  for (const auto& c : connexions) QObject::disconnect(c);
+  return fet;
 }
 
 }  // namespace Entorn

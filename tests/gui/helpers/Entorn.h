@@ -27,6 +27,14 @@ void RespostaModal(std::function<int(QDialog*)> resposta);
 // Names of the dialogs shown modally, in order.
 QStringList& DialegsMostrats();
 
+// An answer to a modal dialog that shows it as exec() would, does what the
+// student does, rejects it if still open, and returns how it closed.
+std::function<int(QDialog*)> Fes(std::function<void(QDialog*)> accions);
+
+// Alt+tecla on the dialog: a mnemonic clicks its button after a short
+// animation, so this waits up to `ms` for a click; false when none came.
+bool Alt(QDialog* d, Qt::Key tecla, int ms = 2000);
+
 // A named child, or a failed test.
 template <class T>
 T* Fill(QObject* pare, const char* nom) {
