@@ -12,7 +12,6 @@
 #include "platform/DibuixosLab.h"
 
 using namespace ComunsLab;
-using RBGlobal::EstatRecerca;
 
 TFAvisNovaTecnica* FAvisNovaTecnica = nullptr;
 
@@ -55,15 +54,19 @@ void TFAvisNovaTecnica::Avisa(const QString& titol, const QString& informacio, c
   Dialegs::Executa(this);
 }
 
-void TFAvisNovaTecnica::AvisaTecnica() {
+void TFAvisNovaTecnica::AvisaTecnica(unsigned t) {
   Avisa(QStringLiteral("Desenvolupament d'una nova tècnica"),
-        QStringLiteral("Has aconseguit desenvolupar:"),
-        QString::fromUtf8(Labs::NomsTecniques[EstatRecerca.TecnicaAcabada]));
+        QStringLiteral("Has aconseguit desenvolupar:"), QString::fromUtf8(Labs::NomsTecniques[t]));
 }
 
-void TFAvisNovaTecnica::AvisaExperiment() {
-  const unsigned experiment = Labs::ExperimentTecnica[EstatRecerca.TecnicaAcabada];
+void TFAvisNovaTecnica::AvisaExperiment(unsigned experiment) {
   Avisa(QStringLiteral("Desenvolupament d'un nou experiment"),
         QStringLiteral("Ara ja pots fer experiments de"),
         QString::fromUtf8(Labs::NomsExperiments[experiment]));
+}
+
+void TFAvisNovaTecnica::Anuncia(const RBGlobal::TProgres& pas) {
+  if (!Labs::EsTecnica(pas.Acabada)) return;
+  AvisaTecnica(pas.Acabada);
+  if (pas.Experiment != 0) AvisaExperiment(pas.Experiment);
 }

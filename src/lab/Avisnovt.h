@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "model/RBGlobal.h"
+
 class QLabel;
 class QPushButton;
 
@@ -12,10 +14,12 @@ class TFAvisNovaTecnica : public QDialog {
  public:
   explicit TFAvisNovaTecnica(QWidget* pare = nullptr);
 
-  // The technique in TecnicaAcabada has been mastered.
-  void AvisaTecnica();
-  // The experiment that technique opens can now be made.
-  void AvisaExperiment();
+  // Technique t has been mastered.
+  void AvisaTecnica(unsigned t);
+  // Experiments of this kind can now be made.
+  void AvisaExperiment(unsigned experiment);
+  // The notices of what a step of development completed, if anything.
+  void Anuncia(const RBGlobal::TProgres& pas);
 
  private:
   void Avisa(const QString& titol, const QString& informacio, const QString& nom);

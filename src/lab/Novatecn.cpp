@@ -150,7 +150,7 @@ void TFNovaTecnica::MostraTecnica() {
   Image3->show();
   LbCostProvetes->setText(QStringLiteral("Requereix ") + Q(FormataNombre(provetes, 7)));
   LbCostDiners->setText(QStringLiteral("Costa ") +
-                        Q(FormataNombre(provetes * Labs::CostPerProveta(e, t), 3)) +
+                        Q(FormataNombre(Labs::CostTecnica(e, t), 3)) +
                         QStringLiteral("$"));
   LbMesosRestants->setText(
       Q(Labs::TextMesos(Labs::MesosPerTecnica(provetes, e.Provetes, e.ProvetesMes))));
@@ -172,12 +172,7 @@ void TFNovaTecnica::BtDAcordClick() {
 }
 
 void TFNovaTecnica::DesenvolupaTecnica() {
-  RBGlobal::ProgressaTecnica();
-  RBGlobal::TEstatRecerca& e = EstatRecerca;
-  if (e.TecnicaAcabada == 0) return;
-  if (Labs::EsTecnica(e.TecnicaAcabada)) {
-    FAvisNovaTecnica->AvisaTecnica();
-    if (Labs::ExperimentTecnica[e.TecnicaAcabada] != 0) FAvisNovaTecnica->AvisaExperiment();
-  }
+  FAvisNovaTecnica->Anuncia(RBGlobal::ProgressaTecnica());
+}
   e.TecnicaAcabada = 0;
 }

@@ -138,7 +138,7 @@ void TFTecniques::MostraTecnicaEnCurs() {
   LbDinersInvertits->setText(QStringLiteral("Hem gastat ") +
                              Q(FormataNombre(cost * e.UnitatsTecnica, 7)) + QStringLiteral("$"));
   LbProporcioDiners->setText(
-      QStringLiteral("(d'un total de %1).").arg(Q(FormataNombre(provetes * cost, 1))));
+      QStringLiteral("(d'un total de %1).").arg(Q(FormataNombre(Labs::CostTecnica(e, t), 1))));
   LbMesos->setText(Q(Labs::TextMesos(
       Labs::MesosRestants(static_cast<std::uint16_t>(provetes), e.UnitatsTecnica, e.ProvetesMes))));
   ImgProveta->show();

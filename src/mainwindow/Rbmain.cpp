@@ -414,8 +414,7 @@ void TFPrincipal::ActualitzaInformacio() {
     GrInformacioGeneral->hide();
     return;
   }
-  const char* mes = e.Mes >= 1 && e.Mes <= 12 ? NomsMesos[e.Mes] : "";
-  GrInformacioGeneral->setTitle(QStringLiteral("%1 de %2").arg(QString::fromUtf8(mes)).arg(e.Any));
+  GrInformacioGeneral->setTitle(QString::fromStdString(Labs::TextData(e)));
   LbDiners->setText(QString::fromStdString(FormataNombre(e.Diners, 7)) + QStringLiteral(" $."));
   LbProvetes->setText(QString::number(e.Provetes));
   GrInformacioGeneral->show();
@@ -606,12 +605,10 @@ void TFPrincipal::MRevisarExperimentsClick() {
   Dialegs::Executa(FTraduccio);
 }
 
-// A month passes: the closing month's tubes go to the technique in
-// development, then the new month's income and tubes, which it uses at once.
 void TFPrincipal::MPassarTornClick() {
-  FNovaTecnica->DesenvolupaTecnica();
-  Labs::PassaMes(EstatRecerca);
-  FNovaTecnica->DesenvolupaTecnica();
+  const Labs::TTorn torn = Labs::PassaTorn(EstatRecerca);
+  FAvisNovaTecnica->Anuncia(torn.Tancament);
+  FAvisNovaTecnica->Anuncia(torn.Obertura);
   UpdateMenuItems();
   ActualitzaInformacio();
 }

@@ -209,10 +209,7 @@ void TExercici::ExplicaPas() {
       baseSeguent_ = '3';
       missatge_ = "I acaba deixant lliure l'extrem 3'.";
       return;
-    case 'A': baseSeguent_ = transcripcio_ ? 'U' : 'T'; break;
-    case 'C': baseSeguent_ = 'G'; break;
-    case 'G': baseSeguent_ = 'C'; break;
-    default: baseSeguent_ = 'A'; break;
+    default: baseSeguent_ = RBGlobal::BaseComplementaria(plantilla, transcripcio_); break;
   }
   missatge_ = std::string("Davant ") + NomNucleotid(plantilla) + " hi posa " +
               NomNucleotid(baseSeguent_) + ".";

@@ -251,6 +251,10 @@ std::uint16_t CostPerProveta(const TEstatRecerca& e, unsigned t) {
   return CostProveta[t][NivellTecnica(e, t)];
 }
 
+std::int32_t CostTecnica(const TEstatRecerca& e, unsigned t) {
+  return std::int32_t{ProvetesNecessaries(e, t)} * CostPerProveta(e, t);
+}
+
 bool PrerequisitsDominats(const TEstatRecerca& e, unsigned t) {
   for (unsigned i = IniciPrerequisits[t]; i < IniciPrerequisits[t + 1]; ++i)
     if (!e.TecniquesDominades.at(Prerequisits[i])) return false;
@@ -284,19 +288,36 @@ void Completa(TEstatRecerca& e, std::uint16_t t) {
 }
 }  // namespace
 
-std::uint16_t Progressa(TEstatRecerca& e) {
+TProgres Progressa(TEstatRecerca& e) {
+  TProgres pas{.Tecnica = e.TecnicaEnCurs};
   const std::uint16_t t = e.TecnicaEnCurs;
-  if (!EsTecnica(t) || e.Provetes <= 0) return 0;
+  if (!EsTecnica(t) || e.Provetes <= 0) {
+    // No tubes at all completes nothing, even with the work already done.
+    pas.Aturada = EsTecnica(t) ? TAturada::SenseProvetes : TAturada::SenseTecnica;
+    return pas;
+  }
   const std::uint16_t provetes = ProvetesNecessaries(e, t);
   const std::int32_t cost = CostPerProveta(e, t);
   while (cost <= e.Diners && e.Provetes > 0 && e.UnitatsTecnica < provetes) {
     e.Diners -= cost;
     e.Provetes -= 1;
     e.UnitatsTecnica += 1;
+    ++pas.Provetes;
   }
-  if (e.UnitatsTecnica < provetes) return 0;
-  Completa(e, t);
-  return t;
+  if (e.UnitatsTecnica >= provetes) {
+    Completa(e, t);
+    pas.Acabada = t;
+    pas.Experiment = ExperimentTecnica[t];
+  } else {
+    pas.Aturada = e.Provetes <= 0 ? TAturada::SenseProvetes : TAturada::SenseDiners;
+  }
+  return pas;
+}
+
+TProgres Desenvolupa(TEstatRecerca& e) {
+  const TProgres pas = Progressa(e);
+  e.TecnicaAcabada = 0;
+  return pas;
 }
 
 void TriaTecnica(TEstatRecerca& e, std::uint16_t t) {
@@ -352,6 +373,14 @@ void PassaMes(TEstatRecerca& e) {
   e.Provetes = e.ProvetesMes;
 }
 
+TTorn PassaTorn(TEstatRecerca& e) {
+  TTorn torn;
+  torn.Tancament = Desenvolupa(e);
+  PassaMes(e);
+  torn.Obertura = Desenvolupa(e);
+  return torn;
+}
+
 TCobrament CobraExperiment(TEstatRecerca& e, unsigned tipus) {
   if (e.TipusPartida != RBGlobal::JocPressupost) return TCobrament::Gratuit;
   const std::int32_t provetes = RBGlobal::CostProvetes[tipus];
@@ -363,3 +392,6 @@ TCobrament CobraExperiment(TEstatRecerca& e, unsigned tipus) {
 }
 
 }  // namespace Labs
+
+// The step's rule is the laboratory's; its owner is the research state.
+RBGlobal::TProgres RBGlobal::ProgressaTecnica() { return Labs::Desenvolupa(EstatRecerca); }

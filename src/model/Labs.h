@@ -15,7 +15,9 @@
 namespace Labs {
 
 using RBGlobal::Array1;
+using RBGlobal::TAturada;
 using RBGlobal::TEstatRecerca;
+using RBGlobal::TProgres;
 
 // ---------------------------------------------------------------------------
 // Items
@@ -120,6 +122,8 @@ std::vector<std::uint16_t> FillsTecnica(unsigned k);
 unsigned NivellTecnica(const TEstatRecerca& e, unsigned t);
 std::uint16_t ProvetesNecessaries(const TEstatRecerca& e, unsigned t);
 std::uint16_t CostPerProveta(const TEstatRecerca& e, unsigned t);
+// Dollars for all of t's tubes.
+std::int32_t CostTecnica(const TEstatRecerca& e, unsigned t);
 
 // Every prerequisite of t is mastered.
 bool PrerequisitsDominats(const TEstatRecerca& e, unsigned t);
@@ -128,9 +132,12 @@ bool PrerequisitsDominats(const TEstatRecerca& e, unsigned t);
 std::vector<std::uint16_t> LlistaTecniquesPossibles(const TEstatRecerca& e);
 
 // Spends this month's tubes and the money they cost on the technique in
-// development and completes it when all its tubes are done. Returns the
-// technique completed now, 0 if none (also left in TecnicaAcabada).
-std::uint16_t Progressa(TEstatRecerca& e);
+// development and completes it when all its tubes are done; the technique
+// completed is also left in TecnicaAcabada.
+TProgres Progressa(TEstatRecerca& e);
+// A step as the development window and the month run it: Progressa, whose
+// completion is handed back to be announced, so TecnicaAcabada is 0 again.
+TProgres Desenvolupa(TEstatRecerca& e);
 // Starts developing t from no tubes, abandoning any other (no progress yet).
 void TriaTecnica(TEstatRecerca& e, std::uint16_t t);
 // Abandons the technique in development and the rest of this month's tubes;
@@ -153,8 +160,17 @@ std::string TextMesos(std::optional<unsigned> mesos);
 // Months and experiments
 
 // The new month: calendar, income and the month's tubes (what was left is
-// not carried over). The technique step before and after is the caller's.
+// not carried over).
 void PassaMes(TEstatRecerca& e);
+
+// What a month's turn did to the technique in development.
+struct TTorn {
+  TProgres Tancament;  // the closing month's tubes
+  TProgres Obertura;   // the new month's tubes, spent at once
+};
+// A turn: the closing month's tubes go to the technique in development,
+// then the new month (PassaMes), whose tubes it uses at once.
+TTorn PassaTorn(TEstatRecerca& e);
 
 enum class TCobrament {
   Gratuit,     // free research: nothing is charged

@@ -3,7 +3,6 @@
 #include <chrono>
 #include <utility>
 
-#include "model/Labs.h"
 
 namespace RBGlobal {
 
@@ -135,18 +134,34 @@ void PosaCodiAleatori() {
   }
 }
 
-bool Aparellen(char plantilla, char nova, bool transcripcio) {
-  switch (nova) {
-    case ' ': return true;
-    case '3': return plantilla == '5';
-    case '5': return plantilla == '3';
-    case 'A': return plantilla == 'T';
-    case 'C': return plantilla == 'G';
-    case 'G': return plantilla == 'C';
-    case 'T': return !transcripcio && plantilla == 'A';
-    case 'U': return transcripcio && plantilla == 'A';
-    default: return false;
+char BaseComplementaria(char base, bool rna) {
+  switch (base) {
+    case 'A': return rna ? 'U' : 'T';
+    case 'T':
+    case 'U': return 'A';
+    case 'C': return 'G';
+    case 'G': return 'C';
+    case '5': return '3';
+    case '3': return '5';
+    default: return ' ';
   }
+}
+
+// A blank is no answer yet, so it stands anywhere.
+bool Aparellen(char plantilla, char nova, bool transcripcio) {
+  return nova == ' ' || (plantilla != 'U' && BaseComplementaria(plantilla, transcripcio) == nova);
+}
+
+bool EsCodoStop(std::string_view codo) {
+  return codo.size() == 3 && codo.find_first_not_of(Nucleotids) == std::string_view::npos &&
+         CodiEstandard[IndexCodo(codo)] == 0;
+}
+
+std::vector<TCodo> CodonsEstandard(unsigned aminoacid) {
+  std::vector<TCodo> codons;
+  for (unsigned i = 0; i < 64; ++i)
+    if (CodiEstandard[i] == aminoacid) codons.push_back(TextCodo(i));
+  return codons;
 }
 
 // ---------------------------------------------------------------------------
@@ -199,8 +214,6 @@ void IniciaRecerca() {
   else
     DotaLaboratoriOferta();
 }
-
-void ProgressaTecnica() { Labs::Progressa(EstatRecerca); }
 
 bool PodemFerExperiment(unsigned tecnica, unsigned tipus) {
   const TEstatRecerca& e = EstatRecerca;

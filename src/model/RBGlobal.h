@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace RBGlobal {
 
@@ -91,8 +92,16 @@ void PosaCodiReal();
 // Hidden code := a random code in which every meaning 0..20 has at least
 // one codon; nothing published.
 void PosaCodiAleatori();
-// Whether a new-strand letter may stand opposite a template letter.
+// The base that pairs with `base` across two strands: its DNA partner, or
+// its RNA one (U opposite A) when `rna`; the 5' end faces a 3' end. Anything
+// else pairs with nothing (' ').
+char BaseComplementaria(char base, bool rna);
+// Whether a new-strand letter may stand opposite a DNA template letter.
 bool Aparellen(char plantilla, char nova, bool transcripcio);
+// A stop codon of the standard code (UAA, UAG, UGA).
+bool EsCodoStop(std::string_view codo);
+// The codons of an amino acid 0..20 in the standard code, by index.
+std::vector<TCodo> CodonsEstandard(unsigned aminoacid);
 
 // ---------------------------------------------------------------------------
 // Random numbers: one generator, reseeded from the clock by IniciaRecerca
@@ -191,9 +200,27 @@ extern const std::array<TCentre, 5> OfertesCentres;
 // technique is mastered and its tubes and money are there.
 bool PodemFerExperiment(unsigned tecnica, unsigned tipus);
 
-// One step of the technique in development: this month's tubes and their
-// money are spent on it, and it is completed when its tubes are all done.
-void ProgressaTecnica();
+// Why a step of the technique in development spent no more tubes.
+enum class TAturada {
+  Cap,            // it completed, or nothing stopped it
+  SenseTecnica,   // nothing is in development
+  SenseProvetes,  // this month's tubes are spent
+  SenseDiners     // the money does not pay for the next tube
+};
+// What one step of the technique in development did.
+struct TProgres {
+  std::uint16_t Acabada = 0;     // the technique completed now, 0 none
+  std::uint16_t Experiment = 0;  // the kind of experiment it opens, 0 none
+  std::uint16_t Tecnica = 0;     // the technique in development at the start
+  unsigned Provetes = 0;         // tubes spent
+  TAturada Aturada = TAturada::Cap;
+  bool operator==(const TProgres&) const = default;
+};
+
+// One step of the technique in development on EstatRecerca (Labs::Desenvolupa):
+// this month's tubes and their money are spent on it, and it is completed
+// when its tubes are all done.
+TProgres ProgressaTecnica();
 
 // Starts a new research from TipusPartida, TipusCodi, Centre and Oferta.
 void IniciaRecerca();

@@ -17,7 +17,6 @@ constexpr const char* DemanaLletres = "Introdueix l'anticodó de l'RNAt.";
 constexpr const char* DemanaResidu = "Introdueix l'aminoàcid que s'incorporarà.";
 constexpr TMarca Normal{}, Esperant{true, false};
 
-bool EsStop(std::string_view codo) { return codo == "UAA" || codo == "UAG" || codo == "UGA"; }
 
 }  // namespace
 
@@ -84,13 +83,8 @@ void TExercici::PosaOpcions(const TOpcions& o) {
 // Names
 
 char BaseAnticodo(char base) {
-  switch (base) {
-    case 'A': return 'U';
-    case 'C': return 'G';
-    case 'G': return 'C';
-    case 'U': return 'A';
-    default: return ' ';
-  }
+  const bool rna = RBGlobal::Nucleotids.find(base) != std::string_view::npos;
+  return rna ? RBGlobal::BaseComplementaria(base, true) : ' ';
 }
 
 std::string Anticodo(std::string_view codo) {
@@ -126,7 +120,7 @@ void TExercici::GeneraRNAm() {
   // Letters are counted from 1: codon p occupies indices p-1..p+1.
   const int n = opcions_.NombreCodons;
   for (int p = 16; p < 3 * n + 9; p += 3)
-    while (EsStop(std::string_view(rnam_).substr(p - 1, 3)))
+    while (RBGlobal::EsCodoStop(std::string_view(rnam_).substr(p - 1, 3)))
       for (int i = 0; i < 3; ++i) rnam_[p - 1 + i] = base();
   const std::size_t stop = 3 * n + 10 - 1;
   rnam_[stop] = 'U';
@@ -139,7 +133,7 @@ void TExercici::PosaRNAm(std::string_view rnam) {
   const bool inici = rnam.size() >= 15 && rnam.substr(12, 3) == "AUG";
   int codons = 0;
   for (std::size_t p = 15; inici && codons == 0 && p + 3 <= rnam.size() && p < 15 + 27; p += 3)
-    if (EsStop(rnam.substr(p, 3))) codons = static_cast<int>((p - 12) / 3) + 1;
+    if (RBGlobal::EsCodoStop(rnam.substr(p, 3))) codons = static_cast<int>((p - 12) / 3) + 1;
   if (codons < 3 || rnam.size() > LongitudRNAm)
     throw std::invalid_argument("RNAm sense AUG a 13-15 o sense codó d'aturada");
   rnam_.assign(LongitudRNAm, ' ');

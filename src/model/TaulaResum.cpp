@@ -9,26 +9,28 @@ namespace TaulaResum {
 namespace {
 
 constexpr std::string_view LletresDNA = "AGCT";
-// Templates of UAA, UAG and UGA, read 5'->3' on the transcribed strand.
-constexpr std::array<std::string_view, 3> PlantillesSTOP{"TTA", "CTA", "TCA"};
 const std::string Buida(NombrePosicions, ' ');
 
-bool EsSTOP(std::string_view codo) { return codo == "UAA" || codo == "UAG" || codo == "UGA"; }
+// The templates of the stop codons, read 5'->3' on the transcribed strand.
+const std::vector<std::string> PlantillesSTOP = [] {
+  std::vector<std::string> plantilles;
+  for (const RBGlobal::TCodo& codo : RBGlobal::CodonsEstandard(0)) {
+    std::string plantilla;
+    for (auto b = codo.rbegin(); b != codo.rend(); ++b)
+      plantilla += RBGlobal::BaseComplementaria(*b, false);
+    plantilles.push_back(plantilla);
+  }
+  return plantilles;
+}();
 
 // One position of the other three rows from the transcribed strand.
 struct TParells {
   char Complementaria, RNAm, Anticodo;
 };
 TParells Parells(char transcrita) {
-  switch (transcrita) {
-    case 'A': return {'T', 'U', 'A'};
-    case 'G': return {'C', 'C', 'G'};
-    case 'C': return {'G', 'G', 'C'};
-    case 'T': return {'A', 'A', 'U'};
-    case '5': return {'3', '3', '5'};
-    case '3': return {'5', '5', '3'};
-    default: return {' ', ' ', ' '};
-  }
+  using RBGlobal::BaseComplementaria;
+  const char rnam = BaseComplementaria(transcrita, true);
+  return {BaseComplementaria(transcrita, false), rnam, BaseComplementaria(rnam, true)};
 }
 
 bool CadenaValida(std::string_view c) {
@@ -40,30 +42,6 @@ bool CadenaValida(std::string_view c) {
 }
 
 }  // namespace
-
-const std::array<std::vector<std::string_view>, 21> CodonsPerAminoacid{{
-    {"UAA", "UAG", "UGA"},                       // Fi
-    {"GGU", "GGC", "GGA", "GGG"},                // Gly
-    {"GCU", "GCC", "GCA", "GCG"},                // Ala
-    {"GUU", "GUC", "GUA", "GUG"},                // Val
-    {"UUA", "UUG", "CUU", "CUC", "CUA", "CUG"},  // Leu
-    {"AUU", "AUC", "AUA"},                       // Ile
-    {"CCU", "CCC", "CCA", "CCG"},                // Pro
-    {"UUU", "UUC"},                              // Phe
-    {"UGG"},                                     // Trp
-    {"AUG"},                                     // Met
-    {"UCU", "UCC", "UCA", "UCG", "AGU", "AGC"},  // Ser
-    {"ACU", "ACC", "ACA", "ACG"},                // Thr
-    {"UGU", "UGC"},                              // Cys
-    {"UAU", "UAC"},                              // Tyr
-    {"AAU", "AAC"},                              // Asn
-    {"CAA", "CAG"},                              // Gln
-    {"GAU", "GAC"},                              // Asp
-    {"GAA", "GAG"},                              // Glu
-    {"AAA", "AAG"},                              // Lys
-    {"CGU", "CGC", "CGA", "CGG", "AGA", "AGG"},  // Arg
-    {"CAU", "CAC"},                              // His
-}};
 
 std::string Avaluacio(std::uint32_t errorsComesos) {
   if (errorsComesos == 0) return "Molt bé!!";
@@ -285,7 +263,7 @@ void TExercici::CalculaCadenes() {
 void TExercici::TallaAnticodons() {
   for (int n = 1; n <= 6; ++n) {
     const int k = SlotLectura(n);
-    if (!EsSTOP(Codo(k))) continue;
+    if (!RBGlobal::EsCodoStop(Codo(k))) continue;
     std::string& a = cadena_[Anticodons];
     if (LecturaEsquerraDreta())
       for (std::uint16_t p = PosicioCodo(k, 1); p < NombrePosicions; ++p) a[Index(p)] = ' ';
@@ -359,7 +337,7 @@ void TExercici::TriaAminoacidsDonats() {
       std::size_t codonsMillor = 0;
       for (int k = 1; k <= 6; ++k) {
         if (Aminoacids[k] == NoAssignat) continue;
-        const std::size_t codons = CodonsPerAminoacid[Aminoacids[k]].size();
+        const std::size_t codons = RBGlobal::CodonsEstandard(Aminoacids[k]).size();
         if (millor == 0 || codons < codonsMillor || (codons == codonsMillor && Sorteig(2) == 0)) {
           millor = k;
           codonsMillor = codons;
@@ -382,7 +360,7 @@ void TExercici::DonaAminoacid(int k) {
   const std::uint16_t a = Aminoacids[k];
   if (a == NoAssignat) return;
   AminoacidsDonats[k] = a;
-  const auto& codons = CodonsPerAminoacid[a];
+  const std::vector<RBGlobal::TCodo> codons = RBGlobal::CodonsEstandard(a);
   const std::string codo = Codo(k);
   for (int j = 1; j <= 3; ++j) {
     const bool iguals = std::all_of(codons.begin(), codons.end(), [&](std::string_view c) {

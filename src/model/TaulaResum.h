@@ -30,9 +30,6 @@ constexpr int BlancExtrem = 2;      // chain ends: 0 "N", 1 "C", 2 " "
 constexpr int BlancAminoacid = 21;  // slots: 0..20 the abbreviations, 21 " "
 constexpr int BlancEtiqueta = 2;    // row names: 0 "DNA transcrita", 1 "DNA complem.", 2 " "
 
-// Every codon of each amino acid 0..20 ("Fi" first) under the standard code.
-extern const std::array<std::vector<std::string_view>, 21> CodonsPerAminoacid;
-
 // The four grade texts by errors made (UTF-8).
 std::string Avaluacio(std::uint32_t errorsComesos);
 // A cell's text: the letter, "5'" or "3'" for an end mark, "" for a blank.

@@ -18,7 +18,9 @@ void PosaCella(QWidget* cella, Cella estat) {
   }
   paleta.setColor(QPalette::Window, fons);
   cella->setAutoFillBackground(true);
-  cella->setPalette(paleta);
+  // Every new palette is a new key of the style's pixmap cache: set it only
+  // when the colours change.
+  if (paleta != cella->palette()) cella->setPalette(paleta);
   PosaTextErroni(cella, estat == Cella::Erronia);
 }
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "model/Labs.h"
 #include "model/Registre.h"
 #include "platform/Text1252.h"
 
@@ -48,8 +49,7 @@ QString Dades(const TEstatRecerca& e) {
   if (joc) {
     if (e.Centre < OfertesCentres.size() && e.Oferta < 6)
       html += Fila(QStringLiteral("Centre"), Escapa(U8(OfertesCentres[e.Centre].Noms[e.Oferta])));
-    const QString mes = e.Mes >= 1 && e.Mes <= 12 ? U8(NomsMesos[e.Mes]) : QString();
-    html += Fila(QStringLiteral("Data"), QStringLiteral("%1 de %2").arg(mes).arg(e.Any));
+    html += Fila(QStringLiteral("Data"), Escapa(QString::fromStdString(Labs::TextData(e))));
     html += Fila(QStringLiteral("Diners"),
                  QString::fromStdString(FormataNombre(e.Diners, 1)) + QStringLiteral(" $"));
     html += Fila(QStringLiteral("Provetes"), QString::number(e.Provetes));

@@ -169,10 +169,12 @@ class TMico {
   }
 
   // Posted events and window activation, but never a tick of the program's
-  // own timers: those come only as events of the run.
+  // own timers: those come only as events of the run. Outside an event loop
+  // Qt keeps deferred deletions for later; the real loop runs them here.
   static void Assenta() {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 
   // The modal window in front, or now and then a window it keeps beside it

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "model/RBGlobal.h"
 
@@ -134,4 +136,19 @@ TEST(Aparellen, FollowsThePairingTable) {
       EXPECT_EQ(Aparellen(p, cas.nova, true), std::string(cas.ambTrans).find(p) != std::string::npos)
           << cas.nova << " oposat a " << p << " (transcripció)";
     }
+}
+
+// The stop codons and each amino acid's codons are read off the standard code.
+TEST(CodiEstandard, CodonsOfEachMeaningCoverTheCodeOnceAndStopsAreThree) {
+  std::vector<TCodo> vistos;
+  for (unsigned a = 0; a <= 20; ++a)
+    for (const TCodo& c : CodonsEstandard(a)) {
+      EXPECT_EQ(CodiEstandard[IndexCodo(c)], a) << c;
+      EXPECT_EQ(EsCodoStop(c), a == 0) << c;
+      vistos.push_back(c);
+    }
+  std::sort(vistos.begin(), vistos.end());
+  EXPECT_EQ(std::unique(vistos.begin(), vistos.end()) - vistos.begin(), 64);
+  EXPECT_EQ(CodonsEstandard(0), (std::vector<TCodo>{"UAA", "UAG", "UGA"}));
+  for (const char* no : {"UA", "UAAA", "TAA", "UAX", ""}) EXPECT_FALSE(EsCodoStop(no)) << no;
 }

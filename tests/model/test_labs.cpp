@@ -181,12 +181,12 @@ TEST(Tecniques, ProgressSpendsTubesWhileTheMoneyLasts) {
   TriaTecnica(e, 3);
   e.Diners = 25;
   e.Provetes = 20;
-  EXPECT_EQ(Progressa(e), 0);
+  EXPECT_EQ(Progressa(e).Acabada, 0);
   EXPECT_EQ(e.Diners, 5);
   EXPECT_EQ(e.Provetes, 18);
   EXPECT_EQ(e.UnitatsTecnica, 2);
   e.Diners = 1000;  // the money comes back: it goes on from where it stood
-  EXPECT_EQ(Progressa(e), 3);
+  EXPECT_EQ(Progressa(e).Acabada, 3);
   EXPECT_EQ(e.Diners, 1000 - 80);
   EXPECT_EQ(e.Provetes, 10);
   EXPECT_TRUE(e.TecniquesDominades[3]);
@@ -205,7 +205,7 @@ TEST(Tecniques, CompletionSetsTheLongestOligo) {
     e.MaxBasesOligo = 3;
     e.Provetes = 200;
     TriaTecnica(e, c.tecnica);
-    EXPECT_EQ(Progressa(e), c.tecnica);
+    EXPECT_EQ(Progressa(e).Acabada, c.tecnica);
     EXPECT_EQ(e.MaxBasesOligo, c.maxBases) << c.tecnica;
   }
 }
@@ -215,14 +215,14 @@ TEST(Tecniques, NoProgressWithoutTubesOrOnANumberFromAFile) {
   TriaTecnica(e, 1);
   e.UnitatsTecnica = 10;
   e.Provetes = 0;
-  EXPECT_EQ(Progressa(e), 0);  // no tubes: not even completed
+  EXPECT_EQ(Progressa(e).Acabada, 0);  // no tubes: not even completed
   EXPECT_FALSE(e.TecniquesDominades[1]);
   e.Provetes = 5;
   e.NivellTecniques[1] = 7;  // read as level 1
-  EXPECT_EQ(Progressa(e), 1);
+  EXPECT_EQ(Progressa(e).Acabada, 1);
   e.TecnicaEnCurs = 99;
   const TEstatRecerca abans = e;
-  EXPECT_EQ(Progressa(e), 0);
+  EXPECT_EQ(Progressa(e).Acabada, 0);
   EXPECT_EQ(e, abans);
 }
 
@@ -278,6 +278,48 @@ TEST(Mes, DecemberGivesJanuaryAndEveryMonthPaysAndGrantsTubes) {
   e.Diners = std::numeric_limits<std::int32_t>::max() - 10;
   PassaMes(e);
   EXPECT_EQ(e.Diners, std::numeric_limits<std::int32_t>::max());
+}
+
+// A turn: the closing month's tubes, the new month, its tubes at once; what
+// each step did comes back, and TecnicaAcabada is 0 between commands.
+TEST(Mes, ATurnReportsBothStepsAndWhyATechniqueStopped) {
+  struct Cas {
+    const char* nom;
+    std::uint16_t tecnica;  // 0: none in development
+    std::int32_t provetes, diners;
+    std::uint16_t fetes;
+    TProgres tancament, obertura;
+  };
+  using enum TAturada;
+  // Tier 3: 10 tubes a month, 300 $ of income. Techniques 1 and 3: 10 tubes
+  // at 10 $ each, and neither opens an experiment.
+  const Cas casos[] = {
+      {"nothing in development", 0, 4, 500, 0, {0, 0, 0, 0, SenseTecnica}, {0, 0, 0, 0, SenseTecnica}},
+      {"finished by the closing month", 1, 10, 500, 0, {1, 0, 1, 10, Cap}, {0, 0, 0, 0, SenseTecnica}},
+      {"finished by the new month", 1, 4, 500, 0, {0, 0, 1, 4, SenseProvetes}, {1, 0, 1, 6, Cap}},
+      {"no tubes left this month", 1, 0, 500, 0, {0, 0, 1, 0, SenseProvetes}, {1, 0, 1, 10, Cap}},
+      {"money runs short, then the income pays", 3, 10, 20, 0, {0, 0, 3, 2, SenseDiners},
+       {3, 0, 3, 8, Cap}},
+      {"no money even after the income", 3, 10, -400, 0, {0, 0, 3, 0, SenseDiners},
+       {0, 0, 3, 0, SenseDiners}},
+  };
+  for (const Cas& c : casos) {
+    TEstatRecerca e = Joc(3);
+    if (c.tecnica) TriaTecnica(e, c.tecnica);
+    e.Provetes = c.provetes;
+    e.Diners = c.diners;
+    e.UnitatsTecnica = c.fetes;
+    const TTorn torn = PassaTorn(e);
+    EXPECT_EQ(torn.Tancament, c.tancament) << c.nom;
+    EXPECT_EQ(torn.Obertura, c.obertura) << c.nom;
+    EXPECT_EQ(e.TecnicaAcabada, 0) << c.nom;
+    EXPECT_EQ(e.Mes, 2) << c.nom;
+  }
+  // A technique that opens an experiment says which.
+  TEstatRecerca e = Joc(0);
+  e.Provetes = 1000;
+  TriaTecnica(e, 18);
+  EXPECT_EQ(PassaTorn(e).Tancament.Experiment, RBGlobal::ExperimentPolimer);
 }
 
 TEST(Experiment, TheGameChargesOnlyWhatIsThere) {

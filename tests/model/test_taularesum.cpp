@@ -129,17 +129,6 @@ std::string Inversa(std::string s) { return {s.rbegin(), s.rend()}; }
 
 // ---------------------------------------------------------------------------
 
-TEST(TaulaResum, CodonsPerAminoacidFollowTheStandardCode) {
-  std::vector<std::string> vistos;
-  for (int a = 0; a <= 20; ++a)
-    for (std::string_view c : CodonsPerAminoacid[a]) {
-      EXPECT_EQ(AminoacidEstandard(std::string(c)), a) << c;
-      vistos.emplace_back(c);
-    }
-  std::sort(vistos.begin(), vistos.end());
-  EXPECT_EQ(std::unique(vistos.begin(), vistos.end()) - vistos.begin(), 64);
-}
-
 TEST(TaulaResum, WorkedExampleFromScriptedDrawsAndItsMirror) {
   RBGlobal::PosaCodiReal();
   for (bool mirall : {false, true}) {
@@ -224,8 +213,8 @@ TEST(TaulaResum, DrawnExercisesKeepEveryRuleOfTheirOptions) {
         slots += e.SelectorDonat(k);
         EXPECT_TRUE(aminoacids != 3 || e.SelectorDonat(k) == (e.Aminoacid(k) != NoAssignat));
         if (e.Aminoacid(k) == NoAssignat) continue;
-        menys = std::min(menys, CodonsPerAminoacid[e.Aminoacid(k)].size());
-        if (e.SelectorDonat(k)) donat = CodonsPerAminoacid[e.Aminoacid(k)].size();
+        menys = std::min(menys, RBGlobal::CodonsEstandard(e.Aminoacid(k)).size());
+        if (e.SelectorDonat(k)) donat = RBGlobal::CodonsEstandard(e.Aminoacid(k)).size();
       }
       static const int MaximDonats[] = {0, 1, 1, 6};
       EXPECT_LE(slots, MaximDonats[aminoacids]);
