@@ -174,5 +174,3 @@ void TFNovaTecnica::BtDAcordClick() {
 void TFNovaTecnica::DesenvolupaTecnica() {
   FAvisNovaTecnica->Anuncia(RBGlobal::ProgressaTecnica());
 }
-  e.TecnicaAcabada = 0;
-}

@@ -3,8 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +15,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "exercises/DNAComplementari.h"
 #include "exercises/OpcSinPr.h"
@@ -39,12 +38,12 @@
 #include "lab/Invntari.h"
 #include "lab/Novatecn.h"
 #include "lab/Tecnica.h"
+#include "model/Comandes.h"
 #include "model/Labs.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
-#include "platform/FitxerRecerca.h"
 #include "platform/Impressio.h"
 #include "platform/Informe.h"
 
@@ -53,16 +52,116 @@ using namespace RBGlobal;
 TFPrincipal* FPrincipal = nullptr;
 
 namespace {
-constexpr int ContextAjuda = 70;
-const char* const HintBoto = "hintLlarg";  // property: long part of a button's hint
-const char* const FiltreObrir = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
-const char* const FiltreDesar = "Simulacions Ribolia (*.srb)";
+using namespace Comandes;
+using Dibuixos::Glif;
 
-void EnUn(QAction* a, bool b) { a->setEnabled(b); }
-void Visible(QAction* a, bool b) { a->setVisible(b); }
+constexpr int ContextAjuda = 70;
+
+enum class TTipus { Menu, Item, Separador };
 }  // namespace
 
-TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare) {
+// One entry of the menu bar: a menu, one of its items or a separator. What
+// an item runs, and whether the rules and the panel are applied again after
+// it, because it may change the research state.
+struct TFPrincipal::TDefComanda {
+  TComanda comanda;
+  TTipus tipus;
+  const char* nom;
+  const char* text;
+  const char* hint;
+  Handler handler = nullptr;
+  bool refresca = false;
+};
+
+// clang-format off
+const TFPrincipal::TDefComanda TFPrincipal::DefComandes[] = {
+  {Fitxer, TTipus::Menu, "MFitxer", "&Fitxer", "Comandaments per a començar, acabar, obrir o desar recerques."},
+  {NovaRecerca, TTipus::Item, "MNovaRecerca", "&Nova recerca...", "Començar una nova recerca.", &TFPrincipal::MNovaRecercaClick},
+  {ObrirRecerca, TTipus::Item, "MObrirRecerca", "&Obrir recerca...", "Recuperar la recerca desada a un fitxer.", &TFPrincipal::MObrirRecercaClick},
+  {DesarRecerca, TTipus::Item, "MDesarRecerca", "&Desar recerca...", "Desar la recerca a un fitxer.", &TFPrincipal::MDesarRecercaClick},
+  {InformeRecerca, TTipus::Item, "MInformeRecerca", "&Informe de la recerca...", "Imprimir un informe de la recerca: dades, experiments i codons publicats.", &TFPrincipal::MInformeRecercaClick},
+  {N2, TTipus::Separador, "N2", nullptr, nullptr},
+  {OfertesLaborals, TTipus::Item, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim."},
+  {N3, TTipus::Separador, "N3", nullptr, nullptr},
+  {PassarTorn, TTipus::Item, "MPassarTorn", "&Passar torn", "Passar al mes següent.", &TFPrincipal::MPassarTornClick, true},
+  {N1, TTipus::Separador, "N1", nullptr, nullptr},
+  {Retirarse, TTipus::Item, "MRetirarse", "&Retirar-se", "Retirar-se de la investigació i acabar el programa.", &TFPrincipal::MRetirarseClick},
+
+  {Exercicis, TTipus::Menu, "MExercicis", "E&xercicis", "Comandaments per a fer exercicis sobre replicació, transcripció i traducció."},
+  {ExercicisDNAComplementari, TTipus::Item, "MExercicisDNAComplementari", "Replicació del &DNA...", "Donada una cadena de DNA, determinar la seqüència de la cadena complementària.", &TFPrincipal::MExercicisDNAComplementariClick},
+  {ExercicisRNAComplementari, TTipus::Item, "MExercicisRNAComplementari", "Transcripció fabricant &RNA...", "Donada una cadena de DNA, determinar la seqüència del RNA complementari.", &TFPrincipal::MExercicisRNAComplementariClick},
+  {ExercicisTraduccio, TTipus::Item, "MExercicisTraduccio", "Traducció...", "Donada una cadena de RNAm, traduir-la fabricant la proteïna corresponent.", &TFPrincipal::MExercicisTraduccioClick},
+  {ExercicisOpcionsTraduccio, TTipus::Item, "MExercicisOpcionsTraduccio", "Opcions traducció...", "Decidir les característiques de l'RNA que es traduirà i què es demanarà.", &TFPrincipal::MExercicisOpcionsTraduccioClick},
+  {N8, TTipus::Separador, "N8", nullptr, nullptr},
+  {ExercicisTaulaResum, TTipus::Item, "MExercicisTaulaResum", "&Taula resum...", "Omplir una taula que resumeix els processos de replicació, transcripció i traducció.", &TFPrincipal::MExercicisTaulaResumClick},
+  {ExercicisOpcionsTaulaResum, TTipus::Item, "MExercicisOpcionsTaulaResum", "&Opcions taula...", "Canviar la forma en què la taula resum presenta la informació inicial.", &TFPrincipal::MExercicisOpcionsTaulaResumClick},
+
+  {Bibliografia, TTipus::Menu, "MBibliografia", "&Bibliografia", "Comandaments per a revisar la bibliografia científica."},
+  {BibliografiaAntecedents, TTipus::Item, "MBibliografiaAntecedents", "&Antecedents...", "Revisar els antecedents més importants apareguts fins ara a la bibliografia científica."},
+  {Novetats, TTipus::Item, "MNovetats", "&Novetats...", "Veure les últimes novetats aparegudes a la bilbiografia científica."},
+  {Taula, TTipus::Item, "MTaula", "&Taula...", "Veure la taula del codi genètic.", &TFPrincipal::MTaulaClick},
+  {N7, TTipus::Separador, "N7", nullptr, nullptr},
+  {Publicar, TTipus::Item, "MPublicar", "&Publicar...", "Publicar el significat d'un codó en una revista científica.", &TFPrincipal::MTaulaClick},
+  {N6, TTipus::Separador, "N6", nullptr, nullptr},
+  {Curriculum, TTipus::Item, "MCurriculum", "&Currículum...", "Veure el nostre currículum vítae com a investigadors."},
+
+  {Laboratori, TTipus::Menu, "MLaboratori", "&Laboratori", "Comandaments per a controlar el material del laboratori."},
+  {Inventari, TTipus::Item, "MInventari", "&Inventari...", "Veure tot el que hi ha al nostre laboratori.", &TFPrincipal::MInventariClick, true},
+  {Comprar, TTipus::Item, "MComprar", "&Comprar...", "Comprar aparells per al nostre laboratori.", &TFPrincipal::MComprarClick, true},
+  {N5, TTipus::Separador, "N5", nullptr, nullptr},
+  {TecniquesPublicades, TTipus::Item, "Tcniquespublicades1", "Tècniques &publicades...", "Veure les tècniques experimentals publicades a la bibliografia científica."},
+  {TecniquesDesenvolupades, TTipus::Item, "MTecniquesDesenvolupades", "&Tècniques dominades...", "Veure les tècniques experimentals que podem fer al nostre laboratori.", &TFPrincipal::MTecniquesDesenvolupadesClick, true},
+  {DesenvoluparTecnica, TTipus::Item, "MDesenvoluparTecnica", "&Desenvolupar tècnica...", "Desenvolupar una nova tècnica experimental.", &TFPrincipal::MDesenvoluparTecnicaClick, true},
+
+  {Experiment, TTipus::Menu, "MExperiment", "&Experiment", "Comandaments per a fer experiments."},
+  {TraduirRNASintetic, TTipus::Item, "MTraduirRNASintetic", "&Traduir un RNA sintètic...", "Traduir un RNA sintètic en un sistema lliure de cèl.lules.", &TFPrincipal::MTraduirRNASinteticClick, true},
+  {TraduirRNAAleatori, TTipus::Item, "MTraduirRNAAleatori", "Traduir un RNA aleatori...", "Traduir un RNA copolímer a l'atzar en un sistema lliure de cèl.lules.", &TFPrincipal::MTraduirRNAAleatoriClick, true},
+  {Acoblar, TTipus::Item, "MAcoblar", "&Acoblar trinucleòtids...", "Acoblar trinucleòtids amb ribosomes i aminoacil-t-RNA."},
+  {TraduirRNAViric, TTipus::Item, "MTraduirRNAViric", "Traduir un RNA &víric...", "Traduir un RNA víric en un sistema lliure de cèl.lules."},
+  {N4, TTipus::Separador, "N4", nullptr, nullptr},
+  {RevisarExperiments, TTipus::Item, "MRevisarExperiments", "&Revisar experiments...", "Revisar els experiments fets anteriorment.", &TFPrincipal::MRevisarExperimentsClick},
+
+  {MenuAjuda, TTipus::Menu, "MAjuda", "Aj&uda", "Comandaments per accedir al sistema d'ajuda o veure la referència del programa."},
+  {AjudaDescripcioGeneral, TTipus::Item, "MAjudaDescripcioGeneral", "Descripció general...", "Descripció general del programa.", &TFPrincipal::MAjudaDescripcioGeneralClick},
+  {AjudaUtilitzacioDelPrograma, TTipus::Item, "MAjudaUtilitzacioDelPrograma", "Utilització del programa...", "Com utilitzar el programa.", &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
+  {AjudaTemesDAjuda, TTipus::Item, "MAjudaTemesDAjuda", "Temes d'ajuda...", "Índex del sistema d'ajuda.", &TFPrincipal::MAjudaTemesDAjudaClick},
+  {N11, TTipus::Separador, "N11", nullptr, nullptr},
+  {Sobre, TTipus::Item, "MSobre", "&Sobre Ribolia...", "Veure la referència del programa.", &TFPrincipal::MSobreClick},
+};
+// clang-format on
+
+namespace {
+
+// The row of tool buttons, each running a command of the menus; `espai`
+// is the gap before it, -1 for all the room left.
+struct TDefBoto {
+  const char* nom;
+  TComanda comanda;
+  const char* hint;  // "tool tip|status line"
+  std::optional<Glif> glif;
+  int espai = 0;
+};
+// clang-format off
+const TDefBoto DefBotons[] = {
+  {"SBNovaRecerca", NovaRecerca, "Començar una nova recerca.|", Glif::NovaRecerca},
+  {"SBObrirRecerca", ObrirRecerca, "Obrir una recerca desada a un fitxer.|", Glif::Obrir},
+  {"SBDesarRecerca", DesarRecerca, "Desar la recerca.|", Glif::Desar},
+  {"SBTaulaCodi", Taula, "Veure la taula del codi genètic.|", Glif::TaulaCodi},
+  {"SBNovaTecnica", DesenvoluparTecnica, "Desenvolupar una nova tècnica.|", std::nullopt},
+  {"SBRNAPolimer", TraduirRNASintetic, "Fer un RNA sintètic i traduir-lo.|", Glif::RNAPolimer},
+  {"SBRNAAleatori", TraduirRNAAleatori, "Fer un RNA copolímer a l'atzar i traduir-lo.|", Glif::RNAAleatori},
+  {"SBExperimentsAntics", RevisarExperiments, "Repassar els experiments anteriors.|", Glif::Experiments},
+  {"SBReplicacio", ExercicisDNAComplementari, "Fer un exercici de replicació del DNA.|", Glif::Replicacio, 10},
+  {"SBTranscripcio", ExercicisRNAComplementari, "Fer un exercici de transcripció, fabricant RNA.|", Glif::Transcripcio},
+  {"SBTraduccio", ExercicisTraduccio, "Fer un exercici de traducció d'un RNAm, fabricant una proteïna.|", Glif::Traduccio},
+  {"SBTaulaResum", ExercicisTaulaResum, "Fer un exercici de taula resum.|", Glif::TaulaResum},
+  {"SBPassarTorn", PassarTorn, "Passar al mes següent.|", Glif::PassarTorn, 10},
+  {"SBSortir", Retirarse, "Retirar-se de la recerca, acabant el programa.|", Glif::Sortir, -1},
+};
+// clang-format on
+}  // namespace
+
+TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare), Recerca(this) {
   setObjectName(QStringLiteral("FPrincipal"));
   setWindowTitle(QStringLiteral("RIBOLIA"));
   setWindowIcon(Dibuixos::IconaPrograma());
@@ -95,203 +194,75 @@ TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare) {
 
   Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
   qApp->installEventFilter(this);
-  ConnectaComandes();
 
   IniciaRecerca();
-  RecordaRecerca();
+  Recerca.Nova();
   UpdateMenuItems();
   ActualitzaInformacio();
 }
 
-QMenu* TFPrincipal::Menu(const char* nom, const QString& text, const QString& hint) {
-  QMenu* menu = menuBar()->addMenu(text);
-  menu->setObjectName(QString::fromLatin1(nom));
-  menu->menuAction()->setObjectName(QString::fromLatin1(nom));
-  menu->menuAction()->setStatusTip(hint);
-  return menu;
-}
-
-QAction* TFPrincipal::Item(QMenu* menu, const char* nom, const QString& text, const QString& hint) {
-  QAction* item = menu->addAction(text);
-  item->setObjectName(QString::fromLatin1(nom));
-  item->setStatusTip(hint);
-  return item;
-}
-
-QAction* TFPrincipal::Separador(QMenu* menu, const char* nom) {
-  QAction* separador = menu->addSeparator();
-  separador->setObjectName(QString::fromLatin1(nom));
-  return separador;
-}
-
+// Menus and items from the table; each item runs its handler, then, when
+// the command may change the research, the rules and the panel again.
 void TFPrincipal::CreaMenus() {
-  QMenu* m =
-      Menu("MFitxer", "&Fitxer", "Comandaments per a començar, acabar, obrir o desar recerques.");
-  MFitxer = m->menuAction();
-  MNovaRecerca = Item(m, "MNovaRecerca", "&Nova recerca...", "Començar una nova recerca.");
-  MObrirRecerca =
-      Item(m, "MObrirRecerca", "&Obrir recerca...", "Recuperar la recerca desada a un fitxer.");
-  MDesarRecerca = Item(m, "MDesarRecerca", "&Desar recerca...", "Desar la recerca a un fitxer.");
-  MDesarRecerca->setEnabled(false);
-  MInformeRecerca =
-      Item(m, "MInformeRecerca", "&Informe de la recerca...",
-           "Imprimir un informe de la recerca: dades, experiments i codons publicats.");
-  MInformeRecerca->setEnabled(false);
-  N2 = Separador(m, "N2");
-  MOfertesLaborals =
-      Item(m, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim.");
-  MOfertesLaborals->setEnabled(false);
-  MOfertesLaborals->setVisible(false);
-  N3 = Separador(m, "N3");
-  MPassarTorn = Item(m, "MPassarTorn", "&Passar torn", "Passar al mes següent.");
-  N1 = Separador(m, "N1");
-  MRetirarse =
-      Item(m, "MRetirarse", "&Retirar-se", "Retirar-se de la investigació i acabar el programa.");
-  MRetirarse->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
-
-  m = Menu("MExercicis", "E&xercicis",
-           "Comandaments per a fer exercicis sobre replicació, transcripció i traducció.");
-  MExercicis = m->menuAction();
-  MExercicisDNAComplementari =
-      Item(m, "MExercicisDNAComplementari", "Replicació del &DNA...",
-           "Donada una cadena de DNA, determinar la seqüència de la cadena complementària.");
-  MExercicisRNAComplementari =
-      Item(m, "MExercicisRNAComplementari", "Transcripció fabricant &RNA...",
-           "Donada una cadena de DNA, determinar la seqüència del RNA complementari.");
-  MExercicisTraduccio =
-      Item(m, "MExercicisTraduccio", "Traducció...",
-           "Donada una cadena de RNAm, traduir-la fabricant la proteïna corresponent.");
-  MExercicisOpcionsTraduccio =
-      Item(m, "MExercicisOpcionsTraduccio", "Opcions traducció...",
-           "Decidir les característiques de l'RNA que es traduirà i què es demanarà.");
-  N8 = Separador(m, "N8");
-  MExercicisTaulaResum =
-      Item(m, "MExercicisTaulaResum", "&Taula resum...",
-           "Omplir una taula que resumeix els processos de replicació, transcripció i traducció.");
-  MExercicisOpcionsTaulaResum =
-      Item(m, "MExercicisOpcionsTaulaResum", "&Opcions taula...",
-           "Canviar la forma en què la taula resum presenta la informació inicial.");
-
-  m = Menu("MBibliografia", "&Bibliografia",
-           "Comandaments per a revisar la bibliografia científica.");
-  MBibliografia = m->menuAction();
-  MBibliografiaAntecedents = Item(
-      m, "MBibliografiaAntecedents", "&Antecedents...",
-      "Revisar els antecedents més importants apareguts fins ara a la bibliografia científica.");
-  MBibliografiaAntecedents->setEnabled(false);
-  MNovetats = Item(m, "MNovetats", "&Novetats...",
-                   "Veure les últimes novetats aparegudes a la bilbiografia científica.");
-  MNovetats->setEnabled(false);
-  MTaula = Item(m, "MTaula", "&Taula...", "Veure la taula del codi genètic.");
-  N7 = Separador(m, "N7");
-  MPublicar = Item(m, "MPublicar", "&Publicar...",
-                   "Publicar el significat d'un codó en una revista científica.");
-  N6 = Separador(m, "N6");
-  MCurriculum = Item(m, "MCurriculum", "&Currículum...",
-                     "Veure el nostre currículum vítae com a investigadors.");
-  MCurriculum->setEnabled(false);
-
-  m = Menu("MLaboratori", "&Laboratori",
-           "Comandaments per a controlar el material del laboratori.");
-  MLaboratori = m->menuAction();
-  MInventari =
-      Item(m, "MInventari", "&Inventari...", "Veure tot el que hi ha al nostre laboratori.");
-  MComprar = Item(m, "MComprar", "&Comprar...", "Comprar aparells per al nostre laboratori.");
-  N5 = Separador(m, "N5");
-  Tcniquespublicades1 =
-      Item(m, "Tcniquespublicades1", "Tècniques &publicades...",
-           "Veure les tècniques experimentals publicades a la bibliografia científica.");
-  Tcniquespublicades1->setEnabled(false);
-  MTecniquesDesenvolupades =
-      Item(m, "MTecniquesDesenvolupades", "&Tècniques dominades...",
-           "Veure les tècniques experimentals que podem fer al nostre laboratori.");
-  MDesenvoluparTecnica = Item(m, "MDesenvoluparTecnica", "&Desenvolupar tècnica...",
-                              "Desenvolupar una nova tècnica experimental.");
-
-  m = Menu("MExperiment", "&Experiment", "Comandaments per a fer experiments.");
-  MExperiment = m->menuAction();
-  MTraduirRNASintetic = Item(m, "MTraduirRNASintetic", "&Traduir un RNA sintètic...",
-                             "Traduir un RNA sintètic en un sistema lliure de cèl.lules.");
-  MTraduirRNAAleatori =
-      Item(m, "MTraduirRNAAleatori", "Traduir un RNA aleatori...",
-           "Traduir un RNA copolímer a l'atzar en un sistema lliure de cèl.lules.");
-  MAcoblar = Item(m, "MAcoblar", "&Acoblar trinucleòtids...",
-                  "Acoblar trinucleòtids amb ribosomes i aminoacil-t-RNA.");
-  MAcoblar->setEnabled(false);
-  MTraduirRNAViric = Item(m, "MTraduirRNAViric", "Traduir un RNA &víric...",
-                          "Traduir un RNA víric en un sistema lliure de cèl.lules.");
-  MTraduirRNAViric->setEnabled(false);
-  N4 = Separador(m, "N4");
-  MRevisarExperiments = Item(m, "MRevisarExperiments", "&Revisar experiments...",
-                             "Revisar els experiments fets anteriorment.");
-
-  m = Menu("MAjuda", "Aj&uda",
-           "Comandaments per accedir al sistema d'ajuda o veure la referència del programa.");
-  MAjuda = m->menuAction();
-  MAjudaDescripcioGeneral = Item(m, "MAjudaDescripcioGeneral", "Descripció general...",
-                                 "Descripció general del programa.");
-  MAjudaUtilitzacioDelPrograma = Item(m, "MAjudaUtilitzacioDelPrograma",
-                                      "Utilització del programa...", "Com utilitzar el programa.");
-  MAjudaTemesDAjuda =
-      Item(m, "MAjudaTemesDAjuda", "Temes d'ajuda...", "Índex del sistema d'ajuda.");
-  N11 = Separador(m, "N11");
-  MSobre = Item(m, "MSobre", "&Sobre Ribolia...", "Veure la referència del programa.");
+  QMenu* menu = nullptr;
+  for (const TDefComanda& d : DefComandes) {
+    QAction* accio = nullptr;
+    switch (d.tipus) {
+      case TTipus::Menu:
+        menu = menuBar()->addMenu(QString::fromUtf8(d.text));
+        menu->setObjectName(QString::fromLatin1(d.nom));
+        accio = menu->menuAction();
+        break;
+      case TTipus::Item: accio = menu->addAction(QString::fromUtf8(d.text)); break;
+      case TTipus::Separador: accio = menu->addSeparator(); break;
+    }
+    accio->setObjectName(QString::fromLatin1(d.nom));
+    if (d.hint) accio->setStatusTip(QString::fromUtf8(d.hint));
+    if (d.handler) connect(accio, &QAction::triggered, this, [this, d] { Executa(d.handler, d.refresca); });
+    Accions[d.comanda] = accio;
+  }
+  Accions[Retirarse]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 }
 
-// A tool button's hint is "tool tip|status line", as in the menus' hints.
-QToolButton* TFPrincipal::Boto(QWidget* pare, const char* nom, const QString& hint) {
-  auto* boto = new QToolButton(pare);
-  boto->setObjectName(QString::fromLatin1(nom));
-  boto->setFixedSize(25, 25);
-  boto->setAutoRaise(true);
-  boto->setIconSize(QSize(20, 20));
-  boto->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
-  boto->setAccessibleName(boto->toolTip());  // its face is a picture
-  boto->setProperty(HintBoto, hint.section(QLatin1Char('|'), 1));
-  boto->installEventFilter(this);
-  pare->layout()->addWidget(boto);
-  return boto;
+void TFPrincipal::Executa(Handler handler, bool refresca) {
+  (this->*handler)();
+  if (!refresca) return;
+  UpdateMenuItems();
+  ActualitzaInformacio();
 }
 
+// A tool button's hint is "tool tip|status line", as in the menus' hints;
+// it runs what its menu item runs.
 void TFPrincipal::CreaBotons(QWidget* pare) {
-  using Dibuixos::Glif;
   SpeedPanel = new QWidget(pare);
   SpeedPanel->setObjectName(QStringLiteral("SpeedPanel"));
   SpeedPanel->setFixedHeight(30);
   auto* fila = new QHBoxLayout(SpeedPanel);
   fila->setContentsMargins(4, 2, 4, 2);
   fila->setSpacing(0);
-  auto boto = [&](const char* nom, const char* hint, Glif glif) {
-    QToolButton* b = Boto(SpeedPanel, nom, QString::fromUtf8(hint));
-    b->setIcon(Dibuixos::Icona(glif));
-    return b;
-  };
-  SBNovaRecerca = boto("SBNovaRecerca", "Començar una nova recerca.|", Glif::NovaRecerca);
-  SBObrirRecerca = boto("SBObrirRecerca", "Obrir una recerca desada a un fitxer.|", Glif::Obrir);
-  SBDesarRecerca = boto("SBDesarRecerca", "Desar la recerca.|", Glif::Desar);
-  SBDesarRecerca->setEnabled(false);
-  SBTaulaCodi = boto("SBTaulaCodi", "Veure la taula del codi genètic.|", Glif::TaulaCodi);
-  SBNovaTecnica =
-      Boto(SpeedPanel, "SBNovaTecnica", QStringLiteral("Desenvolupar una nova tècnica.|"));
-  SBNovaTecnica->setText(QStringLiteral("NT"));
-  SBNovaTecnica->setFont(QFont(QStringLiteral("Sans Serif"), 8, QFont::Bold));
-  SBRNAPolimer = boto("SBRNAPolimer", "Fer un RNA sintètic i traduir-lo.|", Glif::RNAPolimer);
-  SBRNAAleatori =
-      boto("SBRNAAleatori", "Fer un RNA copolímer a l'atzar i traduir-lo.|", Glif::RNAAleatori);
-  SBExperimentsAntics =
-      boto("SBExperimentsAntics", "Repassar els experiments anteriors.|", Glif::Experiments);
-  fila->addSpacing(10);
-  SBReplicacio = boto("SBReplicacio", "Fer un exercici de replicació del DNA.|", Glif::Replicacio);
-  SBTranscripcio = boto("SBTranscripcio", "Fer un exercici de transcripció, fabricant RNA.|",
-                        Glif::Transcripcio);
-  SBTraduccio =
-      boto("SBTraduccio", "Fer un exercici de traducció d'un RNAm, fabricant una proteïna.|",
-           Glif::Traduccio);
-  SBTaulaResum = boto("SBTaulaResum", "Fer un exercici de taula resum.|", Glif::TaulaResum);
-  fila->addSpacing(10);
-  SBPassarTorn = boto("SBPassarTorn", "Passar al mes següent.|", Glif::PassarTorn);
-  fila->addStretch();
-  SBSortir = boto("SBSortir", "Retirar-se de la recerca, acabant el programa.|", Glif::Sortir);
+  for (const TDefBoto& d : DefBotons) {
+    if (d.espai > 0) fila->addSpacing(d.espai);
+    if (d.espai < 0) fila->addStretch();
+    const QString hint = QString::fromUtf8(d.hint);
+    auto* boto = new QToolButton(SpeedPanel);
+    boto->setObjectName(QString::fromLatin1(d.nom));
+    boto->setFixedSize(25, 25);
+    boto->setAutoRaise(true);
+    boto->setIconSize(QSize(20, 20));
+    boto->setToolTip(hint.section(QLatin1Char('|'), 0, 0));
+    boto->setAccessibleName(boto->toolTip());  // its face is a picture
+    HintsBotons[boto] = hint.section(QLatin1Char('|'), 1);
+    boto->installEventFilter(this);
+    if (d.glif) {
+      boto->setIcon(Dibuixos::Icona(*d.glif));
+    } else {
+      boto->setText(QStringLiteral("NT"));
+      boto->setFont(QFont(QStringLiteral("Sans Serif"), 8, QFont::Bold));
+    }
+    connect(boto, &QToolButton::clicked, Accions[d.comanda], &QAction::trigger);
+    fila->addWidget(boto);
+    Botons.push_back({boto, d.comanda});
+  }
 }
 
 void TFPrincipal::CreaInformacio(QWidget* pare) {
@@ -320,92 +291,17 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   graella->addWidget(proveta, 1, 1);
 }
 
-// Each command with the menu items and the tool button that run it.
-void TFPrincipal::ConnectaComandes() {
-  using Handler = void (TFPrincipal::*)();
-  struct Comanda {
-    QAction* items[2];  // the second may be absent
-    QToolButton* boto;
-    Handler handler;
-  };
-  const Comanda comandes[] = {
-      {{MNovaRecerca}, SBNovaRecerca, &TFPrincipal::MNovaRecercaClick},
-      {{MObrirRecerca}, SBObrirRecerca, &TFPrincipal::MObrirRecercaClick},
-      {{MDesarRecerca}, SBDesarRecerca, &TFPrincipal::MDesarRecercaClick},
-      {{MInformeRecerca}, nullptr, &TFPrincipal::MInformeRecercaClick},
-      {{MRetirarse}, SBSortir, &TFPrincipal::MRetirarseClick},
-      {{MAjudaDescripcioGeneral}, nullptr, &TFPrincipal::MAjudaDescripcioGeneralClick},
-      {{MAjudaUtilitzacioDelPrograma}, nullptr, &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
-      {{MAjudaTemesDAjuda}, nullptr, &TFPrincipal::MAjudaTemesDAjudaClick},
-      {{MSobre}, nullptr, &TFPrincipal::MSobreClick},
-      {{MExercicisDNAComplementari}, SBReplicacio, &TFPrincipal::MExercicisDNAComplementariClick},
-      {{MExercicisRNAComplementari}, SBTranscripcio, &TFPrincipal::MExercicisRNAComplementariClick},
-      {{MExercicisTraduccio}, SBTraduccio, &TFPrincipal::MExercicisTraduccioClick},
-      {{MExercicisOpcionsTraduccio}, nullptr, &TFPrincipal::MExercicisOpcionsTraduccioClick},
-      {{MExercicisTaulaResum}, SBTaulaResum, &TFPrincipal::MExercicisTaulaResumClick},
-      {{MExercicisOpcionsTaulaResum}, nullptr, &TFPrincipal::MExercicisOpcionsTaulaResumClick},
-      {{MTaula, MPublicar}, SBTaulaCodi, &TFPrincipal::MTaulaClick},
-      {{MTraduirRNASintetic}, SBRNAPolimer, &TFPrincipal::MTraduirRNASinteticClick},
-      {{MTraduirRNAAleatori}, SBRNAAleatori, &TFPrincipal::MTraduirRNAAleatoriClick},
-      {{MRevisarExperiments}, SBExperimentsAntics, &TFPrincipal::MRevisarExperimentsClick},
-      {{MPassarTorn}, SBPassarTorn, &TFPrincipal::MPassarTornClick},
-      {{MInventari}, nullptr, &TFPrincipal::MInventariClick},
-      {{MComprar}, nullptr, &TFPrincipal::MComprarClick},
-      {{MDesenvoluparTecnica}, SBNovaTecnica, &TFPrincipal::MDesenvoluparTecnicaClick},
-      {{MTecniquesDesenvolupades}, nullptr, &TFPrincipal::MTecniquesDesenvolupadesClick},
-  };
-  for (const Comanda& c : comandes) {
-    for (QAction* item : c.items)
-      if (item) connect(item, &QAction::triggered, this, c.handler);
-    if (c.boto) connect(c.boto, &QToolButton::clicked, this, c.handler);
-  }
-}
-
-// Each rule in turn; an element that follows another takes its new state.
 void TFPrincipal::UpdateMenuItems() {
-  const TEstatRecerca& e = EstatRecerca;
-  const unsigned T = e.TipusPartida;
-  const bool joc = T == JocPressupost;
-  GrInformacioGeneral->setVisible(joc);
-  EnUn(MRevisarExperiments, e.NombreExperiments > 0);
-  SBExperimentsAntics->setEnabled(MRevisarExperiments->isEnabled());
-  Visible(MOfertesLaborals, joc);
-  Visible(N2, joc);
-  Visible(MNovetats, joc);
-  Visible(MBibliografiaAntecedents, joc);
-  Visible(MPublicar, joc);
-  Visible(N7, MPublicar->isVisible());
-  Visible(MCurriculum, joc);
-  Visible(N6, joc);
-  Visible(MLaboratori, joc);
-  EnUn(MDesenvoluparTecnica, e.TecnicaEnCurs == 0);
-  Visible(MDesenvoluparTecnica, joc);
-  SBNovaTecnica->setEnabled(MDesenvoluparTecnica->isEnabled());
-  SBNovaTecnica->setVisible(MDesenvoluparTecnica->isVisible());
-  EnUn(MExperiment, T >= 1);
-  EnUn(MTraduirRNASintetic, PodemFerExperiment(TecnicaRNAPolimer, ExperimentPolimer));
-  SBRNAPolimer->setEnabled(MTraduirRNASintetic->isEnabled());
-  EnUn(MTraduirRNAAleatori, PodemFerExperiment(TecnicaCopolimers, ExperimentCopolimers));
-  SBRNAAleatori->setEnabled(MTraduirRNAAleatori->isEnabled());
-  Visible(MAcoblar, joc);
-  EnUn(MAcoblar, e.TecniquesDominades[TecnicaAcoblament]);
-  Visible(MTraduirRNAViric, joc);
-  EnUn(MTraduirRNAViric, e.TecniquesDominades[TecnicaRNAViric]);
-  Visible(N3, joc);
-  Visible(MPassarTorn, joc);
-  SBPassarTorn->setVisible(MPassarTorn->isVisible());
-  EnUn(MExercicis, T == FluxInformacio);
-  for (QAction* item : {MExercicisDNAComplementari, MExercicisRNAComplementari, MExercicisTraduccio,
-                        MExercicisTaulaResum, MExercicisOpcionsTaulaResum})
-    EnUn(item, MExercicis->isEnabled());
-  SBReplicacio->setEnabled(MExercicisDNAComplementari->isEnabled());
-  SBTranscripcio->setEnabled(MExercicisRNAComplementari->isEnabled());
-  SBTraduccio->setEnabled(MExercicisTraduccio->isEnabled());
-  SBTaulaResum->setEnabled(MExercicisTaulaResum->isEnabled());
-  EnUn(MExercicisOpcionsTraduccio, MExercicisTraduccio->isEnabled());
-  EnUn(MDesarRecerca, T >= 1);
-  SBDesarRecerca->setEnabled(MDesarRecerca->isEnabled());
-  EnUn(MInformeRecerca, T >= 1);
+  const TPermisos permisos = Permisos(EstatRecerca);
+  for (unsigned c = 0; c < NombreComandes; ++c) {
+    Accions[c]->setVisible(permisos[c].Visible);
+    Accions[c]->setEnabled(permisos[c].Activa);
+  }
+  for (const auto& [boto, comanda] : Botons) {
+    boto->setVisible(permisos[comanda].Visible);
+    boto->setEnabled(permisos[comanda].Activa);
+  }
+  GrInformacioGeneral->setVisible(EstatRecerca.TipusPartida == JocPressupost);
 }
 
 void TFPrincipal::ActualitzaInformacio() {
@@ -434,8 +330,10 @@ bool TFPrincipal::event(QEvent* e) {
 
 bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
   // A tool button shows the long part of its hint, which is empty.
-  if (e->type() == QEvent::Enter && objecte->property(HintBoto).isValid())
-    ShowHint(objecte->property(HintBoto).toString());
+  if (e->type() == QEvent::Enter) {
+    const auto hint = HintsBotons.find(objecte);
+    if (hint != HintsBotons.end()) ShowHint(hint->second);
+  }
   // Alt+X quits, as "&Retirar-se" says, though it is also the mnemonic of
   // "E&xercicis": claim the key before the menu bar sees it.
   if (e->type() == QEvent::ShortcutOverride && QApplication::activeModalWidget() == nullptr &&
@@ -451,7 +349,7 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* e) {
-  if (!PotDeixarRecerca(QStringLiteral("de sortir"))) {
+  if (!Recerca.PotDeixar(QStringLiteral("de sortir"))) {
     e->ignore();
     return;
   }
@@ -459,39 +357,17 @@ void TFPrincipal::closeEvent(QCloseEvent* e) {
   QCoreApplication::quit();
 }
 
-void TFPrincipal::RecordaRecerca() { RecercaRecordada = CodificaEstat(EstatRecerca); }
-
-// Exercises are never saved, so only a research of type 1 or 2 can be lost.
-bool TFPrincipal::RecercaCanviada() const {
-  return EstatRecerca.TipusPartida != FluxInformacio &&
-         CodificaEstat(EstatRecerca) != RecercaRecordada;
-}
-
-bool TFPrincipal::PotDeixarRecerca(const QString& abansDe) {
-  if (!RecercaCanviada()) return true;
-  const auto resposta = Dialegs::Missatge(
-      this,
-      QStringLiteral("La recerca ha canviat des que la vas començar, obrir o desar.\n"
-                     "Vols desar-la abans %1?")
-          .arg(abansDe),
-      QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-      QMessageBox::Save);
-  if (resposta == QMessageBox::Save) return DesaAmbDialeg();
-  return resposta == QMessageBox::Discard;
-}
-
 // Cancelling any dialog of the chain puts back the research as it was: the
 // dialogs write their choices on OK, and a later Cancel must undo them.
 void TFPrincipal::MNovaRecercaClick() {
-  if (!PotDeixarRecerca(QStringLiteral("de començar-ne una de nova"))) return;
+  if (!Recerca.PotDeixar(QStringLiteral("de començar-ne una de nova"))) return;
   const TEstatRecerca abans = EstatRecerca;
   if (!ConfirmaNovaRecerca()) {
     EstatRecerca = abans;
     return;
   }
   IniciaRecerca();
-  FitxerRecerca.clear();
-  RecordaRecerca();
+  Recerca.Nova();
   ActualitzaInformacio();
   UpdateMenuItems();
   if (EstatRecerca.TipusPartida != FluxInformacio) Dialegs::Executa(FInfoDesxiframent);
@@ -505,49 +381,23 @@ bool TFPrincipal::ConfirmaNovaRecerca() {
 }
 
 void TFPrincipal::MObrirRecercaClick() {
-  if (!PotDeixarRecerca(QStringLiteral("d'obrir-ne una altra"))) return;
-  const QString nom = Dialegs::TriaFitxerObrir(this, QStringLiteral("Obrir recerca"),
-                                               QString::fromUtf8(FiltreObrir));
+  if (!Recerca.PotDeixar(QStringLiteral("d'obrir-ne una altra"))) return;
+  const QString nom = Recerca.TriaPerObrir();
   if (!nom.isEmpty()) ObreFitxer(nom);
 }
 
 void TFPrincipal::ObreFitxer(const QString& nom) {
-  const QString error = ObreRecerca(nom);
-  if (!error.isEmpty()) {
-    Dialegs::Missatge(this, error, QMessageBox::Warning);
-    return;
-  }
-  FitxerRecerca = nom;
-  RecordaRecerca();
+  if (!Recerca.Obre(nom)) return;
   UpdateMenuItems();
   ActualitzaInformacio();
 }
 
-void TFPrincipal::MDesarRecercaClick() { DesaAmbDialeg(); }
+void TFPrincipal::MDesarRecercaClick() { Recerca.DesaAmbDialeg(); }
 
-// The PDF is offered beside the research file, under its name.
 void TFPrincipal::MInformeRecercaClick() {
   QTextDocument document;
   document.setHtml(Informe::Html(EstatRecerca));
-  const QFileInfo fitxer(FitxerRecerca);
-  const QString nomPdf = FitxerRecerca.isEmpty()
-                             ? QStringLiteral("Informe de la recerca.pdf")
-                             : fitxer.dir().filePath(fitxer.completeBaseName() + QStringLiteral(".pdf"));
-  Impressio::ImprimeixDocument(this, document, nomPdf);
-}
-
-bool TFPrincipal::DesaAmbDialeg() {
-  const QString nom = Dialegs::TriaFitxerDesar(this, QStringLiteral("Desar recerca"),
-                                               QString::fromUtf8(FiltreDesar));
-  if (nom.isEmpty()) return false;
-  const QString error = DesaRecerca(nom);
-  if (!error.isEmpty()) {
-    Dialegs::Missatge(this, error, QMessageBox::Warning);
-    return false;
-  }
-  FitxerRecerca = nom;
-  RecordaRecerca();
-  return true;
+  Impressio::ImprimeixDocument(this, document, Recerca.NomInforme());
 }
 
 void TFPrincipal::MRetirarseClick() { close(); }
@@ -587,8 +437,6 @@ void TFPrincipal::FesExperiment(QDialog* constructor, unsigned tipusCost, std::u
   ModeTraduccio = true;
   TipusExperiment = tipus;
   Dialegs::Executa(FTraduccio);
-  UpdateMenuItems();
-  ActualitzaInformacio();
 }
 
 void TFPrincipal::MTraduirRNASinteticClick() {
@@ -609,37 +457,15 @@ void TFPrincipal::MPassarTornClick() {
   const Labs::TTorn torn = Labs::PassaTorn(EstatRecerca);
   FAvisNovaTecnica->Anuncia(torn.Tancament);
   FAvisNovaTecnica->Anuncia(torn.Obertura);
-  UpdateMenuItems();
-  ActualitzaInformacio();
 }
 
-// A purchase spends money, which may no longer pay for an experiment: the
-// rules are applied again as well as the panel.
-void TFPrincipal::MInventariClick() {
-  Dialegs::Executa(FInventari);
-  UpdateMenuItems();
-  ActualitzaInformacio();
-}
-
-void TFPrincipal::MComprarClick() {
-  Dialegs::Executa(FComprar);
-  UpdateMenuItems();
-  ActualitzaInformacio();
-}
-
-void TFPrincipal::MDesenvoluparTecnicaClick() {
-  Dialegs::Executa(FNovaTecnica);
-  UpdateMenuItems();
-  ActualitzaInformacio();
-}
-
-// Cancelling a technique there frees the development command and empties
-// this month's tubes, which the panel shows.
-void TFPrincipal::MTecniquesDesenvolupadesClick() {
-  Dialegs::Executa(FTecniques);
-  UpdateMenuItems();
-  ActualitzaInformacio();
-}
+// A purchase spends money, which may no longer pay for an experiment;
+// cancelling a technique frees the development command and empties this
+// month's tubes: the table has the rules and the panel applied again.
+void TFPrincipal::MInventariClick() { Dialegs::Executa(FInventari); }
+void TFPrincipal::MComprarClick() { Dialegs::Executa(FComprar); }
+void TFPrincipal::MDesenvoluparTecnicaClick() { Dialegs::Executa(FNovaTecnica); }
+void TFPrincipal::MTecniquesDesenvolupadesClick() { Dialegs::Executa(FTecniques); }
 
 void CreaFinestres() {
   FPrincipal = new TFPrincipal;

@@ -4,8 +4,14 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
 
+#include "mainwindow/RecercaOberta.h"
+#include "model/Comandes.h"
 #include "model/RBGlobal.h"
 
 class QAction;
@@ -66,50 +72,27 @@ class TFPrincipal : public QMainWindow {
   void MTecniquesDesenvolupadesClick();
 
  private:
+  using Handler = void (TFPrincipal::*)();
+  struct TDefComanda;
+  static const TDefComanda DefComandes[];
+
   void FesExperiment(QDialog* constructor, unsigned tipusCost, std::uint16_t tipus);
   void CreaMenus();
   void CreaBotons(QWidget* pare);
   void CreaInformacio(QWidget* pare);
-  void ConnectaComandes();
+  // Runs a command's handler, then the rules and the panel when it says so.
+  void Executa(Handler handler, bool refresca);
   // The new-research dialogs in turn; false when one was cancelled.
   bool ConfirmaNovaRecerca();
-  // Asks for a name and saves; false when cancelled or failed.
-  bool DesaAmbDialeg();
-  // Whether the research may be left now (to quit, start or open another),
-  // after asking to save it when it changed: "Vols desar-la abans <abansDe>?"
-  bool PotDeixarRecerca(const QString& abansDe);
-  // The research as last started, opened or saved: what "changed" is measured against.
-  void RecordaRecerca();
-  bool RecercaCanviada() const;
-  QMenu* Menu(const char* nom, const QString& text, const QString& hint);
-  QAction* Item(QMenu* menu, const char* nom, const QString& text, const QString& hint);
-  QAction* Separador(QMenu* menu, const char* nom);
-  QToolButton* Boto(QWidget* pare, const char* nom, const QString& hint);
 
-  QAction *MFitxer, *MNovaRecerca, *MObrirRecerca, *MDesarRecerca, *MInformeRecerca, *N2, *MOfertesLaborals, *N3,
-      *MPassarTorn, *N1, *MRetirarse;
-  QAction *MExercicis, *MExercicisDNAComplementari, *MExercicisRNAComplementari,
-      *MExercicisTraduccio, *MExercicisOpcionsTraduccio, *N8, *MExercicisTaulaResum,
-      *MExercicisOpcionsTaulaResum;
-  QAction *MBibliografia, *MBibliografiaAntecedents, *MNovetats, *MTaula, *N7, *MPublicar, *N6,
-      *MCurriculum;
-  QAction *MLaboratori, *MInventari, *MComprar, *N5, *Tcniquespublicades1,
-      *MTecniquesDesenvolupades, *MDesenvoluparTecnica;
-  QAction *MExperiment, *MTraduirRNASintetic, *MTraduirRNAAleatori, *MAcoblar, *MTraduirRNAViric,
-      *N4, *MRevisarExperiments;
-  QAction *MAjuda, *MAjudaDescripcioGeneral, *MAjudaUtilitzacioDelPrograma, *MAjudaTemesDAjuda,
-      *N11, *MSobre;
-
+  std::array<QAction*, Comandes::NombreComandes> Accions{};  // by command
+  std::vector<std::pair<QToolButton*, Comandes::TComanda>> Botons;
+  std::map<QObject*, QString> HintsBotons;  // the long part of each button's hint
   QWidget* SpeedPanel;
-  QToolButton *SBNovaRecerca, *SBObrirRecerca, *SBDesarRecerca, *SBTaulaCodi, *SBNovaTecnica,
-      *SBRNAPolimer, *SBRNAAleatori, *SBExperimentsAntics, *SBReplicacio, *SBTranscripcio,
-      *SBTraduccio, *SBTaulaResum, *SBPassarTorn, *SBSortir;
-
   QGroupBox* GrInformacioGeneral;
   QLabel* LbDiners;
   QLabel* LbProvetes;
-  RBGlobal::TImatge RecercaRecordada{};
-  QString FitxerRecerca;  // where the research was last opened or saved; "" if new
+  TRecercaOberta Recerca;
 };
 
 extern TFPrincipal* FPrincipal;

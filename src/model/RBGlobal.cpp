@@ -215,8 +215,7 @@ void IniciaRecerca() {
     DotaLaboratoriOferta();
 }
 
-bool PodemFerExperiment(unsigned tecnica, unsigned tipus) {
-  const TEstatRecerca& e = EstatRecerca;
+bool PodemFerExperiment(const TEstatRecerca& e, unsigned tecnica, unsigned tipus) {
   if (e.TipusPartida == CodiLliure) return true;
   return e.TecniquesDominades.at(tecnica) && e.Provetes >= std::int32_t{CostProvetes[tipus]} &&
          e.Diners >= CostDiners[tipus];

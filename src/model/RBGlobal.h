@@ -198,7 +198,7 @@ extern const std::array<TCentre, 5> OfertesCentres;
 // Whether an experiment of a kind (ExperimentPolimer, ExperimentCopolimers)
 // can be made now: always in free research; in the research game when the
 // technique is mastered and its tubes and money are there.
-bool PodemFerExperiment(unsigned tecnica, unsigned tipus);
+bool PodemFerExperiment(const TEstatRecerca& e, unsigned tecnica, unsigned tipus);
 
 // Why a step of the technique in development spent no more tubes.
 enum class TAturada {

@@ -165,8 +165,8 @@ TEST_P(PodemFerExperimentTest, InTheGameNeedsTechniqueTubesAndMoney) {
   EstatRecerca.Diners = c.diners;
   EstatRecerca.TecniquesDominades[18] = c.dominada;
   EstatRecerca.TecniquesDominades[21] = c.dominada;
-  EXPECT_EQ(PodemFerExperiment(18, ExperimentPolimer), c.esperat);
-  EXPECT_EQ(PodemFerExperiment(21, ExperimentCopolimers), c.esperat);
+  EXPECT_EQ(PodemFerExperiment(EstatRecerca, 18, ExperimentPolimer), c.esperat);
+  EXPECT_EQ(PodemFerExperiment(EstatRecerca, 21, ExperimentCopolimers), c.esperat);
 }
 
 INSTANTIATE_TEST_SUITE_P(Llindars, PodemFerExperimentTest,
@@ -180,8 +180,8 @@ INSTANTIATE_TEST_SUITE_P(Llindars, PodemFerExperimentTest,
 TEST(PodemFerExperiment, FreeResearchCostsNothing) {
   NovaRecerca(CodiLliure);
   EstatRecerca.TecniquesDominades[18] = false;
-  EXPECT_TRUE(PodemFerExperiment(18, ExperimentPolimer));
-  EXPECT_TRUE(PodemFerExperiment(21, ExperimentCopolimers));
+  EXPECT_TRUE(PodemFerExperiment(EstatRecerca, 18, ExperimentPolimer));
+  EXPECT_TRUE(PodemFerExperiment(EstatRecerca, 21, ExperimentCopolimers));
 }
 
 TEST(TextFix, CutsToCapacityAndKeepsBytesPastTheLength) {
