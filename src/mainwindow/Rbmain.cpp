@@ -8,15 +8,19 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "exercises/DNAComplementari.h"
 #include "exercises/OpcSinPr.h"
@@ -58,6 +62,28 @@ const char* const HintBoto = "hintLlarg";  // property: long part of a button's 
 const char* const FiltreObrir = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
 const char* const FiltreDesar = "Simulacions Ribolia (*.srb)";
 
+// The panel's designed 105 pixels, or more where some month's caption, with
+// a year of the font's widest digit, would be cut in the panel's font.
+int AmpleInformacio(const QGroupBox* grup) {
+  const QFontMetrics metrica(grup->font());
+  QChar xifra(u'0');
+  for (char16_t c = u'1'; c <= u'9'; ++c)
+    if (metrica.horizontalAdvance(QChar(c)) > metrica.horizontalAdvance(xifra)) xifra = QChar(c);
+  QStyleOptionGroupBox opcio;
+  opcio.initFrom(grup);
+  opcio.rect = QRect(0, 0, 1000, grup->height());
+  opcio.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  opcio.textAlignment = grup->alignment();
+  int ample = 105;
+  for (unsigned m = 1; m <= 12; ++m) {
+    opcio.text = QStringLiteral("%1 de %2").arg(QString::fromUtf8(NomsMesos[m]), QString(4, xifra));
+    const QRect etiqueta =
+        grup->style()->subControlRect(QStyle::CC_GroupBox, &opcio, QStyle::SC_GroupBoxLabel, grup);
+    ample = std::max(ample, etiqueta.right() + 1 + etiqueta.left());
+  }
+  return ample;
+}
+
 void EnUn(QAction* a, bool b) { a->setEnabled(b); }
 void Visible(QAction* a, bool b) { a->setVisible(b); }
 }  // namespace
@@ -65,7 +91,6 @@ void Visible(QAction* a, bool b) { a->setVisible(b); }
 TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare) {
   setObjectName(QStringLiteral("FPrincipal"));
   setWindowTitle(QStringLiteral("RIBOLIA"));
-  setWindowIcon(Dibuixos::IconaPrograma());
   CreaMenus();
   auto* central = new QWidget(this);
   auto* capa = new QVBoxLayout(central);
@@ -149,7 +174,8 @@ void TFPrincipal::CreaMenus() {
       Item(m, "MRetirarse", "&Retirar-se", "Retirar-se de la investigació i acabar el programa.");
   MRetirarse->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
-  m = Menu("MExercicis", "E&xercicis",
+  // Alt+X is kept for quitting, so the menu takes a letter no other uses.
+  m = Menu("MExercicis", "Exe&rcicis",
            "Comandaments per a fer exercicis sobre replicació, transcripció i traducció.");
   MExercicis = m->menuAction();
   MExercicisDNAComplementari =
@@ -297,11 +323,12 @@ void TFPrincipal::CreaBotons(QWidget* pare) {
 void TFPrincipal::CreaInformacio(QWidget* pare) {
   GrInformacioGeneral = new QGroupBox(pare);
   GrInformacioGeneral->setObjectName(QStringLiteral("GrInformacioGeneral"));
-  GrInformacioGeneral->setFixedSize(105, 57);
   QFont times(QStringLiteral("Times New Roman"));
   times.setStyleHint(QFont::Serif);
   times.setPixelSize(12);
   GrInformacioGeneral->setFont(times);
+  GrInformacioGeneral->setFixedSize(105, 57);
+  GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
   LbDiners = new QLabel(GrInformacioGeneral);
   LbDiners->setObjectName(QStringLiteral("LbDiners"));
   LbProvetes = new QLabel(GrInformacioGeneral);
@@ -437,17 +464,6 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
   // A tool button shows the long part of its hint, which is empty.
   if (e->type() == QEvent::Enter && objecte->property(HintBoto).isValid())
     ShowHint(objecte->property(HintBoto).toString());
-  // Alt+X quits, as "&Retirar-se" says, though it is also the mnemonic of
-  // "E&xercicis": claim the key before the menu bar sees it.
-  if (e->type() == QEvent::ShortcutOverride && QApplication::activeModalWidget() == nullptr &&
-      isActiveWindow()) {
-    auto* tecla = static_cast<QKeyEvent*>(e);
-    if (tecla->key() == Qt::Key_X && tecla->modifiers() == Qt::AltModifier) {
-      e->accept();
-      MRetirarseClick();
-      return true;
-    }
-  }
   return QMainWindow::eventFilter(objecte, e);
 }
 
@@ -537,9 +553,10 @@ void TFPrincipal::MInformeRecercaClick() {
   Impressio::ImprimeixDocument(this, document, nomPdf);
 }
 
+// A research that has a file is offered under that file's name.
 bool TFPrincipal::DesaAmbDialeg() {
   const QString nom = Dialegs::TriaFitxerDesar(this, QStringLiteral("Desar recerca"),
-                                               QString::fromUtf8(FiltreDesar));
+                                               QString::fromUtf8(FiltreDesar), FitxerRecerca);
   if (nom.isEmpty()) return false;
   const QString error = DesaRecerca(nom);
   if (!error.isEmpty()) {
@@ -645,6 +662,13 @@ void TFPrincipal::MTecniquesDesenvolupadesClick() {
 }
 
 void CreaFinestres() {
+  // Every window, help and dialogs included, carries the program's icon, and
+  // the desktop file name lets a desktop group them under the menu entry.
+  QIcon icona;
+  for (int mida : {16, 22, 24, 32, 48, 64, 128, 256})
+    icona.addPixmap(Dibuixos::IconaPrograma(mida));
+  QApplication::setWindowIcon(icona);
+  QGuiApplication::setDesktopFileName(QStringLiteral("cat.ribolia.Ribolia"));
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);
   FRNASint = new TFRNASint(FPrincipal);
