@@ -9,8 +9,6 @@ int main(int argc, char* argv[]) {
   Idioma::PreparaEntorn();
   QApplication app(argc, argv);
   Idioma::Prepara();
-  // Lets a desktop match the windows to the installed menu entry and icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("cat.ribolia.Ribolia"));
   // The program ends when the main window closes, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);
   CreaFinestres();

@@ -7,7 +7,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "lab/ComunsLab.h"
 #include "model/Labs.h"
@@ -23,8 +25,18 @@ TFTecniques* FTecniques = nullptr;
 
 namespace {
 constexpr int ContextAjuda = 304;
-constexpr int AmpleColumna = 300;
 constexpr int FilesColumna = 14;  // 27 techniques in two columns
+
+// The longest technique's name, in the list's font, with room for the
+// margins the style puts around an item's text.
+int AmpleColumna(const QListWidget* llista) {
+  int ample = 0;
+  for (unsigned t = 1; t <= Labs::NombreTecniques; ++t)
+    ample = std::max(
+        ample, llista->fontMetrics().horizontalAdvance(QString::fromUtf8(Labs::NomsTecniques[t])));
+  const int marge = llista->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, llista) + 1;
+  return ample + 2 * marge + 8;
+}
 }  // namespace
 
 TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
@@ -38,9 +50,16 @@ TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
   ListTecniques->setWrapping(true);
   ListTecniques->setResizeMode(QListView::Adjust);
   ListTecniques->setUniformItemSizes(true);
+  // A scroll bar would take rows from the columns and push the last name
+  // into a third: both columns are always wholly in view.
+  ListTecniques->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  ListTecniques->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   const int altFila = ListTecniques->fontMetrics().height() + 3;
-  ListTecniques->setGridSize(QSize(AmpleColumna, altFila));
-  ListTecniques->setFixedHeight(FilesColumna * altFila + 2 * ListTecniques->frameWidth() + 4);
+  const int ampleColumna = AmpleColumna(ListTecniques);
+  ListTecniques->setGridSize(QSize(ampleColumna, altFila));
+  const int vores = 2 * ListTecniques->frameWidth() + 4;
+  ListTecniques->setFixedHeight(FilesColumna * altFila + vores);
+  ListTecniques->setMinimumWidth(2 * ampleColumna + vores);
   ListTecniques->setSelectionMode(QAbstractItemView::NoSelection);
   Label1->setBuddy(ListTecniques);  // names the list for screen readers
 
@@ -81,7 +100,7 @@ TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
   capa->addWidget(ListTecniques);
   capa->addWidget(GrTecnicaEnCurs);
   capa->addLayout(botons);
-  setFixedSize(2 * AmpleColumna + 40, sizeHint().height());
+  setFixedSize(sizeHint().expandedTo(QSize(640, 0)));
 
   connect(BtDacord, &QPushButton::clicked, this, &QDialog::accept);
   connect(BtCancellar, &QPushButton::clicked, this, &TFTecniques::BtCancellarClick);

@@ -6,15 +6,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "exercises/DNAComplementari.h"
@@ -57,6 +60,28 @@ using Dibuixos::Glif;
 
 constexpr int ContextAjuda = 70;
 
+// The panel's designed 105 pixels, or more where some month's caption, with
+// a year of the font's widest digit, would be cut in the panel's font.
+int AmpleInformacio(const QGroupBox* grup) {
+  const QFontMetrics metrica(grup->font());
+  QChar xifra(u'0');
+  for (char16_t c = u'1'; c <= u'9'; ++c)
+    if (metrica.horizontalAdvance(QChar(c)) > metrica.horizontalAdvance(xifra)) xifra = QChar(c);
+  QStyleOptionGroupBox opcio;
+  opcio.initFrom(grup);
+  opcio.rect = QRect(0, 0, 1000, grup->height());
+  opcio.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  opcio.textAlignment = grup->alignment();
+  int ample = 105;
+  for (unsigned m = 1; m <= 12; ++m) {
+    opcio.text = QStringLiteral("%1 de %2").arg(QString::fromUtf8(NomsMesos[m]), QString(4, xifra));
+    const QRect etiqueta =
+        grup->style()->subControlRect(QStyle::CC_GroupBox, &opcio, QStyle::SC_GroupBoxLabel, grup);
+    ample = std::max(ample, etiqueta.right() + 1 + etiqueta.left());
+  }
+  return ample;
+}
+
 enum class TTipus { Menu, Item, Separador };
 }  // namespace
 
@@ -87,7 +112,8 @@ const TFPrincipal::TDefComanda TFPrincipal::DefComandes[] = {
   {N1, TTipus::Separador, "N1", nullptr, nullptr},
   {Retirarse, TTipus::Item, "MRetirarse", "&Retirar-se", "Retirar-se de la investigació i acabar el programa.", &TFPrincipal::MRetirarseClick},
 
-  {Exercicis, TTipus::Menu, "MExercicis", "E&xercicis", "Comandaments per a fer exercicis sobre replicació, transcripció i traducció."},
+  // Alt+X is kept for quitting, so the menu takes a letter no other uses.
+  {Exercicis, TTipus::Menu, "MExercicis", "Exe&rcicis", "Comandaments per a fer exercicis sobre replicació, transcripció i traducció."},
   {ExercicisDNAComplementari, TTipus::Item, "MExercicisDNAComplementari", "Replicació del &DNA...", "Donada una cadena de DNA, determinar la seqüència de la cadena complementària.", &TFPrincipal::MExercicisDNAComplementariClick},
   {ExercicisRNAComplementari, TTipus::Item, "MExercicisRNAComplementari", "Transcripció fabricant &RNA...", "Donada una cadena de DNA, determinar la seqüència del RNA complementari.", &TFPrincipal::MExercicisRNAComplementariClick},
   {ExercicisTraduccio, TTipus::Item, "MExercicisTraduccio", "Traducció...", "Donada una cadena de RNAm, traduir-la fabricant la proteïna corresponent.", &TFPrincipal::MExercicisTraduccioClick},
@@ -164,7 +190,6 @@ const TDefBoto DefBotons[] = {
 TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare), Recerca(this) {
   setObjectName(QStringLiteral("FPrincipal"));
   setWindowTitle(QStringLiteral("RIBOLIA"));
-  setWindowIcon(Dibuixos::IconaPrograma());
   CreaMenus();
   auto* central = new QWidget(this);
   auto* capa = new QVBoxLayout(central);
@@ -268,11 +293,12 @@ void TFPrincipal::CreaBotons(QWidget* pare) {
 void TFPrincipal::CreaInformacio(QWidget* pare) {
   GrInformacioGeneral = new QGroupBox(pare);
   GrInformacioGeneral->setObjectName(QStringLiteral("GrInformacioGeneral"));
-  GrInformacioGeneral->setFixedSize(105, 57);
   QFont times(QStringLiteral("Times New Roman"));
   times.setStyleHint(QFont::Serif);
   times.setPixelSize(12);
   GrInformacioGeneral->setFont(times);
+  GrInformacioGeneral->setFixedSize(105, 57);
+  GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
   LbDiners = new QLabel(GrInformacioGeneral);
   LbDiners->setObjectName(QStringLiteral("LbDiners"));
   LbProvetes = new QLabel(GrInformacioGeneral);
@@ -333,17 +359,6 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
   if (e->type() == QEvent::Enter) {
     const auto hint = HintsBotons.find(objecte);
     if (hint != HintsBotons.end()) ShowHint(hint->second);
-  }
-  // Alt+X quits, as "&Retirar-se" says, though it is also the mnemonic of
-  // "E&xercicis": claim the key before the menu bar sees it.
-  if (e->type() == QEvent::ShortcutOverride && QApplication::activeModalWidget() == nullptr &&
-      isActiveWindow()) {
-    auto* tecla = static_cast<QKeyEvent*>(e);
-    if (tecla->key() == Qt::Key_X && tecla->modifiers() == Qt::AltModifier) {
-      e->accept();
-      MRetirarseClick();
-      return true;
-    }
   }
   return QMainWindow::eventFilter(objecte, e);
 }
@@ -468,6 +483,13 @@ void TFPrincipal::MDesenvoluparTecnicaClick() { Dialegs::Executa(FNovaTecnica); 
 void TFPrincipal::MTecniquesDesenvolupadesClick() { Dialegs::Executa(FTecniques); }
 
 void CreaFinestres() {
+  // Every window, help and dialogs included, carries the program's icon, and
+  // the desktop file name lets a desktop group them under the menu entry.
+  QIcon icona;
+  for (int mida : {16, 22, 24, 32, 48, 64, 128, 256})
+    icona.addPixmap(Dibuixos::IconaPrograma(mida));
+  QApplication::setWindowIcon(icona);
+  QGuiApplication::setDesktopFileName(QStringLiteral("cat.ribolia.Ribolia"));
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);
   FRNASint = new TFRNASint(FPrincipal);

@@ -37,9 +37,10 @@ bool TRecercaOberta::PotDeixar(const QString& abansDe) {
   return resposta == QMessageBox::Discard;
 }
 
+// A research that has a file is offered under that file's name.
 bool TRecercaOberta::DesaAmbDialeg() {
   const QString nom = Dialegs::TriaFitxerDesar(finestra_, QStringLiteral("Desar recerca"),
-                                               QString::fromUtf8(FiltreDesar));
+                                               QString::fromUtf8(FiltreDesar), fitxer_);
   if (nom.isEmpty()) return false;
   const QString error = DesaRecerca(nom);
   if (!error.isEmpty()) {

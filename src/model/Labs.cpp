@@ -354,7 +354,7 @@ std::optional<unsigned> MesosRestants(std::uint16_t provetes, std::uint16_t fete
 
 std::string TextMesos(std::optional<unsigned> mesos) {
   if (!mesos) return "Sense provetes cada mes no l'acabarem mai.";
-  return "Acabarem d'aquí " + std::to_string(*mesos) + " mesos.";
+  return "Acabarem d'aquí " + std::to_string(*mesos) + (*mesos == 1 ? " mes." : " mesos.");
 }
 
 // ---------------------------------------------------------------------------

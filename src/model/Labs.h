@@ -153,7 +153,7 @@ std::optional<unsigned> MesosPerTecnica(std::uint16_t provetes, std::int32_t res
 // as the techniques window estimates it (this month's tubes not counted).
 std::optional<unsigned> MesosRestants(std::uint16_t provetes, std::uint16_t fetes,
                                       std::uint16_t mensuals);
-// "Acabarem d'aquí N mesos.", or why it will not be done.
+// "Acabarem d'aquí N mesos." ("1 mes." for one), or why it will not be done.
 std::string TextMesos(std::optional<unsigned> mesos);
 
 // ---------------------------------------------------------------------------

@@ -85,10 +85,10 @@ QString CarpetaInicial() {
 }
 
 QString AmbExtensio(const QString& nom, const QString& filtre) {
-  const QString extensio = ExtensioFiltre(filtre);
-  if (nom.isEmpty() || extensio.isEmpty() || QFileInfo(nom).fileName().contains(QLatin1Char('.')))
+  const QString extensio = QLatin1Char('.') + ExtensioFiltre(filtre);
+  if (nom.isEmpty() || extensio.size() == 1 || nom.endsWith(extensio, Qt::CaseInsensitive))
     return nom;
-  return nom + QLatin1Char('.') + extensio;
+  return nom + extensio;
 }
 
 QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre) {
@@ -96,16 +96,27 @@ QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filt
   return Recorda(QFileDialog::getOpenFileName(pare, titol, CarpetaInicial(), filtre));
 }
 
-// The dialog adds the extension itself, so that it also asks before
-// replacing a file of that full name.
+// The dialog would ask about the name as typed ("copia.dat"), not the one
+// written ("copia.dat.srb"): the question is asked here, about the file
+// that would be replaced, and "No" goes back to the dialog.
 QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filtre,
                         const QString& nomInicial) {
   if (Fitxers()) return Recorda(AmbExtensio(Fitxers()(true, titol), filtre));
   QFileDialog dialeg(pare, titol, QDir(CarpetaInicial()).filePath(nomInicial), filtre);
   dialeg.setAcceptMode(QFileDialog::AcceptSave);
-  dialeg.setDefaultSuffix(ExtensioFiltre(filtre));
-  if (dialeg.exec() != QDialog::Accepted || dialeg.selectedFiles().isEmpty()) return QString();
-  return Recorda(AmbExtensio(dialeg.selectedFiles().constFirst(), filtre));
+  dialeg.setOption(QFileDialog::DontConfirmOverwrite);
+  for (;;) {
+    if (dialeg.exec() != QDialog::Accepted || dialeg.selectedFiles().isEmpty()) return QString();
+    const QString nom = AmbExtensio(dialeg.selectedFiles().constFirst(), filtre);
+    if (!QFileInfo::exists(nom) ||
+        Missatge(pare,
+                 QStringLiteral("Ja hi ha un fitxer que es diu «%1».\nVols substituir-lo?")
+                     .arg(QFileInfo(nom).fileName()),
+                 QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                 QMessageBox::No) == QMessageBox::Yes)
+      return Recorda(nom);
+    dialeg.selectFile(QFileInfo(nom).fileName());
+  }
 }
 
 void InstallaManejadorFitxers(ManejadorFitxer manejador) { Fitxers() = std::move(manejador); }

@@ -29,9 +29,9 @@ void InstallaManejadorMissatges(ManejadorMissatge manejador);  // {} restores th
 // The standard open and save file dialogs; an empty name means cancelled.
 // `filtre` is in Qt's form ("Simulacions Ribolia (*.srb);;Tots els fitxers (*)").
 // Both start in the folder used last (remembered across runs), and the
-// documents folder the first time. A name to save without an extension
-// takes the extension of the filter's first pattern, so that the file
-// shows up again under that filter.
+// documents folder the first time. A name to save that does not end in
+// the extension of the filter's first pattern takes it, so that the file
+// shows up again under that filter; replacing a file is asked first.
 QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre);
 QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filtre,
                         const QString& nomInicial = QString());
@@ -40,8 +40,9 @@ void InstallaManejadorFitxers(ManejadorFitxer manejador);  // {} restores the di
 
 // The folder the next file dialog starts in.
 QString CarpetaInicial();
-// `nom` with ".ext" added when its file name has no extension; `filtre`'s
-// first pattern ("*.ext") gives ext. Unchanged when the filter has none.
+// `nom` with ".ext" added unless it already ends in ".ext", in any case;
+// `filtre`'s first pattern ("*.ext") gives ext. Unchanged when the filter
+// has none.
 QString AmbExtensio(const QString& nom, const QString& filtre);
 
 }  // namespace Dialegs

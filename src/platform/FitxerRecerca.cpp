@@ -13,7 +13,15 @@ using namespace RBGlobal;
 
 namespace {
 
-QString Cami(const QString& nom) { return QDir::toNativeSeparators(nom); }
+// A message box wraps a long path where it may break a line; after a
+// slash, between folders, it still may, but never inside a name: its
+// spaces do not break and a hyphen holds on to what follows.
+QString Cami(const QString& nom) {
+  QString cami = QDir::toNativeSeparators(nom);
+  cami.replace(u' ', QChar(0x00A0));
+  cami.replace(QStringLiteral("-"), QStringLiteral("-\u2060"));
+  return cami;
+}
 
 QString NoDesada(const QString& nom, const QString& motiu) {
   return QStringLiteral(
@@ -26,6 +34,15 @@ QString NoOberta(const QString& nom, const QString& motiu) {
   return QStringLiteral(
              "No s'ha pogut obrir la recerca del fitxer «%1».\n%2.\n"
              "La recerca que tenies no ha canviat.")
+      .arg(Cami(nom), motiu);
+}
+
+// The file was read but holds no research this program could have saved:
+// what that means to a student first, then the detail found.
+QString NoEsRecerca(const QString& nom, const QString& motiu) {
+  return QStringLiteral(
+             "Aquest fitxer no és una recerca de Ribolia, o bé està malmès:\n«%1»\n"
+             "Detall: %2.\nLa recerca que tenies no ha canviat.")
       .arg(Cami(nom), motiu);
 }
 
@@ -85,7 +102,7 @@ QString ObreRecerca(const QString& nom) {
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(dades.constData());
   const TLecturaRecerca lectura =
       LlegeixRecerca(std::span(bytes, static_cast<std::size_t>(dades.size())));
-  if (!lectura.Acceptada()) return NoOberta(nom, QString::fromStdString(lectura.Motiu));
+  if (!lectura.Acceptada()) return NoEsRecerca(nom, QString::fromStdString(lectura.Motiu));
   EstatRecerca = lectura.Estat;
   return {};
 }

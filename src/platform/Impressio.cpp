@@ -3,15 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTextDocument>
-#include <functional>
 #include <QPageSize>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QRegularExpression>
+#include <QTextDocument>
 #include <QWidget>
+#include <functional>
 
 #include "platform/Dialegs.h"
 
@@ -31,17 +30,26 @@ bool Pinta(QPrinter& impressora, const QPixmap& imatge) {
   return p.end();
 }
 
-// The window's caption, as a file name in the folder the dialog opens at.
-QString NomPdf(QWidget* finestra) {
-  QString nom = finestra->windowTitle().trimmed();
-  // Unicode classes, so that accented letters stay in the name.
-  nom.replace(QRegularExpression(QStringLiteral("[^\\w\\s-]"),
-                                 QRegularExpression::UseUnicodePropertiesOption),
-              QString());
+}  // namespace
+
+QString NomPdf(const QString& titol) {
+  QString nom;
+  for (const QChar c : titol) {
+    if (c == u'/')
+      nom += u'-';
+    else if (c.category() != QChar::Other_Control)  // NUL, line breaks, tabs
+      nom += c;
+  }
+  // A leading dot would hide the file, and "." or ".." are no file at all.
+  while (nom.startsWith(u'.') || nom.startsWith(u' ')) nom.remove(0, 1);
+  nom = nom.trimmed();
+  // A file name holds at most 255 bytes, ".pdf" included.
+  while (nom.toUtf8().size() > 251) {
+    nom.chop(nom.size() >= 2 && nom.at(nom.size() - 1).isLowSurrogate() ? 2 : 1);
+    nom = nom.trimmed();
+  }
   return (nom.isEmpty() ? QStringLiteral("Ribolia") : nom) + QStringLiteral(".pdf");
 }
-
-}  // namespace
 
 bool DesaPdf(QWidget* finestra, const QString& cami) {
   QPrinter impressora(QPrinter::HighResolution);
@@ -88,8 +96,9 @@ void ImprimeixFinestra(QWidget* finestra) {
                                                                   : QPageLayout::Portrait);
     return Pinta(impressora, imatge);
   };
-  Imprimeix(finestra, pinta, [finestra](const QString& cami) { return DesaPdf(finestra, cami); },
-            NomPdf(finestra));
+  Imprimeix(
+      finestra, pinta, [finestra](const QString& cami) { return DesaPdf(finestra, cami); },
+      NomPdf(finestra->windowTitle()));
 }
 
 void ImprimeixDocument(QWidget* pare, QTextDocument& document, const QString& nomPdf) {

@@ -12,6 +12,10 @@ namespace Impressio {
 // Prints the window as the "&Imprimir" buttons do; tells the student what
 // happened when it could not print or wrote a PDF instead.
 void ImprimeixFinestra(QWidget* finestra);
+// The name offered for a window's PDF: its caption as it reads, apostrophes
+// and accents kept, with only what a file name cannot hold or should not
+// (a slash, control characters, a leading dot) taken out.
+QString NomPdf(const QString& titol);
 // Writes the window's image, scaled to an A4 page, into a PDF file.
 bool DesaPdf(QWidget* finestra, const QString& cami);
 

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -31,6 +32,9 @@ using namespace RBGlobal;
 using Entorn::Fill;
 
 namespace {
+// A message as it reads: paths keep their names whole with no-break spaces
+// and word joiners, which a reader does not see.
+QString ComEsLlegeix(QString text) { return text.replace(QChar(0xA0), u' ').remove(QChar(0x2060)); }
 
 // The names the open and save dialogs will "choose"; empty is Cancel.
 QString NomObrir, NomDesar;
@@ -204,6 +208,8 @@ class TestFitxerRecerca : public QObject {
     QTest::newRow("empty") << "buit.srb" << QByteArray("") << "té 0 bytes";
     QTest::newRow("short") << "curt.srb" << bona.left(24183) << "té 24183 bytes";
     QTest::newRow("month") << "mes.srb" << canvia(0, 13) << "El mes val 13";
+    QTest::newRow("spaces, hyphen")
+        << "practica 1-2 de la Núria.srb" << canvia(0, 13) << "El mes val 13";
   }
   void refusedFilesLeaveTheResearchAlone() {
     QFETCH(QString, nom);
@@ -218,9 +224,17 @@ class TestFitxerRecerca : public QObject {
     Obre(cami);
     QCOMPARE(Entorn::Missatges().size(), 1);
     const QString missatge = Entorn::Missatges().first();
-    QVERIFY2(missatge.contains(QDir::toNativeSeparators(cami)), qPrintable(missatge));
+    // The path reads as typed, yet no line may break inside one of its names.
+    const QString cita = missatge.section(u'«', 1).section(u'»', 0, 0);
+    QVERIFY2(!cita.contains(u' ') && !cita.contains(QRegularExpression("-(?!\u2060)")),
+             qPrintable(cita));
+    QCOMPARE(ComEsLlegeix(cita), QDir::toNativeSeparators(cami));
     QVERIFY2(missatge.contains(motiu), qPrintable(missatge));
-    QVERIFY(missatge.contains(QStringLiteral("La recerca que tenies no ha canviat.")));
+    // A file that was read: first what it means to the student, then why.
+    if (!bytes.isNull())
+      QVERIFY2(missatge.startsWith("Aquest fitxer no és una recerca de Ribolia, o bé està malmès:"),
+               qPrintable(missatge));
+    QVERIFY(missatge.endsWith(QStringLiteral("La recerca que tenies no ha canviat.")));
     QVERIFY(EstatRecerca == abans);
     QVERIFY(HiHaDesar());
   }
@@ -244,7 +258,8 @@ class TestFitxerRecerca : public QObject {
     Desa(dir.filePath(nom));
     QCOMPARE(Entorn::Missatges().size(), 1);
     const QString missatge = Entorn::Missatges().first();
-    QVERIFY2(missatge.contains(QDir::toNativeSeparators(dir.filePath(nom))), qPrintable(missatge));
+    QVERIFY2(ComEsLlegeix(missatge).contains(QDir::toNativeSeparators(dir.filePath(nom))),
+             qPrintable(missatge));
     QVERIFY2(missatge.contains(motiu), qPrintable(missatge));
     QCOMPARE(Contingut(dir.filePath("fitxer")), QByteArray("no soc una carpeta"));
     QVERIFY(QFileInfo(dir.filePath("subcarpeta.srb")).isDir());
@@ -400,14 +415,14 @@ class TestFitxerRecerca : public QObject {
     QCOMPARE(Entorn::Missatges().size(), desat ? 0 : 1);  // saved: nothing more to ask
   }
 
-  void aNameWithoutExtensionIsSavedAsSrb() {
+  // Any other ending would hide the file from the Open dialog's filter.
+  void aNameNotEndingInSrbIsSavedAsSrb() {
     Treballada();
-    Desa(Cami("recerca1"));
-    QVERIFY(QFile::exists(Cami("recerca1.srb")));
-    QVERIFY(!QFile::exists(Cami("recerca1")));
-    Desa(Cami("recerca1.dat"));
-    QVERIFY(QFile::exists(Cami("recerca1.dat")));
-    QVERIFY(!QFile::exists(Cami("recerca1.dat.srb")));
+    for (const char* nom : {"recerca1", "recerca1.dat", "practica 1.2"}) {
+      Desa(Cami(nom));
+      QVERIFY2(QFile::exists(Cami(nom) + ".srb"), nom);
+      QVERIFY2(!QFile::exists(Cami(nom)), nom);
+    }
   }
 
   // The real box, not the test's answer: its buttons speak Catalan.

@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -236,6 +238,29 @@ class TestLaboratori : public QObject {
     QCOMPARE(EstatRecerca.Diners, diners);
     QTest::keyClick(FTecniques, Qt::Key_Escape);  // nothing left to cancel: it closes
     QVERIFY(!FTecniques->isVisible());
+  }
+
+  // Every technique mastered: two columns, each name whole in the list's
+  // font, and nothing to scroll.
+  void allTechniquesFitInTwoColumns() {
+    Joc(0);
+    for (unsigned t = 1; t <= Labs::NombreTecniques; ++t) EstatRecerca.TecniquesDominades[t] = true;
+    FTecniques->show();
+    QVERIFY(QTest::qWaitForWindowExposed(FTecniques));
+    auto* llista = Fill<QListWidget>(FTecniques, "ListTecniques");
+    QCOMPARE(llista->count(), int(Labs::NombreTecniques));
+    QSet<int> columnes;
+    for (int i = 0; i < llista->count(); ++i) {
+      const QRect lloc = llista->visualItemRect(llista->item(i));
+      const int text = llista->fontMetrics().horizontalAdvance(llista->item(i)->text());
+      QVERIFY2(llista->viewport()->rect().contains(lloc) && lloc.width() > text,
+               qPrintable(llista->item(i)->text()));
+      columnes << lloc.x();
+    }
+    QCOMPARE(columnes.size(), 2);
+    QVERIFY(!llista->horizontalScrollBar()->isVisible() &&
+            !llista->verticalScrollBar()->isVisible());
+    FTecniques->hide();
   }
 
   void theTurnPaysGrantsTubesAndMovesTheCalendar() {

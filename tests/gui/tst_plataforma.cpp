@@ -108,8 +108,13 @@ class TestPlataforma : public QObject {
     const QString srb = QStringLiteral("Simulacions Ribolia (*.srb)");
     QTest::newRow("none") << "/a/recerca1" << srb << "/a/recerca1.srb";
     QTest::newRow("its own") << "/a/recerca1.srb" << srb << "/a/recerca1.srb";
-    QTest::newRow("another kept") << "/a/recerca1.dat" << srb << "/a/recerca1.dat";
+    QTest::newRow("its own, any case") << "/a/Recerca1.SRB" << srb << "/a/Recerca1.SRB";
+    QTest::newRow("another") << "/a/copia.dat" << srb << "/a/copia.dat.srb";
+    QTest::newRow("dot in the name") << "/a/practica 1.2" << srb << "/a/practica 1.2.srb";
+    QTest::newRow("not at the end") << "/a/r.srb.bak" << srb << "/a/r.srb.bak.srb";
+    QTest::newRow("no dot before it") << "/a/recercasrb" << srb << "/a/recercasrb.srb";
     QTest::newRow("dot in the folder") << "/a.b/recerca1" << srb << "/a.b/recerca1.srb";
+    QTest::newRow("folder named like it") << "/a.srb/r" << srb << "/a.srb/r.srb";
     QTest::newRow("pdf") << "finestra" << "Documents PDF (*.pdf)" << "finestra.pdf";
     QTest::newRow("filter without one") << "x" << "Tots (*)" << "x";
     QTest::newRow("cancelled") << "" << srb << "";
@@ -119,6 +124,29 @@ class TestPlataforma : public QObject {
     QFETCH(QString, filtre);
     QFETCH(QString, desat);
     QCOMPARE(Dialegs::AmbExtensio(nom, filtre), desat);
+  }
+
+  void aWindowsPdfIsOfferedUnderItsCaption_data() {
+    QTest::addColumn<QString>("titol");
+    QTest::addColumn<QString>("nom");
+    QTest::newRow("apostrophe, accents") << "Traducció d'un RNA polímer"
+                                         << "Traducció d'un RNA polímer.pdf";
+    QTest::newRow("signs kept") << "Codó: «UUU»? 50% * (1)"
+                                << "Codó: «UUU»? 50% * (1).pdf";
+    QTest::newRow("slash") << "RNA/DNA"
+                           << "RNA-DNA.pdf";
+    QTest::newRow("controls") << QString("a\nb\tc") + QChar(0) + "d"
+                              << "abcd.pdf";
+    QTest::newRow("leading dots") << " ../secret"
+                                  << "-secret.pdf";
+    QTest::newRow("nothing left") << " .. "
+                                  << "Ribolia.pdf";
+    QTest::newRow("too long") << QString(300, QChar(u'à')) << QString(125, QChar(u'à')) + ".pdf";
+  }
+  void aWindowsPdfIsOfferedUnderItsCaption() {
+    QFETCH(QString, titol);
+    QFETCH(QString, nom);
+    QCOMPARE(Impressio::NomPdf(titol), nom);
   }
 
   // The folder of the last file chosen, across runs; documents at first.

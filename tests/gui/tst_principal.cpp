@@ -1,13 +1,19 @@
 // The main window: menus, tool buttons, enabling rules, information panel,
 // hint line, help and quitting.
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 
 #include "Entorn.h"
 #include "mainwindow/Rbmain.h"
@@ -73,7 +79,7 @@ class TestPrincipal : public QObject {
 
   void menusHaveTheirCaptionsHintsAndShortcut() {
     QCOMPARE(Accio("MFitxer")->text(), QStringLiteral("&Fitxer"));
-    QCOMPARE(Accio("MExercicis")->text(), QStringLiteral("E&xercicis"));
+    QCOMPARE(Accio("MExercicis")->text(), QStringLiteral("Exe&rcicis"));
     QCOMPARE(Accio("MAjuda")->statusTip(),
              QStringLiteral("Comandaments per accedir al sistema d'ajuda o veure la referència "
                             "del programa."));
@@ -89,6 +95,39 @@ class TestPrincipal : public QObject {
     for (QAction* a : Fill<QMenu>(FPrincipal, "MFitxer")->actions()) noms << a->objectName();
     QCOMPARE(noms, QStringList({"MNovaRecerca", "MObrirRecerca", "MDesarRecerca", "MInformeRecerca",
                                 "N2", "MOfertesLaborals", "N3", "MPassarTorn", "N1", "MRetirarse"}));
+  }
+
+  // A menu title's Alt+letter opens that menu and nothing else: Alt+X quits.
+  void eachMenuTitleHasALetterOfItsOwn() {
+    QList<QKeySequence> usades;
+    for (QAction* a : FPrincipal->findChildren<QAction*>())
+      if (!a->shortcut().isEmpty()) usades << a->shortcut();
+    for (QAction* titol : FPrincipal->menuBar()->actions()) {
+      const QKeySequence lletra = QKeySequence::mnemonic(titol->text());
+      QVERIFY2(!lletra.isEmpty() && !usades.contains(lletra), qPrintable(titol->text()));
+      usades << lletra;
+    }
+    PosaTipus(FluxInformacio);
+    FPrincipal->show();
+    FPrincipal->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FPrincipal));
+    auto* exercicis = Fill<QMenu>(FPrincipal, "MExercicis");
+    QTest::keyClick(FPrincipal, Qt::Key_R, Qt::AltModifier);
+    QTRY_VERIFY(exercicis->isVisible());
+    exercicis->close();
+    QVERIFY(FPrincipal->isVisible());
+  }
+
+  // Windows with no icon of their own take the application's.
+  void everyWindowCarriesTheProgramsIcon() {
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("cat.ribolia.Ribolia"));
+    const QIcon icona = QApplication::windowIcon();
+    QVERIFY(!icona.availableSizes().isEmpty());
+    QList<QWidget*> finestres{FPrincipal, Ajuda::Finestra()};
+    for (QDialog* d : FPrincipal->findChildren<QDialog*>()) finestres << d;
+    for (QWidget* finestra : finestres)
+      QVERIFY2(finestra->windowIcon().cacheKey() == icona.cacheKey(),
+               qPrintable(finestra->objectName()));
   }
 
   void toolButtonsShowTheirHintAsToolTip() {
@@ -215,7 +254,33 @@ class TestPrincipal : public QObject {
     QTEST(Fill<QLabel>(FPrincipal, "LbDiners")->text(), "textDiners");
     QTEST(Fill<QLabel>(FPrincipal, "LbProvetes")->text(), "textProvetes");
     QVERIFY(!panell->isHidden());
-    QCOMPARE(panell->size(), QSize(105, 57));
+    QCOMPARE(panell->height(), 57);
+  }
+
+  // Measured as the style lays the caption out, in the panel's own font,
+  // for years of every digit; widened only as much as the longest needs.
+  void everyMonthsCaptionShowsWhole() {
+    PosaTipus(JocPressupost);
+    auto* panell = Fill<QGroupBox>(FPrincipal, "GrInformacioGeneral");
+    int mesLlarg = 0;
+    for (std::uint16_t any : {1961, 1999, 2000, 2888, 9999}) {
+      for (std::uint16_t mes = 1; mes <= 12; ++mes) {
+        EstatRecerca.Mes = mes;
+        EstatRecerca.Any = any;
+        FPrincipal->ActualitzaInformacio();
+        QStyleOptionGroupBox opcio;
+        opcio.initFrom(panell);
+        opcio.text = panell->title();
+        opcio.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect etiqueta = panell->style()->subControlRect(QStyle::CC_GroupBox, &opcio,
+                                                               QStyle::SC_GroupBoxLabel, panell);
+        const int text = panell->fontMetrics().horizontalAdvance(panell->title());
+        QVERIFY2(etiqueta.width() >= text && panell->rect().contains(etiqueta),
+                 qPrintable(panell->title()));
+        mesLlarg = std::max(mesLlarg, text);
+      }
+    }
+    QVERIFY(panell->width() == 105 || panell->width() < mesLlarg + 40);
   }
 
   void panelHidesOutsideTheGame() {

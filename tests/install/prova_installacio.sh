@@ -18,7 +18,7 @@ id=cat.ribolia.Ribolia
 for f in bin/ribolia share/ribolia/Ribolia.hlp share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
-         share/icons/hicolor/256x256/apps/$id.png; do
+         share/icons/hicolor/256x256/apps/$id.png share/doc/ribolia/copyright; do
   [ -f "$p/$f" ] || falla "no s'ha instal·lat $f"
 done
 [ -x "$p/bin/ribolia" ] || falla "bin/ribolia no és executable"

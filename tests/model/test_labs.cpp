@@ -254,7 +254,12 @@ TEST(Tecniques, MonthEstimates) {
   EXPECT_EQ(MesosRestants(200, 190, 20), 1u);
   EXPECT_EQ(MesosRestants(10, 50, 8), 1u);  // more done than needed
   EXPECT_EQ(MesosRestants(10, 0, 0), std::nullopt);
-  EXPECT_EQ(TextMesos(11u), "Acabarem d'aquí 11 mesos.");
+  const std::pair<unsigned, const char*> textos[] = {{0, "Acabarem d'aquí 0 mesos."},
+                                                     {1, "Acabarem d'aquí 1 mes."},
+                                                     {2, "Acabarem d'aquí 2 mesos."},
+                                                     {11, "Acabarem d'aquí 11 mesos."},
+                                                     {21, "Acabarem d'aquí 21 mesos."}};
+  for (const auto& [mesos, text] : textos) EXPECT_EQ(TextMesos(mesos), text) << mesos;
   EXPECT_EQ(TextMesos(std::nullopt), "Sense provetes cada mes no l'acabarem mai.");
 }
 
