@@ -150,20 +150,24 @@ void TGuardaFocus::FocusCanviat(QWidget* abans, QWidget* ara) {
   // or hidden; the student moves it from a control that still works.
   const bool empes = abans && abans->window() == finestra &&
                      (!abans->isEnabled() || !abans->isVisibleTo(finestra));
-  desplacat = empes && finals.contains(ara);
+  perAlumne = !empes && finals.contains(ara);
+  if (empes) anterior = nullptr;
 }
 
 void TGuardaFocus::Reposa() {
   QWidget* focus = finestra->focusWidget();
   const bool perdut = !focus || !focus->isEnabled() || !focus->isVisibleTo(finestra);
-  if (!perdut && !(desplacat && finals.contains(focus))) return;
+  // Moved onto an end button during the step, and not by the student.
+  const bool empes = finals.contains(focus) && focus != anterior && !perAlumne;
+  anterior = focus;
+  if (!perdut && !empes) return;
   QWidget* desti = treball();
   if (desti && desti->isEnabled() && desti->isVisibleTo(finestra)) {
     desti->setFocus(Qt::OtherFocusReason);
   } else if (focus && finals.contains(focus)) {
     focus->clearFocus();
   }
-  desplacat = false;
+  anterior = finestra->focusWidget();
 }
 
 }  // namespace Teclat

@@ -29,9 +29,9 @@ void AnunciaCella(QWidget* cella, const QString& resposta = {});
 QWidget* CellaAnunciada(const QWidget* finestra);
 
 // Keeps the focus off the buttons that close, restart or replace an
-// exercise unless the student puts it there: when a control is disabled
-// or hidden under the focus and Qt moves the focus onto one of them, the
-// next Reposa() gives it back to what `treball` returns (or clears it).
+// exercise unless the student puts it there: when the focus reaches one of
+// them during a step (Qt moves it on when the focused control is disabled
+// or hidden), Reposa() gives it back to what `treball` returns, or clears it.
 class TGuardaFocus : public QObject {
  public:
   TGuardaFocus(QWidget* finestra, QList<QWidget*> finals, std::function<QWidget*()> treball);
@@ -44,7 +44,8 @@ class TGuardaFocus : public QObject {
   QWidget* finestra;
   QList<QWidget*> finals;
   std::function<QWidget*()> treball;
-  bool desplacat = false;  // the focus was pushed, not put, where it is
+  QPointer<QWidget> anterior;  // where the focus was after the last step
+  bool perAlumne = false;      // the student moved it onto an end button
 };
 
 }  // namespace Teclat
