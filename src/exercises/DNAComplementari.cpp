@@ -15,6 +15,7 @@
 #include "platform/Dibuixos.h"
 #include "platform/Estils.h"
 #include "platform/Impressio.h"
+#include "platform/Teclat.h"
 
 using Complementaria::Fase;
 using Complementaria::TExercici;
@@ -112,6 +113,13 @@ TFDNAComplementari::TFDNAComplementari(QWidget* pare) : QDialog(pare) {
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(2000);
   Connecta();
+  // The keyboard stays on the placing buttons; Tornem-hi, Un altre and
+  // Tancar hold it only when the student takes it there.
+  guardaFocus = new Teclat::TGuardaFocus(this, {BtRepetir, BtUnAltre, BtTancar}, [this] {
+    for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BTimina, BUracil, B5, B3, BHidrolitzar})
+      if (b->isEnabled() && b->isVisibleTo(this)) return b;
+    return static_cast<QPushButton*>(nullptr);
+  });
   PreparaReplicacio();
   exercici.IniciaExercici();
   MostraPlantilla();
@@ -138,6 +146,7 @@ void TFDNAComplementari::CreaCelles() {
   for (int i = 1; i <= 18; ++i) {
     STDNA[i - 1] = Cella("STDNA", i, YPlantilla);
     STCompl[i - 1] = Cella("STCompl", i, YNova);
+    Teclat::MarcaCella(STCompl[i - 1]);
   }
   LbNovaCadena = Etiqueta(this, "LbNovaCadena", QString(), 64, YNova + AltCella + 4);
   LbNovaCadena->setFont(Negreta(13));
@@ -277,6 +286,8 @@ void TFDNAComplementari::PreparaReplicacio() {
   LbCadenaLlegida->setText(QStringLiteral("Cadena de DNA original"));
   LbNovaCadena->setText(QStringLiteral("Cadena de DNA nova"));
   LbEnzim->setText(QStringLiteral("DNA polimerasa"));
+  Image1->setAccessibleName(QStringLiteral("Dibuix de la DNA polimerasa, al costat de la casella "
+                                           "triada de la cadena nova"));
   BHidrolitzar->setVisible(true);
   for (QLabel* l : {LbCadenaLlegida, LbNovaCadena}) l->adjustSize();
 }
@@ -286,6 +297,8 @@ void TFDNAComplementari::PreparaTranscripcio() {
   LbCadenaLlegida->setText(QStringLiteral("Cadena de DNA que és transcrita"));
   LbNovaCadena->setText(QStringLiteral("Cadena de RNA"));
   LbEnzim->setText(QStringLiteral("RNA polimerasa"));
+  Image1->setAccessibleName(QStringLiteral("Dibuix de l'RNA polimerasa, al costat de la casella "
+                                           "triada de la cadena d'RNA"));
   BHidrolitzar->setVisible(false);
   for (QLabel* l : {LbCadenaLlegida, LbNovaCadena}) l->adjustSize();
 }
@@ -324,13 +337,21 @@ void TFDNAComplementari::MostraPlantilla() {
   PintaEnzim();
 }
 
-void TFDNAComplementari::Mostra() {
+void TFDNAComplementari::Mostra(const QLabel* contestada) {
   MostraNovaCadena();
   CompteErrors();
   SituaEnzim();
   HabilitaControls();
   LbAvaluacio->setText(Q(exercici.Missatge()));
   update();  // the pairing bonds between the rows
+  guardaFocus->Reposa();
+  // The cursor cell is where the next letter goes: screen readers hear it,
+  // after the answer just given.
+  const int p = exercici.Posicio();
+  if (exercici.FaseActual() == Fase::Acabat || p < 1 || p > 18) return;
+  QLabel* actual = STCompl[p - 1];
+  Teclat::AnunciaCella(actual, contestada && contestada != actual ? contestada->accessibleName()
+                                                                   : QString());
 }
 
 void TFDNAComplementari::MostraNovaCadena() {
@@ -440,8 +461,10 @@ void TFDNAComplementari::FormDeactivate() { Timer1->stop(); }
 void TFDNAComplementari::BotoBaseClick() {
   auto* boto = qobject_cast<QPushButton*>(sender());
   if (!boto) return;
+  const int p = exercici.Posicio();
+  const QLabel* contestada = p >= 1 && p <= 18 ? STCompl[p - 1] : nullptr;
   exercici.Posa(boto->property("lletra").toChar().toLatin1());
-  Mostra();
+  Mostra(contestada);
 }
 
 void TFDNAComplementari::BHidrolitzarClick() {

@@ -13,6 +13,9 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
+namespace Teclat {
+class TGuardaFocus;
+}
 
 class TFDNAComplementari : public QDialog {
   Q_OBJECT
@@ -58,8 +61,9 @@ class TFDNAComplementari : public QDialog {
   void PreparaReplicacio();
   void PreparaTranscripcio();
   void PintaEnzim();
-  // Everything on screen from the exercise's state.
-  void Mostra();
+  // Everything on screen from the exercise's state; `contestada` is the
+  // cell the student has just answered, if any.
+  void Mostra(const QLabel* contestada = nullptr);
   void MostraPlantilla();
   void MostraNovaCadena();
   void CompteErrors();
@@ -80,6 +84,7 @@ class TFDNAComplementari : public QDialog {
   QPushButton *BtRepetir, *BtUnAltre, *BtImprimir, *BtDemostracio, *BtAjuda, *BtTancar;
   QToolButton *SBPlay, *SBPause, *SBStop;
   QTimer* Timer1;
+  Teclat::TGuardaFocus* guardaFocus;
 };
 
 extern TFDNAComplementari* FDNAComplementari;

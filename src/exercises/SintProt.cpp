@@ -19,6 +19,7 @@
 #include "platform/DibuixosRibosoma.h"
 #include "platform/Estils.h"
 #include "platform/Impressio.h"
+#include "platform/Teclat.h"
 
 using namespace SintesiProteines;
 
@@ -81,6 +82,15 @@ TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(120);
   Connecta();
+  // The keyboard stays on the base buttons, or on the amino-acid picker when
+  // it is asked; the commands that end the exercise hold it only when the
+  // student takes it there.
+  guardaFocus =
+      new Teclat::TGuardaFocus(this, {BtRepetir, BtUnAltre, BtOpcions, BtTancar}, [this] {
+        if (exercici.BasesActives()) return static_cast<QWidget*>(BAdenina);
+        if (exercici.SelectorVisible()) return static_cast<QWidget*>(SBAaRNAt);
+        return static_cast<QWidget*>(nullptr);
+      });
 }
 
 QLabel* TFSintProt::Cella(QWidget* pare, const QString& nom, int amplada, int alcada) {
@@ -142,10 +152,12 @@ void TFSintProt::CreaRNAts() {
       QLabel* cella =
           Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i), AmpleCella, AltCella);
       cella->setFont(Negreta(14, "DejaVu Sans Mono"));
+      Teclat::MarcaCella(cella);
       STRNAt[slot - 1][i - 1] = cella;
     }
     QLabel* aa = Cella(this, QStringLiteral("STAaRNAt%1").arg(slot), AmpleResidu, AltCella);
     aa->setFont(Negreta(12));
+    Teclat::MarcaCella(aa);
     STAaRNAt[slot - 1] = aa;
   }
   SBAaRNAt = new QToolButton(this);
@@ -244,7 +256,7 @@ void TFSintProt::Connecta() {
 // ---------------------------------------------------------------------------
 // Showing the exercise
 
-void TFSintProt::Mostra() {
+void TFSintProt::Mostra(const QLabel* contestada) {
   LbNomFase->setText(Q(NomFase(exercici.Fase())));
   LbInstruccions->setText(Q(exercici.Instruccio()));
   LbInstruccions->setVisible(!exercici.Instruccio().empty());
@@ -259,6 +271,21 @@ void TFSintProt::Mostra() {
   const QString escena =
       QStringLiteral("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
   if (escena != accessibleDescription()) setAccessibleDescription(escena);
+  guardaFocus->Reposa();
+  if (QLabel* actual = CellaDemanada())
+    Teclat::AnunciaCella(actual, contestada && contestada != actual ? contestada->accessibleName()
+                                                                     : QString());
+}
+
+// The anticodon cell or the amino acid the exercise asks for, if any.
+QLabel* TFSintProt::CellaDemanada() const {
+  for (int slot = 1; slot <= 2; ++slot) {
+    const TRNAt& r = exercici.RNAt(slot);
+    for (int i = 1; i <= 3; ++i)
+      if (r.MarquesCelles[i - 1].Groc && r.Visible) return STRNAt[slot - 1][i - 1];
+    if (r.MarcaAminoacid.Groc && r.AminoacidVisible) return STAaRNAt[slot - 1];
+  }
+  return nullptr;
 }
 
 void TFSintProt::MostraRNAm() {
@@ -406,8 +433,9 @@ void TFSintProt::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
 void TFSintProt::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }
 
 void TFSintProt::EntraLletra(char lletra) {
+  const QLabel* contestada = CellaDemanada();
   exercici.EntraLletra(lletra);
-  Mostra();
+  Mostra(contestada);
 }
 
 // The table answers through CodoTriatOk only when a codon was clicked in
@@ -416,8 +444,9 @@ void TFSintProt::SBAaRNAtClick() {
   if (exercici.EsperaAra() != Espera::Aminoacid) return;
   CodoTriatOk = false;
   Dialegs::Executa(FTaula);
+  const QLabel* contestada = CellaDemanada();
   if (CodoTriatOk) exercici.TriaAminoacid(CodoTriat);
-  Mostra();
+  Mostra(CodoTriatOk ? contestada : nullptr);
 }
 
 void TFSintProt::Timer1Timer() {

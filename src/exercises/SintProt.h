@@ -15,6 +15,9 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QToolButton;
+namespace Teclat {
+class TGuardaFocus;
+}
 
 class TFSintProt : public QDialog {
   Q_OBJECT
@@ -53,8 +56,10 @@ class TFSintProt : public QDialog {
   void Connecta();
   QLabel* Cella(QWidget* pare, const QString& nom, int amplada, int alcada);
 
-  // Everything on screen from the exercise's state.
-  void Mostra();
+  // Everything on screen from the exercise's state; `contestada` is the
+  // cell the student has just answered, if any.
+  void Mostra(const QLabel* contestada = nullptr);
+  QLabel* CellaDemanada() const;
   void MostraRNAm();
   void MostraRNAt(int slot);
   void MostraCadena();
@@ -76,6 +81,7 @@ class TFSintProt : public QDialog {
   QGroupBox* GBErrors;
   QPushButton *BtRepetir, *BtUnAltre, *BtOpcions, *BtVeureTaula, *BtImprimir, *BtAjuda, *BtTancar;
   QTimer* Timer1;
+  Teclat::TGuardaFocus* guardaFocus;
 
   QPixmap fons, escena, rnat, factor, marcador3, marcador5, subunitatPetita;
 };

@@ -17,6 +17,7 @@
 #include "platform/Cella.h"
 #include "platform/Dialegs.h"
 #include "platform/Impressio.h"
+#include "platform/Teclat.h"
 
 using TaulaResum::EstatCela;
 
@@ -145,6 +146,7 @@ void TFTaulaResum::CreaCelles() {
                      QStringLiteral("Posició %1 %2").arg(p).arg(QString::fromUtf8(LlocFila[fila])));
       cella->setGeometry(RectCela(fila, p));
       cella->setFont(lletra);
+      Teclat::MarcaCella(cella);
       connect(cella, &TCella::Clicada, this, [this, fila, p] { SeleccionaCela(fila, p); });
       Celles[fila][p - 1] = cella;
     }
@@ -156,6 +158,7 @@ QComboBox* TFTaulaResum::Selector(const QString& nom, const QStringList& items, 
   cb->addItems(items);
   cb->setGeometry(lloc);
   cb->installEventFilter(this);
+  Teclat::PreparaLlista(cb);
   return cb;
 }
 
@@ -268,12 +271,25 @@ void TFTaulaResum::PosaOpcions(bool AUGInicial, bool STOPFinal, std::uint16_t Am
 // ---------------------------------------------------------------------------
 // Showing the exercise
 
-void TFTaulaResum::Mostra() {
+void TFTaulaResum::Mostra(const TCella* contestada) {
   MostraEtiquetesDNA();
   MostraCelles();
   MostraSelectors();
   MostraErrors();
+  AnunciaCella(contestada);
 }
+
+// The selected cell is where the student's letters go: screen readers hear
+// it, after the answer just given, whenever either changes.
+void TFTaulaResum::AnunciaCella(const TCella* contestada) {
+  if (!exercici.EntradaActiva() || exercici.ColumnaActual() == 0) return;
+  TCella* actual = Celles[exercici.FilaActual()][exercici.ColumnaActual() - 1];
+  Teclat::AnunciaCella(actual, contestada && contestada != actual ? contestada->accessibleName()
+                                                                   : QString());
+}
+
+// Back to the table after a command: Space writes a blank there again.
+void TFTaulaResum::TornaALaTaula() { BEspai->setFocus(Qt::OtherFocusReason); }
 
 // The row names: fixed labels when the transcribed strand is given, selectors
 // the student must set in the fragments mode.
@@ -354,8 +370,11 @@ void TFTaulaResum::CBEnter() {
 }
 
 void TFTaulaResum::BotoBaseClick(char lletra) {
+  const bool triada = exercici.EntradaActiva() && exercici.ColumnaActual() != 0;
+  const TCella* contestada =
+      triada ? Celles[exercici.FilaActual()][exercici.ColumnaActual() - 1] : nullptr;
   exercici.EntraLletra(lletra);
-  Mostra();
+  Mostra(contestada);
 }
 
 void TFTaulaResum::ComprovaSelector(int i, int item) {
@@ -372,27 +391,34 @@ void TFTaulaResum::ComprovaEtiquetaDNA(int r, int item) {
 // as if the student had chosen it in the list.
 void TFTaulaResum::TriaDeLaTaula(int k) {
   Dialegs::Executa(FTaula);
-  if (!CodoTriatOk) return;
-  ComprovaSelector(k, RBGlobal::AminoacidCodo(CodoTriat));
+  if (CodoTriatOk) ComprovaSelector(k, RBGlobal::AminoacidCodo(CodoTriat));
+  TornaALaTaula();
 }
 
 void TFTaulaResum::BtUnAltreClick() {
   exercici.GeneraExercici();
   Mostra();
+  TornaALaTaula();
 }
 
 void TFTaulaResum::BtTornemhiClick() {
   exercici.Tornemhi();
   Mostra();
+  TornaALaTaula();
 }
 
 void TFTaulaResum::BtOpcionsClick() {
-  if (Dialegs::Executa(FOpcionsTaulaResum) != QDialog::Accepted) return;
-  exercici.GeneraExercici();
-  Mostra();
+  if (Dialegs::Executa(FOpcionsTaulaResum) == QDialog::Accepted) {
+    exercici.GeneraExercici();
+    Mostra();
+  }
+  TornaALaTaula();
 }
 
-void TFTaulaResum::BtVeureTaulaClick() { Dialegs::Executa(FTaula); }
+void TFTaulaResum::BtVeureTaulaClick() {
+  Dialegs::Executa(FTaula);
+  TornaALaTaula();
+}
 void TFTaulaResum::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
 void TFTaulaResum::BtAjudaClick() { Ajuda::MostraTema(130); }
 

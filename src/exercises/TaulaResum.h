@@ -58,12 +58,15 @@ class TFTaulaResum : public QDialog {
   void ComprovaSelector(int i, int item);
   void ComprovaEtiquetaDNA(int r, int item);
 
-  // Everything on screen from the exercise's state.
-  void Mostra();
+  // Everything on screen from the exercise's state; `contestada` is the
+  // cell the student has just answered, if any.
+  void Mostra(const TCella* contestada = nullptr);
   void MostraEtiquetesDNA();
   void MostraCelles();
   void MostraSelectors();
   void MostraErrors();
+  void AnunciaCella(const TCella* contestada);
+  void TornaALaTaula();
 
   TaulaResum::TExercici exercici;
 

@@ -60,6 +60,9 @@ TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2 = new QLabel(QStringLiteral("3'"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
+  // Screen readers hear what the bare marks mean: the codon is read 5' to 3'.
+  Label1->setAccessibleName(QStringLiteral("Extrem 5' del codó: primera base, a l'esquerra"));
+  Label2->setAccessibleName(QStringLiteral("Extrem 3' del codó: tercera base, a la dreta"));
   graella->addWidget(CreaCapcaleraSegona(), 0, 2);
   graella->addWidget(Label1, 1, 0, Qt::AlignVCenter);
   graella->addWidget(CreaCapcaleraPrimera(), 1, 1);

@@ -15,6 +15,7 @@
 #include "model/Labs.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
+#include "platform/Teclat.h"
 
 using namespace ComunsLab;
 using RBGlobal::EstatRecerca;
@@ -32,6 +33,7 @@ TFNovaTecnica::TFNovaTecnica(QWidget* pare) : QDialog(pare) {
   CBNovesTecniques = new QComboBox(this);
   CBNovesTecniques->setObjectName(QStringLiteral("CBNovesTecniques"));
   CBNovesTecniques->setEditable(false);
+  Teclat::PreparaLlista(CBNovesTecniques);  // the technique to develop changes only on purpose
   Label1->setBuddy(CBNovesTecniques);  // names the list for screen readers
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
   QGroupBox* treball = CreaTreball();

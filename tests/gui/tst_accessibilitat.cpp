@@ -3,6 +3,7 @@
 // reaches every control that takes the keyboard, Escape closes a dialog.
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,6 +92,13 @@ QList<QWidget*> Controls(QWidget* finestra) {
   return controls;
 }
 
+// What a screen reader gets: the name through Qt's accessibility interface,
+// which for some controls is not the accessibleName property.
+QString NomAccessible(QWidget* w) {
+  QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+  return iface ? iface->text(QAccessible::Name) : QString();
+}
+
 QString Nom(const QWidget* w) {
   return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
                                    : w->objectName();
@@ -174,7 +182,15 @@ class TestAccessibilitat : public QObject {
     }
     QStringList senseNom, noAbastats;
     for (QWidget* w : Controls(finestra)) {
-      if (!DiuAlgu(w->accessibleName()) && !DiuAlgu(TextVisible(w, finestra))) senseNom << Nom(w);
+      const QString nom = NomAccessible(w);
+      if (!DiuAlgu(nom) && !DiuAlgu(TextVisible(w, finestra))) senseNom << Nom(w);
+      // A list is heard by its meaning, then by the item shown.
+      if (auto* llista = qobject_cast<QComboBox*>(w);
+          llista && !llista->accessibleName().isEmpty()) {
+        if (nom != llista->accessibleName()) senseNom << Nom(w) + " (" + nom + ")";
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Value),
+                 llista->currentText());
+      }
       if (!w->isVisible() || !w->isEnabled() || visitats.contains(w) || qobject_cast<TCella*>(w) ||
           qobject_cast<TGraellaText*>(w))
         continue;

@@ -21,6 +21,7 @@
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
 #include "platform/Impressio.h"
+#include "platform/Teclat.h"
 
 using Entorn::Fill;
 
@@ -446,6 +447,66 @@ class TestDNAComplementari : public QObject {
                QStringLiteral("Has aconseguit fer un bon DNA, però has de concentrar-te més."));
       QTest::keyClick(d, Qt::Key_Escape);
       QVERIFY(!d->isVisible());
+    });
+  }
+
+  // Played from the keyboard, starting with Space on the end button: after
+  // each answer and each step of the demonstration the focus is on a control
+  // the student works with, never pushed onto Tornem-hi, Un altre or Tancar,
+  // and screen readers are told the cursor cell after the answer just given.
+  void keyboardPlayKeepsTheFocusOffTheEndButtons_data() {
+    QTest::addColumn<QString>("comanda");
+    QTest::addColumn<bool>("primera");
+    for (const char* c : {"MExercicisDNAComplementari", "SBTranscripcio"})
+      for (bool primera : {true, false})
+        QTest::addRow("%s %s", c, primera ? "5'-3'" : "3'-5'") << QString::fromLatin1(c) << primera;
+  }
+  void keyboardPlayKeepsTheFocusOffTheEndButtons() {
+    QFETCH(QString, comanda);
+    QFETCH(bool, primera);
+    SembraOrientacio(primera);
+    Obre(qPrintable(comanda), [](QDialog* d) {
+      const QList<QWidget*> finals{Boto("BtRepetir"), Boto("BtUnAltre"), Boto("BtTancar")};
+      auto focusBo = [&](const char* quan) {
+        QWidget* f = W()->focusWidget();
+        if (finals.contains(f)) QFAIL(qPrintable(QLatin1String(quan) + ": " + f->objectName()));
+      };
+      const QMap<char, Qt::Key> tecles{{'A', Qt::Key_A}, {'G', Qt::Key_G}, {'C', Qt::Key_C},
+                                       {'T', Qt::Key_T}, {'U', Qt::Key_U}, {'5', Qt::Key_5},
+                                       {'3', Qt::Key_3}};
+      auto* demostracio = Boto("BtDemostracio");
+      demostracio->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(demostracio, Qt::Key_Space);
+      QVERIFY(Timer1()->isActive());
+      for (int tic = 0; Timer1()->isActive() && tic < 200; ++tic) {
+        Tic();
+        focusBo("demostració");
+      }
+      Clica(Boto("BtRepetir"));
+      QPushButton* extrem = BotoPer(Parella(Cursor(), Transcripcio()));
+      extrem->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(extrem, Qt::Key_Space);
+      auto construint = [] { return EstatEntrada().left(7).contains('+'); };
+      bool desfet = false;  // after Hidrolitzar the cursor cell is the one answered
+      for (int pas = 0; pas < 40 && construint(); ++pas) {
+        focusBo("resposta");
+        QVERIFY(W()->focusWidget() && W()->focusWidget()->isEnabled());
+        const int abans = Cursor();
+        QCOMPARE(Teclat::CellaAnunciada(d), static_cast<QWidget*>(Nova(abans)));
+        if (pas > 0 && !desfet) QVERIFY(Nova(abans)->accessibleDescription().startsWith("Posició"));
+        const char plantilla = Lletra(Plant(abans));
+        const bool interior = plantilla != '3' && plantilla != '5';
+        if (pas == 3 && interior) {  // a wrong letter, announced as such, then taken back
+          QTest::keyClick(W()->focusWidget(), tecles[plantilla == 'A' ? 'G' : plantilla]);
+          QVERIFY(Nova(Cursor())->accessibleDescription().contains("errònia"));
+          QTest::keyClick(W()->focusWidget(), Qt::Key_H);
+          desfet = true;
+          continue;
+        }
+        QTest::keyClick(W()->focusWidget(), tecles[Parella(abans, Transcripcio())]);
+        desfet = false;
+      }
+      focusBo("final");
     });
   }
 

@@ -22,6 +22,7 @@
 #include "model/TaulaCodi.h"
 #include "platform/Ajuda.h"
 #include "platform/GrupOpcions.h"
+#include "platform/Teclat.h"
 
 using Entorn::Fill;
 using SintesiProteines::OpcionsDelsItems;
@@ -207,6 +208,52 @@ class TestSintProt : public QObject {
         },
         &codo);
     QCOMPARE(cadena.first(), QStringLiteral("Met"));
+  }
+
+  // Played from the keyboard: after each letter, each pick and each step of
+  // a move the focus is on the base buttons or the picker, never pushed onto
+  // Tornem-hi, Un altre, Opcions or Tancar, and screen readers are told the
+  // cell asked for next.
+  void keyboardPlayKeepsTheFocusOffTheEndButtons_data() {
+    QTest::addColumn<int>("demanat");
+    QTest::newRow("anticodons") << 0;
+    QTest::newRow("anticodons i aminoàcids") << 2;
+  }
+  void keyboardPlayKeepsTheFocusOffTheEndButtons() {
+    QFETCH(int, demanat);
+    FSintProt->PosaOpcions(OpcionsDelsItems(demanat, 0));
+    QString codo;
+    Obre(
+        "MExercicisTraduccio",
+        [&](QDialog* d) {
+          QStringList finals;
+          for (const char* nom : {"BtRepetir", "BtUnAltre", "BtOpcions", "BtTancar"})
+            finals << QString::fromLatin1(nom);
+          auto comprova = [&](const QString& quan) {
+            QWidget* f = d->focusWidget();
+            if (f && finals.contains(f->objectName())) QFAIL(qPrintable(quan + ": " + f->objectName()));
+            if (Boto("BAdenina")->isEnabled()) QCOMPARE(f, static_cast<QWidget*>(Boto("BAdenina")));
+            if (Selector()->isVisible()) QCOMPARE(f, static_cast<QWidget*>(Selector()));
+          };
+          Boto("BAdenina")->setFocus(Qt::TabFocusReason);
+          for (int primera = 13, pas = 0; pas < 1000; ++pas) {
+            comprova(QStringLiteral("pas %1").arg(pas));
+            if (Timer1()->isActive()) {
+              Tic();
+            } else if (Boto("BAdenina")->isEnabled()) {
+              QCOMPARE(Teclat::CellaAnunciada(d)->objectName().left(6), QStringLiteral("STRNAt"));
+              Tecleja(d, Anticodo(Codo(primera)));
+            } else if (Selector()->isVisible()) {
+              codo = Codo(primera);
+              QTest::keyClick(Selector(), Qt::Key_Space);
+              primera = 16;  // the messenger moves on under the ribosome
+            } else {
+              break;
+            }
+          }
+          QVERIFY(!Timer1()->isActive());
+        },
+        &codo);
   }
 
   // While a tRNA moves nothing answers, by mouse or by key; its cells and

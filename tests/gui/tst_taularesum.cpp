@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <functional>
 
 #include "Entorn.h"
@@ -226,6 +227,88 @@ class TestTaulaResum : public QObject {
       QCOMPARE(Fons(f, 4), Groc);
       QTest::keyClick(Focus(), Qt::Key_Down);
       QCOMPARE(Fons(2, 4), Groc);
+    });
+  }
+
+  // After each command, and after the dialogs it opens close, the keyboard is
+  // back on the table: Space writes a blank in the selected cell instead of
+  // pressing the command again, and the table on screen stays.
+  void spaceAfterEachCommandWritesABlank_data() {
+    QTest::addColumn<QString>("boto");
+    QTest::addColumn<int>("resposta");
+    QTest::newRow("Un altre") << "BtUnAltre" << 0;
+    QTest::newRow("Tornem-hi") << "BtTornemhi" << 0;
+    QTest::newRow("Opcions acceptades") << "BtOpcions" << int(QDialog::Accepted);
+    QTest::newRow("Opcions cancel·lades") << "BtOpcions" << int(QDialog::Rejected);
+    QTest::newRow("Veure Taula") << "BtVeureTaula" << 0;
+    QTest::newRow("taula del codi") << "SBAminoacid1" << 0;
+  }
+  void spaceAfterEachCommandWritesABlank() {
+    QFETCH(QString, boto);
+    QFETCH(int, resposta);
+    Obre("SBTaulaResum", [&](QDialog*) {
+      Interior = [resposta](QDialog*) {
+        CodoTriatOk = false;
+        return resposta;
+      };
+      auto* comanda = Fill<QAbstractButton>(W(), qPrintable(boto));
+      comanda->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(comanda, Qt::Key_Space);
+      QCOMPARE(Focus(), Boto("BEspai"));
+      const int f = E().FilaComplementaria();
+      Clica(Cela(f, 1));
+      QTest::keyClick(Focus(), Base(E().Esperat(f, 1)).tecla);
+      const std::string taula = E().CadenaTranscrita();
+      const int dialegs = int(Entorn::DialegsMostrats().size());
+      QTest::keyClick(Focus(), Qt::Key_Space);
+      QCOMPARE(E().CadenaTranscrita(), taula);
+      QCOMPARE(int(Entorn::DialegsMostrats().size()), dialegs);
+      QCOMPARE(E().Resposta(f, 1), E().Esperat(f, 1));
+      QCOMPARE(Fons(f, 3), Groc);  // the blank went into the next cell
+      QCOMPARE(E().Resposta(f, 2), ' ');
+    });
+  }
+
+  // Tab from the blank button onto the base buttons keeps the selected cell,
+  // and the letters typed there still fill it.
+  void tabOntoTheBaseButtonsKeepsTheSelection() {
+    Obre("SBTaulaResum", [](QDialog*) {
+      const int f = E().FilaComplementaria();
+      Clica(Cela(f, 1));
+      for (const char* boto : {"BUracil", "BTimina"}) {
+        QTest::keyClick(Focus(), Qt::Key_Backtab);
+        QCOMPARE(Focus(), Boto(boto));
+      }
+      QCOMPARE(Fons(f, 1), Groc);
+      QTest::keyClick(Focus(), Base(E().Esperat(f, 1)).tecla);
+      QTest::keyClick(Focus(), Base(E().Esperat(f, 2)).tecla);
+      QCOMPARE(Fons(f, 3), Groc);
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 0"));
+    });
+  }
+
+  // The wheel over a closed selector neither changes it nor counts an error;
+  // keys still do.
+  void theWheelOverASelectorChangesNothing_data() {
+    QTest::addColumn<QString>("selector");
+    for (const char* nom : {"CBExtrem1", "CBAminoacid3", "CBExtrem2"}) QTest::newRow(nom) << nom;
+  }
+  void theWheelOverASelectorChangesNothing() {
+    QFETCH(QString, selector);
+    Obre("SBTaulaResum", [&](QDialog*) {
+      QComboBox* cb = Combo(selector);
+      const int abans = cb->currentIndex();
+      for (int gir : {-120, -120, 120}) {
+        const QPointF centre = QRectF(cb->rect()).center();
+        QWheelEvent roda(centre, cb->mapToGlobal(centre), {}, {0, gir}, Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(cb, &roda);
+      }
+      QCOMPARE(cb->currentIndex(), abans);
+      QCOMPARE(Text("LbErrorsComesos"), QStringLiteral("Errors comesos: 0"));
+      cb->setFocus();
+      QTest::keyClick(cb, Qt::Key_Up);
+      QVERIFY(cb->currentIndex() != abans);
     });
   }
 
