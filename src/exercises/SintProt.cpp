@@ -33,9 +33,13 @@ constexpr QPoint OrigenEscena(100, 24);
 constexpr QSize MidaEscena(521, 201);
 constexpr int AmpleCella = 24, AltCella = 20, YRNAm = 204;
 
+// The large subunit and its name, which stands outside it below the way the
+// tRNAs and the release factor come in, where nothing passes over it.
+constexpr QPoint LlocSubunitatGran(240, 40);
+constexpr QPoint LlocNomSubunitat(490, 186);
+
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 QPoint AFinestra(TPunt p) { return {p.x, p.y}; }
-QPoint AEscena(TPunt p) { return QPoint(p.x, p.y) - OrigenEscena; }
 
 QFont Negreta(int pixels, const char* familia = "DejaVu Sans") {
   QFont f(QString::fromLatin1(familia));
@@ -109,7 +113,8 @@ void TFSintProt::DibuixaEscena() {
   fons = QPixmap(MidaEscena);
   fons.fill(palette().color(QPalette::Window));
   QPainter p(&fons);
-  p.drawPixmap(140, 16, DibuixosRibosoma::SubunitatGran());
+  p.drawPixmap(LlocSubunitatGran - OrigenEscena, DibuixosRibosoma::SubunitatGran());
+  p.drawPixmap(LlocNomSubunitat - OrigenEscena, DibuixosRibosoma::NomSubunitatGran());
   p.end();
   rnat = DibuixosRibosoma::RNAt();
   factor = DibuixosRibosoma::FactorAlliberament();
@@ -364,15 +369,50 @@ void TFSintProt::ComposaEscena() {
   if (fons.isNull()) return;  // not opened yet
   escena = fons;
   QPainter p(&escena);
-  for (Objecte o : {Objecte::RNAt1, Objecte::RNAt2}) {
-    if (!exercici.Visible(o)) continue;
-    const QPoint lloc = AEscena(exercici.Posicio(o));
-    p.drawPixmap(lloc, rnat);
-    p.drawPixmap(lloc + QPoint(-16, 94), marcador3);
-    p.drawPixmap(lloc + QPoint(72, 94), marcador5);
+  using T = TFigura::Tipus;
+  for (const TFigura& f : Figures(exercici)) {
+    const QPoint lloc = f.lloc.topLeft() - OrigenEscena;
+    switch (f.tipus) {
+      case T::RNAt: p.drawPixmap(lloc, rnat); break;
+      case T::Marcador3: p.drawPixmap(lloc, marcador3); break;
+      case T::Marcador5: p.drawPixmap(lloc, marcador5); break;
+      case T::Factor: p.drawPixmap(lloc, factor); break;
+      default: break;  // fixed in the background, or a label of its own
+    }
   }
-  if (exercici.Visible(Objecte::Factor))
-    p.drawPixmap(AEscena(exercici.Posicio(Objecte::Factor)), factor);
+}
+
+std::vector<TFSintProt::TFigura> TFSintProt::Figures(const TExercici& e) {
+  using T = TFigura::Tipus;
+  std::vector<TFigura> figures;
+  const QRect p = DibuixosRibosoma::LletraLloc('P'), a = DibuixosRibosoma::LletraLloc('A');
+  figures.push_back({T::LletraP, 0, p.translated(LlocSubunitatGran)});
+  figures.push_back({T::LletraA, 0, a.translated(LlocSubunitatGran)});
+  figures.push_back(
+      {T::NomSubunitat, 0, QRect(LlocNomSubunitat, DibuixosRibosoma::NomSubunitatGran().size())});
+  for (int slot : {1, 2}) {
+    const TRNAt& r = e.RNAt(slot);
+    if (r.Visible) {
+      const QPoint lloc = AFinestra(r.Posicio);
+      figures.push_back({T::RNAt, slot, QRect(lloc, DibuixosRibosoma::MidaRNAt)});
+      for (bool extrem3 : {true, false})
+        figures.push_back({extrem3 ? T::Marcador3 : T::Marcador5, slot,
+                           QRect(lloc + DibuixosRibosoma::LlocMarcador(extrem3), DibuixosRibosoma::MidaMarcador)});
+      for (int i = 1; i <= 3; ++i)
+        figures.push_back({T::Cella, slot,
+                           QRect(AFinestra(PosicioCellaAnticodo(r.Posicio, i)),
+                                 QSize(AmpleCella, AltCella))});
+    }
+    if (r.AminoacidVisible)
+      figures.push_back({T::Aminoacid, slot,
+                         QRect(AFinestra(PosicioAminoacid(r.Posicio)), QSize(AmpleResidu, AltCella))});
+  }
+  if (e.Visible(Objecte::Factor))
+    figures.push_back({T::Factor, 0, QRect(AFinestra(e.Posicio(Objecte::Factor)), DibuixosRibosoma::MidaFactor)});
+  for (int d = 1; d <= e.NombreAminoacids(); ++d)
+    figures.push_back(
+        {T::Residu, 0, QRect(AFinestra(e.PosicioResidu(d)), QSize(AmpleResidu, AltCella))});
+  return figures;
 }
 
 void TFSintProt::paintEvent(QPaintEvent* e) {

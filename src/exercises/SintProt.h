@@ -5,7 +5,9 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <QRect>
 #include <array>
+#include <vector>
 
 #include "model/SintesiProteines.h"
 
@@ -27,6 +29,18 @@ class TFSintProt : public QDialog {
   // The settings the options dialog edits; a new mRNA takes them.
   const SintesiProteines::TOpcions& Opcions() const { return exercici.Opcions(); }
   void PosaOpcions(const SintesiProteines::TOpcions& opcions) { exercici.PosaOpcions(opcions); }
+
+  // One thing the ribosome scene shows, in window pixels, where it is drawn.
+  struct TFigura {
+    enum class Tipus {
+      RNAt, Marcador3, Marcador5, Factor, Cella, Aminoacid, Residu, LletraP, LletraA, NomSubunitat
+    };
+    Tipus tipus;
+    int rnat = 0;  // the tRNA it goes with, 0 for none
+    QRect lloc;
+  };
+  // Everything the scene shows for a state of the exercise.
+  static std::vector<TFigura> Figures(const SintesiProteines::TExercici& e);
 
  protected:
   void showEvent(QShowEvent* e) override;

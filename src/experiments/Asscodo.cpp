@@ -16,6 +16,7 @@
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
+#include "platform/GrupOpcions.h"
 
 using namespace RBGlobal;
 
@@ -63,6 +64,7 @@ void TFAssCodo::CreaAminoacids() {
     grupAminoacids->addButton(item, n);
     graella->addWidget(item, n % perColumna, n / perColumna);
   }
+  EntradaPelTeclat(grupAminoacids);
 }
 
 QWidget* TFAssCodo::CreaBotons() {

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
-#include <QScreen>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QToolButton>
@@ -183,12 +182,14 @@ unsigned TFCopolim::CompteNucleotids() const {
   return n;
 }
 
+// Translated, the copolymer's frequencies stay to be compared with the result.
 void TFCopolim::hideEvent(QHideEvent* e) {
-  FFreqTriplets->close();
+  if (result() != QDialog::Accepted) FFreqTriplets->close();
   QDialog::hideEvent(e);
 }
 
 void TFCopolim::FormActivate() {
+  setResult(QDialog::Rejected);  // until "Traduir" is pressed in this opening
   FFreqTriplets->close();
   GrNucleotids->show();
   LbInformacio->show();
@@ -258,11 +259,10 @@ void TFCopolim::MostraIndicadors() {
 // Beside the builder, following its proportions while it stays open.
 void TFCopolim::BtFrequenciesClick() {
   FFreqTriplets->Mostra(LletresCopolimer, Proporcions.P);
-  if (!FFreqTriplets->isVisible())
-    FFreqTriplets->move(PosicioAlCostat(frameGeometry(), FFreqTriplets->frameGeometry().size(),
-                                        screen()->availableGeometry()));
-  FFreqTriplets->show();
-  FFreqTriplets->raise();
+  if (FFreqTriplets->isVisible() && FFreqTriplets->parentWidget() == this)
+    FFreqTriplets->raise();
+  else
+    FFreqTriplets->Acompanya(this);
 }
 
 void TFCopolim::SBAvallClick(std::size_t k) {

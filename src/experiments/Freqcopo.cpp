@@ -1,16 +1,20 @@
 #include "experiments/Freqcopo.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "model/Frequencies.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
+#include "platform/Llocs.h"
 
 TFFreqTriplets* FFreqTriplets = nullptr;
 
@@ -72,6 +76,39 @@ void TFFreqTriplets::Mostra(const std::array<char, 3>& lletres,
                                                   Percentatge(c.PerTriplet), Percentatge(c.Total)});
     for (int col : {2, 3}) fila->setTextAlignment(col, Qt::AlignRight | Qt::AlignVCenter);
   }
+}
+
+void TFFreqTriplets::Acompanya(QWidget* finestra) {
+  if (parentWidget() != finestra) setParent(finestra, windowFlags());
+  if (finestra->isVisible()) {
+    PosaAlCostat();
+    show();
+    raise();
+  } else {
+    finestra->installEventFilter(this);
+  }
+}
+
+// A window is placed by its own show event, which comes after its filters':
+// this one goes beside it once it stands where it opens.
+bool TFFreqTriplets::eventFilter(QObject* objecte, QEvent* e) {
+  if (e->type() == QEvent::Show && objecte == parentWidget()) {
+    objecte->removeEventFilter(this);
+    QTimer::singleShot(0, this, [this] {
+      if (!parentWidget() || !parentWidget()->isVisible()) return;
+      PosaAlCostat();
+      show();
+      raise();
+    });
+  }
+  return QDialog::eventFilter(objecte, e);
+}
+
+void TFFreqTriplets::PosaAlCostat() {
+  const QWidget* finestra = parentWidget();
+  const QRect marc = finestra->frameGeometry();
+  const QSize mida = frameGeometry().size();
+  move(LlocAlCostat(marc, {marc}, mida, mida, finestra->screen()->availableGeometry()).topLeft());
 }
 
 void TFFreqTriplets::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }

@@ -18,11 +18,20 @@ class TFFreqTriplets : public QDialog {
 
   // Shows the frequencies of these letters and percentages.
   void Mostra(const std::array<char, 3>& lletres, const std::array<std::uint16_t, 3>& p);
+  // Shows it beside `finestra` (the builder, then the translation window),
+  // where it hides nothing of it, as soon as `finestra` shows; it becomes
+  // that window's own, so that a modal `finestra` does not block it.
+  void Acompanya(QWidget* finestra);
+
+ protected:
+  bool eventFilter(QObject* objecte, QEvent* e) override;
 
  private slots:
   void BtAjudaClick();
 
  private:
+  void PosaAlCostat();
+
   QLabel* LbProporcions;
   QTreeWidget* TWTriplets;
 };

@@ -451,6 +451,7 @@ void TFPrincipal::FesExperiment(QDialog* constructor, unsigned tipusCost, std::u
   if (Labs::CobraExperiment(EstatRecerca, tipusCost) == Labs::TCobrament::Insuficient) return;
   ModeTraduccio = true;
   TipusExperiment = tipus;
+  if (constructor == FCopolim && FFreqTriplets->isVisible()) FFreqTriplets->Acompanya(FTraduccio);
   Dialegs::Executa(FTraduccio);
 }
 

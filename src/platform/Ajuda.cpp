@@ -1,5 +1,6 @@
 #include "platform/Ajuda.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -16,6 +17,11 @@
 
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
+#include "platform/Llocs.h"
+
+namespace {
+constexpr QSize MidaPreferida(620, 520), MidaMinima(300, 300);
+}  // namespace
 
 TFitxerAjuda TFitxerAjuda::Analitza(const QString& contingut) {
   static const QRegularExpression capcalera(QStringLiteral("^@\\s*(\\d+)\\s+(.*)$"));
@@ -50,7 +56,7 @@ TFAjuda::TFAjuda(QWidget* pare, const QString& cami)
     : QDialog(pare, Qt::Window), cami(cami.isEmpty() ? Ajuda::CamiFitxer() : cami) {
   setObjectName(QStringLiteral("FAjuda"));
   setWindowTitle(QStringLiteral("Ajuda de Ribolia"));
-  resize(620, 520);
+  resize(MidaPreferida);
   TBAjuda = new QTextBrowser(this);
   TBAjuda->setObjectName(QStringLiteral("TBAjuda"));
   TBAjuda->setAccessibleName(QStringLiteral("Text de l'ajuda"));
@@ -133,11 +139,22 @@ void TFAjuda::Presenta() {
   // Beside the window it explains, so that both can be read at once.
   QWidget* explicada = amo ? amo : QApplication::activeWindow();
   if ((nouAmo || !isVisible()) && explicada && explicada != this && explicada->screen())
-    move(PosicioAlCostat(explicada->frameGeometry(), frameGeometry().size(),
-                         explicada->screen()->availableGeometry()));
+    PosaAlCostat(explicada);
   show();
   raise();
   activateWindow();
+}
+
+// Beside the window where there is room, else narrower; never over its buttons.
+void TFAjuda::PosaAlCostat(const QWidget* explicada) {
+  QList<QRect> botons;
+  for (const QAbstractButton* b : explicada->findChildren<QAbstractButton*>())
+    if (b->isVisible()) botons.append(QRect(b->mapToGlobal(QPoint(0, 0)), b->size()));
+  const QSize marc = frameGeometry().size() - size();
+  const QRect lloc = LlocAlCostat(explicada->frameGeometry(), botons, MidaPreferida + marc,
+                                  MidaMinima + marc, explicada->screen()->availableGeometry());
+  resize(lloc.size() - marc);
+  move(lloc.topLeft());
 }
 
 void TFAjuda::OblidaHistoria() {
@@ -164,15 +181,6 @@ void TFAjuda::BtEnrereClick() {
     MostraTema(anterior);
   historia.resize(abans);  // going back does not add to the history
   BtEnrere->setEnabled(!historia.isEmpty());
-}
-
-QPoint PosicioAlCostat(const QRect& amo, const QSize& mida, const QRect& pantalla) {
-  int x = amo.right() + 1;
-  if (x + mida.width() - 1 > pantalla.right()) x = amo.left() - mida.width();
-  if (x < pantalla.left()) x = std::max(pantalla.left(), pantalla.right() - mida.width() + 1);
-  const int y = std::clamp(amo.top(), pantalla.top(),
-                           std::max(pantalla.top(), pantalla.bottom() - mida.height() + 1));
-  return {x, y};
 }
 
 namespace Ajuda {

@@ -52,6 +52,7 @@ class TFAjuda : public QDialog {
   bool CarregaFitxer();
   void Mostra(int context, const QString& titol, const QString& markdown);
   void Presenta();
+  void PosaAlCostat(const QWidget* explicada);
 
   QTextBrowser* TBAjuda;
   QPushButton* BtIndex;
@@ -63,10 +64,6 @@ class TFAjuda : public QDialog {
   int temaActual = 0;
   QList<int> historia;
 };
-
-// Where a window of `mida` goes beside `amo` on `pantalla`: to its right,
-// else to its left, else at the screen's right edge; top aligned with it.
-QPoint PosicioAlCostat(const QRect& amo, const QSize& mida, const QRect& pantalla);
 
 namespace Ajuda {
 // The help file: $RIBOLIA_DIR_AJUDA, beside the executable, in the installed

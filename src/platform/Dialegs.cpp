@@ -38,8 +38,13 @@ void PosaTextosCatalans(QMessageBox& caixa) {
 }  // namespace
 
 int Executa(QDialog* dialeg) {
-  if (Modal()) return Modal()(dialeg);
-  return dialeg->exec();
+  const int resposta = Modal() ? Modal()(dialeg) : dialeg->exec();
+  // Qt centres a dialog anew at each opening, allowing for a frame it
+  // guesses from the windows then on screen, so under a window manager the
+  // place changes from one opening to the next. Where it stood once, it
+  // opens again (also where the student moved it).
+  if (dialeg->windowHandle() && !dialeg->testAttribute(Qt::WA_Moved)) dialeg->move(dialeg->pos());
+  return resposta;
 }
 
 void InstallaManejadorModal(ManejadorModal manejador) { Modal() = std::move(manejador); }

@@ -100,11 +100,23 @@ QPixmap SubunitatGran() {
   p.setBrush(QColor(255, 255, 255, 60));
   p.drawRoundedRect(QRectF(46, 50, 74, 136), 16, 16);
   p.drawRoundedRect(QRectF(120, 50, 74, 136), 16, 16);
-  Lloc(p, QPointF(84, 18), QStringLiteral("P"));
-  Lloc(p, QPointF(157, 18), QStringLiteral("A"));
+  for (char lloc : {'P', 'A'})
+    Lloc(p, QRectF(LletraLloc(lloc)).center(), QString(QLatin1Char(lloc)));
+  return pixmap;
+}
+
+// At the right of the top of each pocket: the chain freed from the P site
+// lies to the left of it.
+QRect LletraLloc(char lloc) { return {lloc == 'P' ? 98 : 171, 10, 16, 16}; }
+
+QPixmap NomSubunitatGran() {
+  QPixmap pixmap = Llenc(84, 14);
+  QPainter p(&pixmap);
+  Prepara(p);
   p.setFont(Lletra(10, false, true));
   p.setPen(ContornRibosoma.darker(140));
-  p.drawText(QRectF(194, 70, 52, 30), Qt::AlignCenter, QStringLiteral("Subunitat\ngran"));
+  p.drawText(QRectF(0, 0, 84, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Subunitat gran"));
   return pixmap;
 }
 
@@ -131,7 +143,7 @@ QPixmap SubunitatPetita() {
 // amino acid binds, the D and T arms to the sides and the anticodon loop at
 // the bottom, whose three bases point down at the codon.
 QPixmap RNAt() {
-  QPixmap pixmap = Llenc(69, 84);
+  QPixmap pixmap = Llenc(MidaRNAt.width(), MidaRNAt.height());
   QPainter p(&pixmap);
   Prepara(p);
   const QPointF centre(34, 35);
@@ -170,7 +182,7 @@ QPixmap RNAt() {
 
 // A protein shaped like a tRNA, whose stalk reaches the stop codon.
 QPixmap FactorAlliberament() {
-  QPixmap pixmap = Llenc(73, 57);
+  QPixmap pixmap = Llenc(MidaFactor.width(), MidaFactor.height());
   QPainter p(&pixmap);
   Prepara(p);
   QPainterPath cos;
@@ -189,8 +201,10 @@ QPixmap FactorAlliberament() {
   return pixmap;
 }
 
+QPoint LlocMarcador(bool extrem3) { return extrem3 ? QPoint(0, 50) : QPoint(57, 50); }
+
 QPixmap Marcador(bool extrem3) {
-  QPixmap pixmap = Llenc(12, 11);
+  QPixmap pixmap = Llenc(MidaMarcador.width(), MidaMarcador.height());
   QPainter p(&pixmap);
   Prepara(p);
   p.setPen(ContornRNAt);

@@ -1,8 +1,78 @@
 #include "platform/GrupOpcions.h"
 
+#include <QApplication>
 #include <QButtonGroup>
-#include <QRadioButton>
 #include <QGridLayout>
+#include <QKeyEvent>
+#include <QRadioButton>
+
+namespace {
+const char* const NomTeclat = "TeclatOpcions";
+
+// Qt gives tab focus to every choice until one of them has had the focus, and
+// then to the one that had it last, checked or not; its arrow keys check the
+// choice they reach only when the one they leave was checked. So a student
+// tabbing in lands on an unchecked choice and the arrows only move the focus.
+// This keeps tab focus on the checked choice alone and checks what an arrow
+// reaches.
+class TTeclatOpcions : public QObject {
+ public:
+  explicit TTeclatOpcions(QButtonGroup* grup) : QObject(grup), grup(grup) {
+    setObjectName(QString::fromLatin1(NomTeclat));
+    connect(grup, &QButtonGroup::buttonToggled, this, &TTeclatOpcions::PosaEntrada);
+  }
+
+  void Vigila() {
+    for (QAbstractButton* boto : grup->buttons()) boto->installEventFilter(this);
+    PosaEntrada();
+  }
+
+  bool eventFilter(QObject* objecte, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress || reenviant) return false;
+    switch (static_cast<QKeyEvent*>(e)->key()) {
+      case Qt::Key_Up:
+      case Qt::Key_Down:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+        break;
+      default:
+        return false;
+    }
+    // Qt moves the focus; then the choice reached is checked if Qt did not.
+    reenviant = true;
+    QCoreApplication::sendEvent(objecte, e);
+    reenviant = false;
+    auto* arribat = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    if (arribat && arribat != objecte && arribat->group() == grup && !arribat->isChecked())
+      arribat->click();
+    return e->isAccepted();
+  }
+
+ private:
+  void PosaEntrada() {
+    const QList<QAbstractButton*> botons = grup->buttons();
+    QAbstractButton* entrada = grup->checkedButton();
+    if (!entrada || !entrada->isEnabled())
+      for (QAbstractButton* boto : botons)
+        if (boto->isEnabled()) {
+          entrada = boto;
+          break;
+        }
+    for (QAbstractButton* boto : botons)
+      boto->setFocusPolicy(boto == entrada ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+
+  QButtonGroup* grup;
+  bool reenviant = false;
+};
+}  // namespace
+
+void EntradaPelTeclat(QButtonGroup* grup) {
+  auto* teclat = static_cast<TTeclatOpcions*>(
+      grup->findChild<QObject*>(QString::fromLatin1(NomTeclat), Qt::FindDirectChildrenOnly));
+  if (!teclat) teclat = new TTeclatOpcions(grup);
+  teclat->Vigila();
+}
 
 TGrupOpcions::TGrupOpcions(const char* nom, const QString& titol, const QStringList& items,
                            QWidget* pare, int columnes)
@@ -27,6 +97,7 @@ void TGrupOpcions::PosaItems(const QStringList& items) {
     grup->addButton(boto, i);
     capa->addWidget(boto, i % files, i / files);
   }
+  EntradaPelTeclat(grup);
 }
 
 int TGrupOpcions::NombreItems() const { return static_cast<int>(grup->buttons().size()); }

@@ -9,6 +9,12 @@ class QButtonGroup;
 class QRadioButton;
 class QGridLayout;
 
+// Keyboard entry into a group of exclusive choices, as desktop radio groups
+// behave: Tab enters the group on its checked choice (the first one when none
+// is), and an arrow key checks the choice it reaches. Call it again after
+// adding buttons to the group.
+void EntradaPelTeclat(QButtonGroup* grup);
+
 class TGrupOpcions : public QGroupBox {
   Q_OBJECT
  public:

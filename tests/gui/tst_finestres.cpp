@@ -1,18 +1,28 @@
 // What every window owes a student: its caption alone in the title bar, the
 // same size at every opening, and keys that do what their letters say.
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
 #include <QtTest>
 
+#include "exercises/OpcSinPr.h"
+#include "exercises/OpcTauRs.h"
+#include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
 #include "experiments/InfoRB.h"
 #include "experiments/Polimer.h"
 #include "experiments/Traduir.h"
 #include "helpers/Entorn.h"
+#include "mainwindow/Dades.h"
+#include "mainwindow/Eleccio.h"
 #include "mainwindow/Rbmain.h"
+#include "mainwindow/Triaofer.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
+#include "platform/GrupOpcions.h"
 
 using namespace RBGlobal;
 using Entorn::Fill;
@@ -104,6 +114,85 @@ class TestFinestres : public QObject {
     QTRY_VERIFY(Ajuda::Finestra()->isVisible());
     QCOMPARE(Ajuda::Finestra()->TemaActual(), tema);
     Ajuda::Finestra()->close();
+  }
+
+  // Tab enters a radio group on its checked choice, whichever was checked
+  // last, and an arrow key checks the choice it reaches.
+  void tabEntersARadioGroupOnItsCheckedChoice_data() {
+    QTest::addColumn<QDialog*>("finestra");
+    QTest::addColumn<QString>("grup");
+    const std::pair<QDialog*, const char*> grups[] = {
+        {FAssCodo, "RGAminoacids"},
+        {FOpcionsSintesiProteines, "RGQueEsDemana"},
+        {FOpcionsSintesiProteines, "RGNombreCodons"},
+        {FOpcionsTaulaResum, "RGInformacioInicial"},
+        {FOpcionsTaulaResum, "RGAminoacids"},
+        {FEleccio, "RGTipusPartida"},
+        {FEleccio, "RGTipusCodi"},
+        {FDades, "RGGenere"},
+        {FDades, "RGNivellEducatiu"},
+        {FTriaOfertes, "RGCentres"}};
+    for (const auto& [finestra, grup] : grups)
+      QTest::addRow("%s.%s", qPrintable(finestra->objectName()), grup) << finestra << grup;
+  }
+  void tabEntersARadioGroupOnItsCheckedChoice() {
+    QFETCH(QDialog*, finestra);
+    QFETCH(QString, grup);
+    finestra->show();
+    QApplication::setActiveWindow(finestra);
+    QVERIFY(QTest::qWaitForWindowActive(finestra));
+    QCoreApplication::processEvents();  // choices filled in as it opens show next
+    auto* caixa = Fill<QGroupBox>(finestra, qPrintable(grup));
+    // Some groups show only after a choice in another.
+    if (grup == QLatin1String("RGTipusCodi")) Fill<TGrupOpcions>(finestra, "RGTipusPartida")->Item(1)->click();
+    if (finestra == FOpcionsTaulaResum && grup == QLatin1String("RGAminoacids"))
+      Fill<TGrupOpcions>(finestra, "RGInformacioInicial")->Item(1)->click();
+    QVERIFY2(caixa->isVisible(), qPrintable(grup));
+    const QList<QRadioButton*> items = caixa->findChildren<QRadioButton*>();
+    QVERIFY(items.size() >= 2);
+    QButtonGroup* opcions = items.first()->group();
+    // A choice checked by the program, then one by the student.
+    items.last()->setChecked(true);
+    items[items.size() - 2]->click();
+    QAbstractButton* triat = opcions->checkedButton();
+    finestra->findChildren<QPushButton*>().first()->setFocus();
+    QWidget* entrada = nullptr;
+    for (int i = 0; i < 80 && !entrada; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      if (opcions->buttons().contains(QApplication::focusWidget())) entrada = QApplication::focusWidget();
+    }
+    QCOMPARE(entrada, triat);
+    for (Qt::Key tecla : {Qt::Key_Down, Qt::Key_Up}) {
+      QTest::keyClick(QApplication::focusWidget(), tecla);
+      QVERIFY2(QApplication::focusWidget() != entrada, qPrintable(QTest::toString(tecla)));
+      QCOMPARE(opcions->checkedButton(), QApplication::focusWidget());
+      entrada = QApplication::focusWidget();
+    }
+    finestra->hide();
+  }
+
+  // A group with nothing checked yet is entered on its first choice.
+  void tabEntersAGroupWithNothingCheckedOnItsFirstChoice() {
+    QDialog finestra;
+    auto* abans = new QPushButton(QStringLiteral("Abans"), &finestra);
+    auto* grup = new TGrupOpcions("RGProva", QStringLiteral("Prova"),
+                                  {QStringLiteral("u"), QStringLiteral("dos"), QStringLiteral("tres")},
+                                  &finestra);
+    auto* capa = new QVBoxLayout(&finestra);
+    capa->addWidget(abans);
+    capa->addWidget(grup);
+    finestra.show();
+    QApplication::setActiveWindow(&finestra);
+    QVERIFY(QTest::qWaitForWindowActive(&finestra));
+    abans->setFocus();
+    QTest::keyClick(abans, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), grup->Item(0));
+    QCOMPARE(grup->ItemIndex(), -1);
+    QSignalSpy clics(grup, &TGrupOpcions::Click);
+    QTest::keyClick(grup->Item(0), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), grup->Item(1));
+    QCOMPARE(grup->ItemIndex(), 1);
+    QCOMPARE(clics.size(), 1);
   }
 };
 

@@ -15,6 +15,7 @@
 
 #include "Entorn.h"
 #include "platform/Ajuda.h"
+#include "platform/Llocs.h"
 #include "platform/Dialegs.h"
 #include "platform/GraellaText.h"
 #include "platform/Impressio.h"
@@ -86,19 +87,34 @@ class TestPlataforma : public QObject {
     ajuda->close();
   }
 
+  // Help at 620 x 520, no smaller than 300 x 300, on a 1280 x 1024 screen.
   void helpOpensBesideTheWindowItExplains_data() {
-    QTest::addColumn<QRect>("amo");
-    QTest::addColumn<QPoint>("posicio");
-    const QRect pantalla(0, 0, 1600, 900);
-    QTest::newRow("room on the right") << QRect(100, 50, 600, 400) << QPoint(700, 50);
-    QTest::newRow("room on the left only") << QRect(900, 80, 600, 400) << QPoint(300, 80);
-    QTest::newRow("no room: screen's right edge") << QRect(200, 0, 1300, 850) << QPoint(1000, 0);
-    QTest::newRow("kept on the screen vertically") << QRect(0, 700, 500, 200) << QPoint(500, 400);
+    QTest::addColumn<QRect>("finestra");
+    QTest::addColumn<QRect>("botons");
+    QTest::addColumn<QRect>("lloc");
+    const QRect cap;
+    QTest::newRow("room on the right") << QRect(100, 50, 500, 400) << cap << QRect(600, 50, 620, 520);
+    QTest::newRow("room on the left only") << QRect(700, 80, 500, 400) << cap << QRect(80, 80, 620, 520);
+    QTest::newRow("centred: narrower on the right")
+        << QRect(340, 100, 600, 500) << QRect(600, 560, 300, 30) << QRect(940, 100, 340, 520);
+    QTest::newRow("narrower on the left") << QRect(600, 100, 600, 400) << cap << QRect(0, 100, 600, 520);
+    QTest::newRow("kept on the screen vertically")
+        << QRect(0, 700, 500, 200) << cap << QRect(500, 504, 620, 520);
+    QTest::newRow("too wide: below it, smallest")
+        << QRect(100, 100, 1080, 600) << QRect(800, 650, 260, 40) << QRect(980, 700, 300, 300);
+    QTest::newRow("whole screen: off its buttons, smallest")
+        << QRect(0, 0, 1280, 1024) << QRect(1000, 980, 260, 30) << QRect(980, 0, 300, 300);
+    QTest::newRow("whole screen, buttons at the top")
+        << QRect(0, 0, 1280, 1024) << QRect(0, 0, 1280, 40) << QRect(980, 40, 300, 300);
   }
   void helpOpensBesideTheWindowItExplains() {
-    QFETCH(QRect, amo);
-    QFETCH(QPoint, posicio);
-    QCOMPARE(PosicioAlCostat(amo, QSize(600, 500), QRect(0, 0, 1600, 900)), posicio);
+    QFETCH(QRect, finestra);
+    QFETCH(QRect, botons);
+    QFETCH(QRect, lloc);
+    const QList<QRect> intocables = botons.isNull() ? QList<QRect>{} : QList<QRect>{botons};
+    QCOMPARE(LlocAlCostat(finestra, intocables, QSize(620, 520), QSize(300, 300),
+                          QRect(0, 0, 1280, 1024)),
+             lloc);
   }
 
   void aNameToSaveTakesTheFiltersExtension_data() {

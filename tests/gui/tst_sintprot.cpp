@@ -256,6 +256,55 @@ class TestSintProt : public QObject {
         &codo);
   }
 
+  // Through whole runs, at every step of every move: the chain never covers
+  // the P site's letter, the end markers of two tRNAs never meet ("3'5'"),
+  // and nothing that moves passes over the large subunit's name.
+  void theSceneKeepsItsLettersClearAtEveryStep() {
+    using namespace SintesiProteines;
+    using T = TFSintProt::TFigura::Tipus;
+    for (unsigned llavor = 1; llavor <= 12; ++llavor) {
+      RBGlobal::Sembra(llavor);
+      TExercici e;
+      e.PosaOpcions(OpcionsDelsItems(2, static_cast<int>(llavor % 3)));
+      e.NouExercici();
+      for (int pas = 0; pas < 3000; ++pas) {
+        const auto figures = TFSintProt::Figures(e);
+        auto sobre = [&](T tipus, auto&& altra) {
+          for (const auto& f : figures)
+            if (f.tipus == tipus)
+              for (const auto& g : figures)
+                if (&f != &g && altra(g) && f.lloc.intersects(g.lloc))
+                  return QStringLiteral("fase %1: %2,%3 sota %4,%5")
+                      .arg(e.Fase())
+                      .arg(f.lloc.x())
+                      .arg(f.lloc.y())
+                      .arg(g.lloc.x())
+                      .arg(g.lloc.y());
+          return QString();
+        };
+        const QString p = sobre(T::LletraP, [](const auto& g) { return g.tipus == T::Residu; });
+        QVERIFY2(p.isEmpty(), qPrintable(QStringLiteral("P: ") + p));
+        const QString m = sobre(T::Marcador3, [&](const auto& g) {
+          return (g.tipus == T::Marcador5 || g.tipus == T::Marcador3) && g.rnat != 0;
+        });
+        QVERIFY2(m.isEmpty(), qPrintable(QStringLiteral("marcadors: ") + m));
+        const QString n = sobre(T::NomSubunitat, [](const auto& g) { return g.rnat != 0 || g.tipus == T::Factor; });
+        QVERIFY2(n.isEmpty(), qPrintable(QStringLiteral("nom: ") + n));
+        if (e.Fase() == 12) break;
+        switch (e.EsperaAra()) {
+          case Espera::Anticodo:
+            e.EntraLletra(e.RNAt(e.RNAtActual()).Anticodo.at(e.PosicioAnticodo() - 1u));
+            break;
+          case Espera::Aminoacid: e.TriaAminoacid(e.Fase() == 2 ? e.CodoP() : e.CodoA()); break;
+          case Espera::Moviment: e.Tic(); break;
+          case Espera::Res: QFAIL("the exercise waits for nothing before its end");
+        }
+      }
+      QCOMPARE(e.Fase(), 12);
+      QVERIFY(e.NombreAminoacids() >= 2);
+    }
+  }
+
   // While a tRNA moves nothing answers, by mouse or by key; its cells and
   // label move with it; closing stops the move and the next opening is new.
   void aMoveLocksTheWindowUntilItEnds() {

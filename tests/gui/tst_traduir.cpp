@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "experiments/Copolim.h"
+#include "experiments/Freqcopo.h"
 #include "experiments/Polimer.h"
 #include "experiments/Traduir.h"
 #include "helpers/Entorn.h"
@@ -256,6 +257,38 @@ class TestTraduir : public QObject {
     };
     Comanda("MTraduirRNASintetic");
     QCOMPARE(EstatRecerca.ConclusionsExperiment[1].Longitud, 255);
+  }
+
+  // Opened from the builder, the expected frequencies stay open beside the
+  // translation, hiding nothing of it, and go when another copolymer is begun.
+  void frequenciesStayBesideTheTranslation() {
+    const auto copolimer = alCopolimer;
+    alCopolimer = [] {
+      for (const char* nom : {"CBA", "CBG", "CBC", "CBU"})
+        Fill<QCheckBox>(FCopolim, nom)->setChecked(QByteArray(nom) == "CBU" || QByteArray(nom) == "CBA");
+      Fill<QPushButton>(FCopolim, "BtUnAltre")->click();
+      Fill<QPushButton>(FCopolim, "BtDAcord")->click();
+      Fill<QPushButton>(FCopolim, "BtFrequencies")->click();
+      QVERIFY(FFreqTriplets->isVisible());
+      QVERIFY(!FFreqTriplets->frameGeometry().intersects(FCopolim->frameGeometry()));
+      Fill<QPushButton>(FCopolim, "BtPolimeritzar")->click();
+      Fill<QPushButton>(FCopolim, "BtTraduir")->click();
+    };
+    aLaTraduccio = [this] {
+      QTRY_VERIFY(FFreqTriplets->isVisible() && FFreqTriplets->parentWidget() == FTraduccio);
+      QVERIFY(!FFreqTriplets->frameGeometry().intersects(FTraduccio->frameGeometry()));
+      Prem("BtTraduir");
+      Prem("BtTancar");
+    };
+    Comanda("MTraduirRNAAleatori");
+    QVERIFY(FFreqTriplets->isVisible());
+    alCopolimer = [] {
+      QVERIFY(!FFreqTriplets->isVisible());
+      Fill<QPushButton>(FCopolim, "BtTancar")->click();
+    };
+    Comanda("MTraduirRNAAleatori");
+    QVERIFY(!FFreqTriplets->isVisible());
+    alCopolimer = copolimer;
   }
 
   void ReviewOfACopolymerAfterASyntheticOne() {
