@@ -31,6 +31,7 @@
 #include "experiments/Taula.h"
 #include "experiments/Traduir.h"
 #include "mainwindow/About.h"
+#include "mainwindow/Classe.h"
 #include "mainwindow/Dades.h"
 #include "mainwindow/Eleccio.h"
 #include "mainwindow/Triaofer.h"
@@ -137,6 +138,9 @@ void TFPrincipal::CreaMenus() {
       Item(m, "MInformeRecerca", "&Informe de la recerca...",
            "Imprimir un informe de la recerca: dades, experiments i codons publicats.");
   MInformeRecerca->setEnabled(false);
+  MCompararRecerques =
+      Item(m, "MCompararRecerques", "&Comparar recerques...",
+           "Comparar les recerques desades d'una classe: experiments, conclusions i codons.");
   N2 = Separador(m, "N2");
   MOfertesLaborals =
       Item(m, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim.");
@@ -333,6 +337,7 @@ void TFPrincipal::ConnectaComandes() {
       {{MObrirRecerca}, SBObrirRecerca, &TFPrincipal::MObrirRecercaClick},
       {{MDesarRecerca}, SBDesarRecerca, &TFPrincipal::MDesarRecercaClick},
       {{MInformeRecerca}, nullptr, &TFPrincipal::MInformeRecercaClick},
+      {{MCompararRecerques}, nullptr, &TFPrincipal::MCompararRecerquesClick},
       {{MRetirarse}, SBSortir, &TFPrincipal::MRetirarseClick},
       {{MAjudaDescripcioGeneral}, nullptr, &TFPrincipal::MAjudaDescripcioGeneralClick},
       {{MAjudaUtilitzacioDelPrograma}, nullptr, &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
@@ -526,16 +531,8 @@ void TFPrincipal::ObreFitxer(const QString& nom) {
 
 void TFPrincipal::MDesarRecercaClick() { DesaAmbDialeg(); }
 
-// The PDF is offered beside the research file, under its name.
-void TFPrincipal::MInformeRecercaClick() {
-  QTextDocument document;
-  document.setHtml(Informe::Html(EstatRecerca));
-  const QFileInfo fitxer(FitxerRecerca);
-  const QString nomPdf = FitxerRecerca.isEmpty()
-                             ? QStringLiteral("Informe de la recerca.pdf")
-                             : fitxer.dir().filePath(fitxer.completeBaseName() + QStringLiteral(".pdf"));
-  Impressio::ImprimeixDocument(this, document, nomPdf);
-}
+void TFPrincipal::MInformeRecercaClick() { Informe::Imprimeix(this, EstatRecerca, FitxerRecerca); }
+void TFPrincipal::MCompararRecerquesClick() { Dialegs::Executa(FClasse); }
 
 bool TFPrincipal::DesaAmbDialeg() {
   const QString nom = Dialegs::TriaFitxerDesar(this, QStringLiteral("Desar recerca"),
@@ -667,4 +664,5 @@ void CreaFinestres() {
   FTaulaResum = new TFTaulaResum(FPrincipal);
   FOpcionsTaulaResum = new TFOpcionsTaulaResum(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
+  FClasse = new TFClasse(FPrincipal);
 }

@@ -44,6 +44,7 @@ class TFPrincipal : public QMainWindow {
   void MObrirRecercaClick();
   void MDesarRecercaClick();
   void MInformeRecercaClick();
+  void MCompararRecerquesClick();
   void MRetirarseClick();
   void MAjudaDescripcioGeneralClick();
   void MAjudaUtilitzacioDelProgramaClick();
@@ -86,7 +87,7 @@ class TFPrincipal : public QMainWindow {
   QAction* Separador(QMenu* menu, const char* nom);
   QToolButton* Boto(QWidget* pare, const char* nom, const QString& hint);
 
-  QAction *MFitxer, *MNovaRecerca, *MObrirRecerca, *MDesarRecerca, *MInformeRecerca, *N2, *MOfertesLaborals, *N3,
+  QAction *MFitxer, *MNovaRecerca, *MObrirRecerca, *MDesarRecerca, *MInformeRecerca, *MCompararRecerques, *N2, *MOfertesLaborals, *N3,
       *MPassarTorn, *N1, *MRetirarse;
   QAction *MExercicis, *MExercicisDNAComplementari, *MExercicisRNAComplementari,
       *MExercicisTraduccio, *MExercicisOpcionsTraduccio, *N8, *MExercicisTaulaResum,
