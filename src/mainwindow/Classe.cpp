@@ -29,7 +29,8 @@ constexpr int RolIndex = Qt::UserRole;      // the row's place in Recerques
 constexpr int RolClau = Qt::UserRole + 1;   // what the column sorts by
 const char* const FiltreRecerques = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
 
-// Numbers as numbers, words in Catalan order; a number before no number.
+// Numbers as numbers, words in Catalan order; empty cells of a numeric
+// column last in either order.
 class TElement : public QTableWidgetItem {
  public:
   using QTableWidgetItem::QTableWidgetItem;
@@ -37,7 +38,12 @@ class TElement : public QTableWidgetItem {
     const QVariant a = data(RolClau), b = altre.data(RolClau);
     const bool na = a.typeId() == QMetaType::LongLong, nb = b.typeId() == QMetaType::LongLong;
     if (na && nb) return a.toLongLong() < b.toLongLong();
-    if (na != nb) return na;
+    if (na != nb) {
+      const QTableWidget* taula = tableWidget();
+      const bool descendent =
+          taula && taula->horizontalHeader()->sortIndicatorOrder() == Qt::DescendingOrder;
+      return descendent ? nb : na;
+    }
     static const QCollator catala = [] {
       QCollator c{QLocale(QLocale::Catalan, QLocale::Spain)};
       c.setNumericMode(true);

@@ -25,7 +25,7 @@ QString De1252(const std::string& bytes) { return Escapa(DeText1252(bytes)); }
 QString U8(const char* text) { return QString::fromUtf8(text); }
 
 const char* const Taula =
-    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
     "style=\"border-collapse: collapse; border-color: #888;\">";
 
 QString Fila(const QString& etiqueta, const QString& valor) {
@@ -98,7 +98,9 @@ QString Experiments(const TEstatRecerca& e) {
 QString TaulaCodi(const TEstatRecerca& e) {
   // The legend heads the table, so that it is repeated with the header and
   // never left alone on a page.
-  QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") + U8(Taula);
+  QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") +
+                 QString::fromUtf8(Taula).replace(QStringLiteral("cellpadding=\"2\""),
+                                                  QStringLiteral("cellpadding=\"0\""));
   html += QStringLiteral("<thead><tr><td colspan=\"4\">? : significat encara no publicat.</td></tr>"
                          "<tr bgcolor=\"#e8e8e8\">");
   for (char segona : Nucleotids) html += QStringLiteral("<th>_ %1 _</th>").arg(QChar(segona));
@@ -110,7 +112,7 @@ QString TaulaCodi(const TEstatRecerca& e) {
       const std::uint16_t a = e.CodiPublicat[index];
       const QString sentit = a <= 20 ? QString::fromStdString(AbreviaturaAminoacid(a))
                                      : QStringLiteral("<font color=\"#999\">?</font>");
-      html += QStringLiteral("<td><tt>%1</tt> %2</td>")
+      html += QStringLiteral("<td>&nbsp;<tt>%1</tt> %2</td>")
                   .arg(QString::fromStdString(TextCodo(index)), sentit);
     }
     html += QStringLiteral("</tr>");
@@ -127,8 +129,11 @@ QString Resum(const TEstatRecerca& e) {
 }
 
 QString Html(const TEstatRecerca& e) {
-  return QStringLiteral("<html><body style=\"font-size: 9pt;\"><h1>Informe de la recerca</h1>"
-                        "<p>%1</p><p><b>%2</b></p>")
+  // Small enough that a short research fits on one A4 page.
+  return QStringLiteral("<html><head><style>body { font-size: 9pt; } h1 { font-size: 15pt; "
+                        "margin: 0 0 4px 0; } h2 { font-size: 11pt; margin: 10px 0 4px 0; } "
+                        "p { margin: 2px 0; }</style></head><body><h1>Informe de la recerca</h1>"
+                        "<p>%1. <b>%2</b></p>")
              .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), Resum(e)) +
          Dades(e) + Experiments(e) + TaulaCodi(e) + QStringLiteral("</body></html>");
 }
