@@ -1,13 +1,14 @@
 // A class of 40 saved researches: read, summarised and shown in the class
 // window's table, as "Afegir una carpeta..." does.
+#include "mainwindow/Classe.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 
-#include "mainwindow/Classe.h"
 #include "model/RBGlobal.h"
 #include "platform/FitxerRecerca.h"
 #include "platform/TaulaClasse.h"
@@ -44,7 +45,8 @@ static void BM_ClasseDe40(benchmark::State& state) {
     finestra.AfegeixFitxers(fitxers);
     finestra.show();
     QApplication::processEvents();  // the first paint
-    benchmark::DoNotOptimize(finestra.findChild<QTableWidget*>(QStringLiteral("SGClasse"))->rowCount());
+    benchmark::DoNotOptimize(
+        finestra.findChild<QTableWidget*>(QStringLiteral("SGClasse"))->rowCount());
   }
 }
 BENCHMARK(BM_ClasseDe40)->Unit(benchmark::kMillisecond);

@@ -25,8 +25,9 @@ TFClasse* FClasse = nullptr;
 namespace {
 
 constexpr int ContextAjuda = 360;
-constexpr int RolIndex = Qt::UserRole;      // the row's place in Recerques
-constexpr int RolClau = Qt::UserRole + 1;   // what the column sorts by
+constexpr int AmpleNomMaxim = 240;
+constexpr int RolIndex = Qt::UserRole;     // the row's place in Recerques
+constexpr int RolClau = Qt::UserRole + 1;  // what the column sorts by
 const char* const FiltreRecerques = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
 
 // Numbers as numbers, words in Catalan order; empty cells of a numeric
@@ -58,9 +59,10 @@ QString DataIHora() {
 }
 
 QString TaulaHtml(const QList<const TRecercaClasse*>& recerques) {
-  QString html = QStringLiteral("<html><body><h2>Recerques de la classe</h2><p>%1. %2 recerques.</p>"
-                                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
-                                "style=\"border-collapse: collapse;\"><thead><tr>")
+  QString html = QStringLiteral(
+                     "<html><body><h2>Recerques de la classe</h2><p>%1. %2 recerques.</p>"
+                     "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                     "style=\"border-collapse: collapse;\"><thead><tr>")
                      .arg(DataIHora())
                      .arg(recerques.size());
   for (const QString& capcalera : Capcaleres())
@@ -133,8 +135,9 @@ TFClasse::TFClasse(QWidget* pare) : QDialog(pare) {
 void TFClasse::AfegeixFitxers(const QStringList& fitxers) {
   for (const QString& fitxer : fitxers) {
     TRecercaClasse r = Llegeix(fitxer);
-    const bool jaHiEs = std::any_of(Recerques.cbegin(), Recerques.cend(),
-                                    [&r](const TRecercaClasse& altra) { return altra.Cami == r.Cami; });
+    const bool jaHiEs =
+        std::any_of(Recerques.cbegin(), Recerques.cend(),
+                    [&r](const TRecercaClasse& altra) { return altra.Cami == r.Cami; });
     if (!jaHiEs) Recerques << std::move(r);
   }
   Mostra();
@@ -152,7 +155,8 @@ void TFClasse::Mostra() {
       auto* element = new TElement(motiu ? MotiuPerAlumne(r) : Text(r, c));
       element->setData(RolIndex, fila);
       element->setData(RolClau, Clau(r, c));
-      if (c >= ColExperiments && c != ColData) element->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (c >= ColExperiments && c != ColData)
+        element->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (motiu) {
         element->setForeground(QColor(0xB0, 0x00, 0x00));
         element->setToolTip(element->text());
@@ -162,6 +166,8 @@ void TFClasse::Mostra() {
   }
   SGClasse->setSortingEnabled(true);
   SGClasse->resizeColumnsToContents();
+  // A long reason stays in its tooltip rather than pushing the numbers away.
+  SGClasse->setColumnWidth(ColNom, std::min(SGClasse->columnWidth(ColNom), AmpleNomMaxim));
   ActualitzaBotons();
 }
 
@@ -188,7 +194,8 @@ void TFClasse::BtAfegirClick() {
 }
 
 void TFClasse::BtAfegirCarpetaClick() {
-  const QString carpeta = Dialegs::TriaCarpeta(this, QStringLiteral("Afegir les recerques d'una carpeta"));
+  const QString carpeta =
+      Dialegs::TriaCarpeta(this, QStringLiteral("Afegir les recerques d'una carpeta"));
   if (carpeta.isEmpty()) return;
   QStringList fitxers;
   if (!FitxersCarpeta(carpeta, fitxers)) {

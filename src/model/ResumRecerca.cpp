@@ -22,8 +22,8 @@ TResumRecerca ResumeixRecerca(const TEstatRecerca& e) {
   r.Diners = e.Diners;
   r.Provetes = e.Provetes;
   // Technique 0 is no technique; slots 1..27 are the catalogue's.
-  r.TecniquesDominades =
-      static_cast<unsigned>(std::count(e.TecniquesDominades.begin() + 1, e.TecniquesDominades.end(), true));
+  r.TecniquesDominades = static_cast<unsigned>(
+      std::count(e.TecniquesDominades.begin() + 1, e.TecniquesDominades.end(), true));
   return r;
 }
 

@@ -11,7 +11,7 @@
 namespace RBGlobal {
 
 struct TResumRecerca {
-  std::string Nom;  // Windows-1252 bytes, as the record holds them
+  std::string Nom;                   // Windows-1252 bytes, as the record holds them
   std::uint16_t NivellEducatiu = 0;  // 0 ESO, 1 Batxillerat, 2 Universitari
   std::uint16_t TipusPartida = 0;    // FluxInformacio, CodiLliure, JocPressupost
   bool CodiAleatori = false;

@@ -106,8 +106,9 @@ QStringList TriaFitxersObrir(QWidget* pare, const QString& titol, const QString&
 
 // The folder itself is remembered, not the one holding it.
 QString TriaCarpeta(QWidget* pare, const QString& titol) {
-  const QString carpeta = Fitxers() ? Fitxers()(false, titol)
-                                    : QFileDialog::getExistingDirectory(pare, titol, CarpetaInicial());
+  const QString carpeta = Fitxers()
+                              ? Fitxers()(false, titol)
+                              : QFileDialog::getExistingDirectory(pare, titol, CarpetaInicial());
   if (!carpeta.isEmpty()) QSettings().setValue(ClauCarpeta, QFileInfo(carpeta).absoluteFilePath());
   return carpeta;
 }

@@ -76,8 +76,7 @@ QString DesaRecerca(const QString& nom) {
 
 QString LlegeixFitxerRecerca(const QString& nom, TEstatRecerca& estat) {
   QFile fitxer(nom);
-  if (QFileInfo(nom).isDir() || !fitxer.open(QIODevice::ReadOnly))
-    return MotiuLectura(nom, fitxer);
+  if (QFileInfo(nom).isDir() || !fitxer.open(QIODevice::ReadOnly)) return MotiuLectura(nom, fitxer);
   // Only the first bytes are a research; a huge file is not read whole.
   const QByteArray dades = fitxer.read(static_cast<qint64>(MidaImatge));
   if (fitxer.error() != QFileDevice::NoError)

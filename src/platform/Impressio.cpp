@@ -1,25 +1,25 @@
 #include "platform/Impressio.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QAbstractTextDocumentLayout>
-#include <QDateTime>
 #include <QLocale>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
-#include <cmath>
-#include <functional>
-#include <limits>
 #include <QPageSize>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QWidget>
+#include <cmath>
+#include <functional>
+#include <limits>
 
 #include "model/RBGlobal.h"
 #include "platform/Dialegs.h"

@@ -3,10 +3,9 @@
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
-#include <QTextDocument>
 #include <QLocale>
 #include <QRegularExpression>
-
+#include <QTextDocument>
 #include <algorithm>
 
 #include "model/Registre.h"
@@ -101,8 +100,9 @@ QString TaulaCodi(const TEstatRecerca& e) {
   QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") +
                  QString::fromUtf8(Taula).replace(QStringLiteral("cellpadding=\"2\""),
                                                   QStringLiteral("cellpadding=\"0\""));
-  html += QStringLiteral("<thead><tr><td colspan=\"4\">? : significat encara no publicat.</td></tr>"
-                         "<tr bgcolor=\"#e8e8e8\">");
+  html += QStringLiteral(
+      "<thead><tr><td colspan=\"4\">? : significat encara no publicat.</td></tr>"
+      "<tr bgcolor=\"#e8e8e8\">");
   for (char segona : Nucleotids) html += QStringLiteral("<th>_ %1 _</th>").arg(QChar(segona));
   html += QStringLiteral("</tr></thead>");
   for (unsigned fila = 0; fila < 16; ++fila) {
@@ -130,10 +130,11 @@ QString Resum(const TEstatRecerca& e) {
 
 QString Html(const TEstatRecerca& e) {
   // Small enough that a short research fits on one A4 page.
-  return QStringLiteral("<html><head><style>body { font-size: 9pt; } h1 { font-size: 15pt; "
-                        "margin: 0 0 4px 0; } h2 { font-size: 11pt; margin: 10px 0 4px 0; } "
-                        "p { margin: 2px 0; }</style></head><body><h1>Informe de la recerca</h1>"
-                        "<p>%1. <b>%2</b></p>")
+  return QStringLiteral(
+             "<html><head><style>body { font-size: 9pt; } h1 { font-size: 15pt; "
+             "margin: 0 0 4px 0; } h2 { font-size: 11pt; margin: 10px 0 4px 0; } "
+             "p { margin: 2px 0; }</style></head><body><h1>Informe de la recerca</h1>"
+             "<p>%1. <b>%2</b></p>")
              .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), Resum(e)) +
          Dades(e) + Experiments(e) + TaulaCodi(e) + QStringLiteral("</body></html>");
 }

@@ -30,9 +30,7 @@ QString Data(const TResumRecerca& r) {
   return QStringLiteral("%1 de %2").arg(U8(mes)).arg(r.Any);
 }
 
-bool Numerica(int columna) {
-  return columna >= ColExperiments || columna == ColData;
-}
+bool Numerica(int columna) { return columna >= ColExperiments || columna == ColData; }
 
 // The budget game's columns stay empty in other researches.
 bool NomesJoc(int columna) {
@@ -91,12 +89,18 @@ bool FitxersCarpeta(const QString& carpeta, QStringList& fitxers) {
 }
 
 QStringList Capcaleres() {
-  return {QStringLiteral("Fitxer"),      QStringLiteral("Nom"),
-          QStringLiteral("Nivell"),      QStringLiteral("Recerca"),
-          QStringLiteral("Codi"),        QStringLiteral("Data"),
-          QStringLiteral("Experiments"), QStringLiteral("Amb conclusions"),
-          QStringLiteral("Codons publicats"), QStringLiteral("Diners"),
-          QStringLiteral("Provetes"),    U8("Tècniques dominades")};
+  return {QStringLiteral("Fitxer"),
+          QStringLiteral("Nom"),
+          QStringLiteral("Nivell"),
+          QStringLiteral("Recerca"),
+          QStringLiteral("Codi"),
+          QStringLiteral("Data"),
+          QStringLiteral("Experiments"),
+          QStringLiteral("Amb conclusions"),
+          QStringLiteral("Codons publicats"),
+          QStringLiteral("Diners"),
+          QStringLiteral("Provetes"),
+          U8("Tècniques dominades")};
 }
 
 QString Text(const TRecercaClasse& r, int columna) {
@@ -125,8 +129,8 @@ QString MotiuPerAlumne(const TRecercaClasse& r) {
 
 QString CampCsv(const QString& camp) {
   static const QString Especials = QStringLiteral(";\"\r\n");
-  const bool cal = std::any_of(camp.begin(), camp.end(),
-                               [](QChar c) { return Especials.contains(c); });
+  const bool cal =
+      std::any_of(camp.begin(), camp.end(), [](QChar c) { return Especials.contains(c); });
   if (!cal) return camp;
   QString doblat = camp;
   return QLatin1Char('"') + doblat.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
@@ -161,7 +165,8 @@ int OrdreClasse(const QString& carpeta, QTextStream& sortida, QTextStream& error
   QList<const TRecercaClasse*> ordre;
   for (const TRecercaClasse& r : recerques) {
     ordre << &r;
-    if (!r.Llegida()) errors << r.Fitxer() << QStringLiteral(": ") << r.Motiu << QStringLiteral(".\n");
+    if (!r.Llegida())
+      errors << r.Fitxer() << QStringLiteral(": ") << r.Motiu << QStringLiteral(".\n");
   }
   sortida << Csv(ordre);
   return 0;

@@ -58,7 +58,8 @@ TEstatRecerca AmbExperiments(unsigned n) {
     e.PolimersExperiment[x].Posa(std::string(41, "UCAG"[x % 4]));
     e.ResultatsExperiment[x][1][1] = 4;
     e.ResultatsExperiment[x][1][2] = 4;
-    e.ConclusionsExperiment[x].Posa("inici" + std::to_string(x) + "x\r\ntanca" + std::to_string(x) + "x");
+    e.ConclusionsExperiment[x].Posa("inici" + std::to_string(x) + "x\r\ntanca" + std::to_string(x) +
+                                    "x");
   }
   e.NombreExperiments = static_cast<std::uint16_t>(n);
   return e;
@@ -147,11 +148,14 @@ class TestClasse : public QObject {
     FClasse->AfegeixFitxers({carpeta + QStringLiteral("/./a.srb")});
     QCOMPARE(taula->rowCount(), 5);
     QStringList capcaleres;
-    for (int c = 0; c < taula->columnCount(); ++c) capcaleres << taula->horizontalHeaderItem(c)->text();
+    for (int c = 0; c < taula->columnCount(); ++c)
+      capcaleres << taula->horizontalHeaderItem(c)->text();
     QCOMPARE(capcaleres, TaulaClasse::Capcaleres());
     int motius = 0;
     for (int f = 0; f < taula->rowCount(); ++f)
-      motius += taula->item(f, TaulaClasse::ColNom)->text().startsWith(QStringLiteral("No s'ha pogut llegir"));
+      motius += taula->item(f, TaulaClasse::ColNom)
+                    ->text()
+                    .startsWith(QStringLiteral("No s'ha pogut llegir"));
     QCOMPARE(motius, 2);
     for (auto it = abans.cbegin(); it != abans.cend(); ++it) {
       QFile fitxer(it.key());
@@ -199,13 +203,20 @@ class TestClasse : public QObject {
   void csvQuotesOnlyWhereItMust_data() {
     QTest::addColumn<QString>("camp");
     QTest::addColumn<QString>("csv");
-    QTest::newRow("plain") << "Anna Pi" << "Anna Pi";
-    QTest::newRow("comma") << "Pi, Anna" << "Pi, Anna";
-    QTest::newRow("semicolon") << "a;b" << "\"a;b\"";
-    QTest::newRow("quote") << "en \"Pi\"" << "\"en \"\"Pi\"\"\"";
-    QTest::newRow("line break") << "a\nb" << "\"a\nb\"";
-    QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("plain") << "Anna Pi"
+                           << "Anna Pi";
+    QTest::newRow("comma") << "Pi, Anna"
+                           << "Pi, Anna";
+    QTest::newRow("semicolon") << "a;b"
+                               << "\"a;b\"";
+    QTest::newRow("quote") << "en \"Pi\""
+                           << "\"en \"\"Pi\"\"\"";
+    QTest::newRow("line break") << "a\nb"
+                                << "\"a\nb\"";
+    QTest::newRow("carriage return") << "a\rb"
+                                     << "\"a\rb\"";
+    QTest::newRow("empty") << ""
+                           << "";
   }
   void csvQuotesOnlyWhereItMust() {
     QFETCH(QString, camp);
@@ -230,12 +241,14 @@ class TestClasse : public QObject {
     QList<const TaulaClasse::TRecercaClasse*> ordre;
     for (const auto& r : recerques) ordre << &r;
     QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), TaulaClasse::Csv(ordre));
-    const QStringList errors = QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList errors =
+        QString::fromUtf8(p.readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QVERIFY2(errors.size() == 2, qPrintable(errors.join(QLatin1Char('\n'))));
     QVERIFY(errors.at(0).startsWith(QStringLiteral("d.srb: El fitxer és massa curt")));
     QVERIFY(errors.at(1).startsWith(QStringLiteral("e.srb: El mes val 13")));
 
-    p.start(QStringLiteral(RIBOLIA_EXE), {QStringLiteral("--classe"), dir.filePath(QStringLiteral("cap"))});
+    p.start(QStringLiteral(RIBOLIA_EXE),
+            {QStringLiteral("--classe"), dir.filePath(QStringLiteral("cap"))});
     QVERIFY(p.waitForFinished(30000));
     QCOMPARE(p.exitCode(), 2);
     QVERIFY(p.readAllStandardOutput().isEmpty());
@@ -264,7 +277,8 @@ class TestClasse : public QObject {
     if (pagines.isEmpty()) QSKIP("pdftotext is not installed");
     const QString info = InfoPdf(cami);
     QVERIFY2(info.contains(QStringLiteral("Informe de la recerca de Rosalind")), qPrintable(info));
-    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Ribolia"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Ribolia"))),
+             qPrintable(info));
     if (experiments == 1) QCOMPARE(pagines.size(), 1);
     for (unsigned x = 1; x <= experiments; ++x) {
       int inici = -1, final = -1;
@@ -287,7 +301,8 @@ class TestClasse : public QObject {
   void theReportIsNamedAfterItsFileOrItsStudent() {
     const TEstatRecerca e = Recerca(CodiLliure, "Rosalind");
     QCOMPARE(Informe::NomPdf(e, QString()), QStringLiteral("Informe de Rosalind.pdf"));
-    QCOMPARE(Informe::NomPdf(e, QStringLiteral("/classe/pere.srb")), QStringLiteral("/classe/pere.pdf"));
+    QCOMPARE(Informe::NomPdf(e, QStringLiteral("/classe/pere.srb")),
+             QStringLiteral("/classe/pere.pdf"));
   }
 
   void aPrintedWindowSaysWhoseAndWhen() {
@@ -296,8 +311,8 @@ class TestClasse : public QObject {
     QVERIFY(Impressio::DesaPdf(FClasse, cami));
     const QStringList pagines = PaginesPdf(cami);
     if (pagines.isEmpty()) QSKIP("pdftotext is not installed");
-    QVERIFY2(pagines.first().contains(QRegularExpression(
-                 QStringLiteral("Recerques de la classe — Rosalind — \\d+/\\d\\d/\\d{4} \\d\\d:\\d\\d"))),
+    QVERIFY2(pagines.first().contains(QRegularExpression(QStringLiteral(
+                 "Recerques de la classe — Rosalind — \\d+/\\d\\d/\\d{4} \\d\\d:\\d\\d"))),
              qPrintable(pagines.first()));
   }
 };

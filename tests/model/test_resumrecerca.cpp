@@ -20,9 +20,9 @@ TEstatRecerca Nova(std::uint16_t tipus) {
 struct Cas {
   const char* nom;
   std::uint16_t tipus;
-  unsigned fets;           // NombreExperiments
-  unsigned ambText;        // of the logged, with written conclusions
-  unsigned nomesBlancs;    // of the logged, with blanks only
+  unsigned fets;         // NombreExperiments
+  unsigned ambText;      // of the logged, with written conclusions
+  unsigned nomesBlancs;  // of the logged, with blanks only
   unsigned publicats;
   unsigned experiments, ambConclusions;  // expected
 };
@@ -57,7 +57,9 @@ TEST(ResumRecerca, CountsTheLogAndThePublishedCode) {
 
 TEST(ResumRecerca, CarriesTheStudentAndTheGame) {
   TEstatRecerca e = Nova(JocPressupost);
-  e.Nom.Posa("Mar\xED" "a");
+  e.Nom.Posa(
+      "Mar\xED"
+      "a");
   e.NivellEducatiu = 2;
   e.TipusCodi = 1;
   e.Mes = 5;
@@ -68,7 +70,9 @@ TEST(ResumRecerca, CarriesTheStudentAndTheGame) {
   e.TecniquesDominades[0] = true;  // slot 0 is no technique
   e.TecniquesDominades[1] = e.TecniquesDominades[27] = true;
   const TResumRecerca r = ResumeixRecerca(e);
-  EXPECT_EQ(r.Nom, "Mar\xED" "a");
+  EXPECT_EQ(r.Nom,
+            "Mar\xED"
+            "a");
   EXPECT_EQ(r.NivellEducatiu, 2);
   EXPECT_TRUE(r.CodiAleatori);
   EXPECT_EQ(r.Diners, -4321);
