@@ -87,6 +87,7 @@ TFClasse::TFClasse(QWidget* pare) : QDialog(pare) {
   setSizeGripEnabled(true);
   SGClasse = new QTableWidget(0, NombreColumnes, this);
   SGClasse->setObjectName(QStringLiteral("SGClasse"));
+  SGClasse->setAccessibleName(windowTitle());
   SGClasse->setHorizontalHeaderLabels(Capcaleres());
   SGClasse->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SGClasse->setSelectionBehavior(QAbstractItemView::SelectRows);
