@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PAQUETS=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev
-         libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils shared-mime-info)
+         libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils shared-mime-info
+         poppler-utils)
 
 installa_el_que_falta() {
   local falten=()

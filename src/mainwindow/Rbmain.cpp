@@ -33,6 +33,7 @@
 #include "experiments/Taula.h"
 #include "experiments/Traduir.h"
 #include "mainwindow/About.h"
+#include "mainwindow/Classe.h"
 #include "mainwindow/Dades.h"
 #include "mainwindow/Eleccio.h"
 #include "mainwindow/Triaofer.h"
@@ -105,6 +106,7 @@ const TFPrincipal::TDefComanda TFPrincipal::DefComandes[] = {
   {ObrirRecerca, TTipus::Item, "MObrirRecerca", "&Obrir recerca...", "Recuperar la recerca desada a un fitxer.", &TFPrincipal::MObrirRecercaClick},
   {DesarRecerca, TTipus::Item, "MDesarRecerca", "&Desar recerca...", "Desar la recerca a un fitxer.", &TFPrincipal::MDesarRecercaClick},
   {InformeRecerca, TTipus::Item, "MInformeRecerca", "&Informe de la recerca...", "Imprimir un informe de la recerca: dades, experiments i codons publicats.", &TFPrincipal::MInformeRecercaClick},
+  {CompararRecerques, TTipus::Item, "MCompararRecerques", "&Comparar recerques...", "Comparar les recerques desades d'una classe: experiments, conclusions i codons.", &TFPrincipal::MCompararRecerquesClick},
   {N2, TTipus::Separador, "N2", nullptr, nullptr},
   {OfertesLaborals, TTipus::Item, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim."},
   {N3, TTipus::Separador, "N3", nullptr, nullptr},
@@ -410,10 +412,9 @@ void TFPrincipal::ObreFitxer(const QString& nom) {
 void TFPrincipal::MDesarRecercaClick() { Recerca.DesaAmbDialeg(); }
 
 void TFPrincipal::MInformeRecercaClick() {
-  QTextDocument document;
-  document.setHtml(Informe::Html(EstatRecerca));
-  Impressio::ImprimeixDocument(this, document, Recerca.NomInforme());
+  Informe::Imprimeix(this, EstatRecerca, Recerca.Fitxer());
 }
+void TFPrincipal::MCompararRecerquesClick() { Dialegs::Executa(FClasse); }
 
 void TFPrincipal::MRetirarseClick() { close(); }
 void TFPrincipal::MAjudaDescripcioGeneralClick() { Ajuda::MostraTema(50); }
@@ -513,4 +514,5 @@ void CreaFinestres() {
   FTaulaResum = new TFTaulaResum(FPrincipal);
   FOpcionsTaulaResum = new TFOpcionsTaulaResum(FPrincipal);
   FInfoDesxiframent = new TFInfoDesxiframent(FPrincipal);
+  FClasse = new TFClasse(FPrincipal);
 }

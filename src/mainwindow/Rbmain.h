@@ -50,6 +50,7 @@ class TFPrincipal : public QMainWindow {
   void MObrirRecercaClick();
   void MDesarRecercaClick();
   void MInformeRecercaClick();
+  void MCompararRecerquesClick();
   void MRetirarseClick();
   void MAjudaDescripcioGeneralClick();
   void MAjudaUtilitzacioDelProgramaClick();

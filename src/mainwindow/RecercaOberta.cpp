@@ -1,8 +1,5 @@
 #include "mainwindow/RecercaOberta.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include "platform/Dialegs.h"
 #include "platform/FitxerRecerca.h"
 
@@ -59,12 +56,6 @@ bool TRecercaOberta::Obre(const QString& nom) {
   }
   Recorda(nom);
   return true;
-}
-
-QString TRecercaOberta::NomInforme() const {
-  if (fitxer_.isEmpty()) return QStringLiteral("Informe de la recerca.pdf");
-  const QFileInfo fitxer(fitxer_);
-  return fitxer.dir().filePath(fitxer.completeBaseName() + QStringLiteral(".pdf"));
 }
 
 QString TRecercaOberta::TriaPerObrir() const {

@@ -26,8 +26,8 @@ class TRecercaOberta {
   // Opens the research in the file; a file refused leaves the research as
   // it was, says why and returns false.
   bool Obre(const QString& nom);
-  // The PDF name proposed for the report: beside the file, under its name.
-  QString NomInforme() const;
+  // Where it was last opened or saved; "" while it has no file.
+  const QString& Fitxer() const { return fitxer_; }
 
  private:
   // Exercises are never saved, so only a research of type 1 or 2 can be lost.

@@ -10,7 +10,7 @@ namespace Comandes {
 
 // Every menu, item and separator of the menu bar, in menu order.
 enum TComanda : unsigned {
-  Fitxer, NovaRecerca, ObrirRecerca, DesarRecerca, InformeRecerca, N2, OfertesLaborals, N3,
+  Fitxer, NovaRecerca, ObrirRecerca, DesarRecerca, InformeRecerca, CompararRecerques, N2, OfertesLaborals, N3,
   PassarTorn, N1, Retirarse,
   Exercicis, ExercicisDNAComplementari, ExercicisRNAComplementari, ExercicisTraduccio,
   ExercicisOpcionsTraduccio, N8, ExercicisTaulaResum, ExercicisOpcionsTaulaResum,

@@ -101,6 +101,23 @@ QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filt
   return Recorda(QFileDialog::getOpenFileName(pare, titol, CarpetaInicial(), filtre));
 }
 
+QStringList TriaFitxersObrir(QWidget* pare, const QString& titol, const QString& filtre) {
+  const QStringList noms =
+      Fitxers() ? Fitxers()(false, titol).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                : QFileDialog::getOpenFileNames(pare, titol, CarpetaInicial(), filtre);
+  if (!noms.isEmpty()) Recorda(noms.constFirst());
+  return noms;
+}
+
+// The folder itself is remembered, not the one holding it.
+QString TriaCarpeta(QWidget* pare, const QString& titol) {
+  const QString carpeta = Fitxers()
+                              ? Fitxers()(false, titol)
+                              : QFileDialog::getExistingDirectory(pare, titol, CarpetaInicial());
+  if (!carpeta.isEmpty()) QSettings().setValue(ClauCarpeta, QFileInfo(carpeta).absoluteFilePath());
+  return carpeta;
+}
+
 // The dialog would ask about the name as typed ("copia.dat"), not the one
 // written ("copia.dat.srb"): the question is asked here, about the file
 // that would be replaced, and "No" goes back to the dialog.

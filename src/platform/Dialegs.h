@@ -4,6 +4,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QDialog;
@@ -35,6 +36,10 @@ void InstallaManejadorMissatges(ManejadorMissatge manejador);  // {} restores th
 QString TriaFitxerObrir(QWidget* pare, const QString& titol, const QString& filtre);
 QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filtre,
                         const QString& nomInicial = QString());
+// Several files to open (a test handler answers them one a line), and a
+// folder; both start in the folder used last and remember the one chosen.
+QStringList TriaFitxersObrir(QWidget* pare, const QString& titol, const QString& filtre);
+QString TriaCarpeta(QWidget* pare, const QString& titol);
 using ManejadorFitxer = std::function<QString(bool desar, const QString& titol)>;
 void InstallaManejadorFitxers(ManejadorFitxer manejador);  // {} restores the dialogs
 

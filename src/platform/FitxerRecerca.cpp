@@ -91,18 +91,29 @@ QString DesaRecerca(const QString& nom) {
   return {};
 }
 
-QString ObreRecerca(const QString& nom) {
+QString LlegeixFitxerRecerca(const QString& nom, TEstatRecerca& estat, bool* refusat) {
   QFile fitxer(nom);
-  if (QFileInfo(nom).isDir() || !fitxer.open(QIODevice::ReadOnly))
-    return NoOberta(nom, MotiuLectura(nom, fitxer));
+  if (QFileInfo(nom).isDir() || !fitxer.open(QIODevice::ReadOnly)) return MotiuLectura(nom, fitxer);
   // Only the first bytes are a research; a huge file is not read whole.
   const QByteArray dades = fitxer.read(static_cast<qint64>(MidaImatge));
   if (fitxer.error() != QFileDevice::NoError)
-    return NoOberta(nom, QStringLiteral("No s'ha pogut llegir. %1").arg(ErrorSistema(fitxer)));
+    return QStringLiteral("No s'ha pogut llegir. %1").arg(ErrorSistema(fitxer));
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(dades.constData());
-  const TLecturaRecerca lectura =
+  TLecturaRecerca lectura =
       LlegeixRecerca(std::span(bytes, static_cast<std::size_t>(dades.size())));
-  if (!lectura.Acceptada()) return NoEsRecerca(nom, QString::fromStdString(lectura.Motiu));
-  EstatRecerca = lectura.Estat;
+  if (!lectura.Acceptada()) {
+    if (refusat) *refusat = true;
+    return QString::fromStdString(lectura.Motiu);
+  }
+  estat = lectura.Estat;
+  return {};
+}
+
+QString ObreRecerca(const QString& nom) {
+  TEstatRecerca estat;
+  bool refusat = false;
+  const QString motiu = LlegeixFitxerRecerca(nom, estat, &refusat);
+  if (!motiu.isEmpty()) return refusat ? NoEsRecerca(nom, motiu) : NoOberta(nom, motiu);
+  EstatRecerca = estat;
   return {};
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "model/RBGlobal.h"
+
 // Writes EstatRecerca to the file. The bytes go to a temporary file that
 // replaces the old one only once it is complete, so a failed save leaves
 // any old file whole. Returns an empty text, or the Catalan message that
@@ -15,3 +17,10 @@ QString DesaRecerca(const QString& nom);
 // could never have saved is refused and EstatRecerca stays as it was.
 // Returns an empty text, or the Catalan message naming the file and why.
 QString ObreRecerca(const QString& nom);
+
+// Reads the research in the file into `estat` without touching the file or
+// EstatRecerca. Returns an empty text, or why it cannot be read, in Catalan
+// (without the file's name and without a final stop); `refusat`, when
+// given, tells a file that was read but holds no research it would take.
+QString LlegeixFitxerRecerca(const QString& nom, RBGlobal::TEstatRecerca& estat,
+                             bool* refusat = nullptr);

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace Impressio {
 
-// Prints the window as the "&Imprimir" buttons do; tells the student what
+// Prints the window as the "&Imprimir" buttons do, under one heading line
+// with its caption, the student's name when there is one, and the date; tells the student what
 // happened when it could not print or wrote a PDF instead.
 void ImprimeixFinestra(QWidget* finestra);
 // The name offered for a window's PDF: its caption as it reads, apostrophes
@@ -24,7 +25,10 @@ bool DesaPdf(QWidget* finestra, const QString& cami);
 // student chooses, `nomPdf` being offered.
 void ImprimeixDocument(QWidget* pare, QTextDocument& document, const QString& nomPdf);
 // Writes the document on A4 pages with their numbers; false when the file
-// cannot be written.
+// cannot be written. A table row never straddles two pages, and a table's
+// header rows head it on every page; the document's title is the PDF's.
 bool DesaDocumentPdf(QTextDocument& document, const QString& cami);
+// How many A4 pages the document takes, laid out as it is printed.
+int Pagines(QTextDocument& document);
 
 }  // namespace Impressio

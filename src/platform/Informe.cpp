@@ -1,12 +1,15 @@
 #include "platform/Informe.h"
 
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
-
+#include <QTextDocument>
 #include <algorithm>
 
 #include "model/Labs.h"
 #include "model/Registre.h"
+#include "platform/Impressio.h"
 #include "platform/Text1252.h"
 
 using namespace RBGlobal;
@@ -21,7 +24,7 @@ QString De1252(const std::string& bytes) { return Escapa(DeText1252(bytes)); }
 QString U8(const char* text) { return QString::fromUtf8(text); }
 
 const char* const Taula =
-    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\" "
+    "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" "
     "style=\"border-collapse: collapse; border-color: #888;\">";
 
 QString Fila(const QString& etiqueta, const QString& valor) {
@@ -63,8 +66,8 @@ QString Experiments(const TEstatRecerca& e) {
   if (registrats == 0) return html + QStringLiteral("<p>Encara no s'ha fet cap experiment.</p>");
   html += U8(Taula);
   html += QStringLiteral(
-      "<thead><tr bgcolor=\"#e8e8e8\"><th width=\"8%\">Núm.</th><th width=\"34%\">RNA i "
-      "resultats</th><th>Conclusions</th></tr></thead>");
+      "<thead><tr bgcolor=\"#e8e8e8\"><th>Núm.</th><th>RNA i resultats</th>"
+      "<th>Conclusions</th></tr></thead>");
   for (unsigned n = 1; n <= registrats; ++n) {
     const bool copolimer = e.ExperimentCopolimer[n] != 0;
     QString resultats;
@@ -91,10 +94,16 @@ QString Experiments(const TEstatRecerca& e) {
 // The 64 codons as the code table lays them out: a row for each first and
 // third letter, a column for the second.
 QString TaulaCodi(const TEstatRecerca& e) {
-  QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") + U8(Taula);
-  html += QStringLiteral("<tr bgcolor=\"#e8e8e8\">");
+  // The legend heads the table, so that it is repeated with the header and
+  // never left alone on a page.
+  QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") +
+                 QString::fromUtf8(Taula).replace(QStringLiteral("cellpadding=\"2\""),
+                                                  QStringLiteral("cellpadding=\"0\""));
+  html += QStringLiteral(
+      "<thead><tr><td colspan=\"4\">? : significat encara no publicat.</td></tr>"
+      "<tr bgcolor=\"#e8e8e8\">");
   for (char segona : Nucleotids) html += QStringLiteral("<th>_ %1 _</th>").arg(QChar(segona));
-  html += QStringLiteral("</tr>");
+  html += QStringLiteral("</tr></thead>");
   for (unsigned fila = 0; fila < 16; ++fila) {
     html += QStringLiteral("<tr>");
     for (unsigned segona = 0; segona < 4; ++segona) {
@@ -102,12 +111,12 @@ QString TaulaCodi(const TEstatRecerca& e) {
       const std::uint16_t a = e.CodiPublicat[index];
       const QString sentit = a <= 20 ? QString::fromStdString(AbreviaturaAminoacid(a))
                                      : QStringLiteral("<font color=\"#999\">?</font>");
-      html += QStringLiteral("<td><tt>%1</tt> %2</td>")
+      html += QStringLiteral("<td>&nbsp;<tt>%1</tt> %2</td>")
                   .arg(QString::fromStdString(TextCodo(index)), sentit);
     }
     html += QStringLiteral("</tr>");
   }
-  return html + QStringLiteral("</table><p>? : significat encara no publicat.</p>");
+  return html + QStringLiteral("</table>");
 }
 
 }  // namespace
@@ -119,9 +128,36 @@ QString Resum(const TEstatRecerca& e) {
 }
 
 QString Html(const TEstatRecerca& e) {
-  return QStringLiteral("<html><body><h1>Informe de la recerca</h1><p>%1</p><p><b>%2</b></p>")
+  // Small enough that a short research fits on one A4 page.
+  return QStringLiteral(
+             "<html><head><style>body { font-size: 9pt; } h1 { font-size: 15pt; "
+             "margin: 0 0 4px 0; } h2 { font-size: 11pt; margin: 10px 0 4px 0; } "
+             "p { margin: 2px 0; }</style></head><body><h1>Informe de la recerca</h1>"
+             "<p>%1. <b>%2</b></p>")
              .arg(QLocale().toString(QDate::currentDate(), QLocale::LongFormat), Resum(e)) +
          Dades(e) + Experiments(e) + TaulaCodi(e) + QStringLiteral("</body></html>");
+}
+
+QString Titol(const TEstatRecerca& e) {
+  return QStringLiteral("Informe de la recerca de %1").arg(DeText1252(e.Nom.Text()).trimmed());
+}
+
+QString NomPdf(const TEstatRecerca& e, const QString& fitxer) {
+  if (!fitxer.isEmpty()) {
+    const QFileInfo info(fitxer);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf"));
+  }
+  // A name can hold what a file name cannot; the printing layer keeps the rest.
+  const QString nom = DeText1252(e.Nom.Text()).trimmed();
+  return nom.isEmpty() ? QStringLiteral("Informe de la recerca.pdf")
+                       : Impressio::NomPdf(QStringLiteral("Informe de %1").arg(nom));
+}
+
+void Imprimeix(QWidget* pare, const TEstatRecerca& e, const QString& fitxer) {
+  QTextDocument document;
+  document.setHtml(Html(e));
+  document.setMetaInformation(QTextDocument::DocumentTitle, Titol(e));
+  Impressio::ImprimeixDocument(pare, document, NomPdf(e, fitxer));
 }
 
 }  // namespace Informe

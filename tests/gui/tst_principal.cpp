@@ -94,7 +94,7 @@ class TestPrincipal : public QObject {
     QStringList noms;
     for (QAction* a : Fill<QMenu>(FPrincipal, "MFitxer")->actions()) noms << a->objectName();
     QCOMPARE(noms, QStringList({"MNovaRecerca", "MObrirRecerca", "MDesarRecerca", "MInformeRecerca",
-                                "N2", "MOfertesLaborals", "N3", "MPassarTorn", "N1", "MRetirarse"}));
+                                "MCompararRecerques", "N2", "MOfertesLaborals", "N3", "MPassarTorn", "N1", "MRetirarse"}));
   }
 
   // A menu title's Alt+letter opens that menu and nothing else: Alt+X quits.
