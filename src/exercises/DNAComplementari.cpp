@@ -126,12 +126,10 @@ TFDNAComplementari::TFDNAComplementari(QWidget* pare) : QDialog(pare) {
   Mostra();
 }
 
-QLabel* TFDNAComplementari::Cella(const char* prefix, int i, int y) {
-  auto* cella = new QLabel(this);
-  cella->setObjectName(QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i));
+TCella* TFDNAComplementari::Cella(const char* prefix, const char* lloc, int i, int y) {
+  auto* cella = new TCella(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i),
+                           QString::fromUtf8(lloc).arg(i));
   cella->setGeometry(XCella(i), y, AmpleCella, AltCella);
-  cella->setFrameShape(QFrame::Box);
-  cella->setAlignment(Qt::AlignCenter);
   QFont lletra(QStringLiteral("DejaVu Sans Mono"));
   lletra.setStyleHint(QFont::Monospace);
   lletra.setPixelSize(22);
@@ -144,8 +142,9 @@ void TFDNAComplementari::CreaCelles() {
   LbCadenaLlegida = Etiqueta(this, "LbCadenaLlegida", QString(), XCella(1), YPlantilla - 20);
   LbCadenaLlegida->setFont(Negreta(13));
   for (int i = 1; i <= 18; ++i) {
-    STDNA[i - 1] = Cella("STDNA", i, YPlantilla);
-    STCompl[i - 1] = Cella("STCompl", i, YNova);
+    STDNA[i - 1] = Cella("STDNA", "Posició %1 de la cadena motlle", i, YPlantilla);
+    STDNA[i - 1]->PosaFons(FonsPlantilla);
+    STCompl[i - 1] = Cella("STCompl", "Posició %1 de la cadena nova", i, YNova);
     Teclat::MarcaCella(STCompl[i - 1]);
   }
   LbNovaCadena = Etiqueta(this, "LbNovaCadena", QString(), 64, YNova + AltCella + 4);
@@ -308,9 +307,6 @@ int TFDNAComplementari::ContextAjuda() const { return Transcripcio ? 150 : 120; 
 // ---------------------------------------------------------------------------
 // Showing the exercise
 
-void TFDNAComplementari::PosaLletra(QLabel* cella, char caracter) {
-  cella->setText(Q(Complementaria::TextCella(caracter)));
-}
 
 void TFDNAComplementari::PintaEnzim() {
   const bool rna = exercici.Transcripcio();
@@ -322,13 +318,8 @@ void TFDNAComplementari::PintaEnzim() {
 
 void TFDNAComplementari::MostraPlantilla() {
   for (int i = 1; i <= 18; ++i) {
-    PosaLletra(STDNA[i - 1], exercici.Plantilla(i));
-    NomenaCella(STDNA[i - 1], QStringLiteral("Posició %1 de la cadena motlle").arg(i),
-                Estils::Cella::Donada, false);
-    QPalette paleta = STDNA[i - 1]->palette();
-    paleta.setColor(QPalette::Window, FonsPlantilla);
-    STDNA[i - 1]->setAutoFillBackground(true);
-    STDNA[i - 1]->setPalette(paleta);
+    STDNA[i - 1]->Mostra(Q(Complementaria::TextCella(exercici.Plantilla(i))),
+                         Estils::Cella::Donada, false);
   }
   // At 480 a long caption would run past the window's edge: keep it inside.
   const int x =
@@ -357,7 +348,6 @@ void TFDNAComplementari::Mostra(const QLabel* contestada) {
 void TFDNAComplementari::MostraNovaCadena() {
   int visibles = 0;
   for (int i = 1; i <= 18; ++i) {
-    PosaLletra(STCompl[i - 1], exercici.Nova(i));
     const bool visible = exercici.CellaVisible(i);
     STCompl[i - 1]->setVisible(visible);
     visibles += visible;
@@ -365,26 +355,18 @@ void TFDNAComplementari::MostraNovaCadena() {
   LbNovaCadena->setVisible(visibles > 2);
 }
 
-void TFDNAComplementari::MarcaError(int i, bool error) {
-  QLabel* cella = STCompl[i - 1];
+// A wrong letter in red type, on the cell's usual background.
+void TFDNAComplementari::MostraCella(int i) {
+  TCella* cella = STCompl[i - 1];
   const bool cursor = i == exercici.Posicio() && exercici.FaseActual() != Fase::Acabat;
-  if (cursor) {
-    Estils::PosaCella(cella, Estils::Cella::Seleccionada);
-  } else {
-    QPalette paleta = cella->palette();
-    paleta.setColor(QPalette::Window, exercici.Transcripcio() ? FonsRNA : FonsDNA);
-    cella->setAutoFillBackground(true);
-    cella->setPalette(paleta);
-  }
-  // A wrong letter in red type, on the cell's usual background.
-  Estils::PosaTextErroni(cella, error);
-  NomenaCella(cella, QStringLiteral("Posició %1 de la cadena nova").arg(i),
-              cursor ? Estils::Cella::Seleccionada : Estils::Cella::Normal, error);
+  cella->PosaFons(exercici.Transcripcio() ? FonsRNA : FonsDNA);
+  cella->Mostra(Q(Complementaria::TextCella(exercici.Nova(i))),
+                cursor ? Estils::Cella::Seleccionada : Estils::Cella::Normal, exercici.Erronia(i));
 }
 
 void TFDNAComplementari::CompteErrors() {
   LbErrorsComesos->setText(QStringLiteral("Errors comesos: %1").arg(exercici.ErrorsComesos()));
-  for (int i = 1; i <= 18; ++i) MarcaError(i, exercici.Erronia(i));
+  for (int i = 1; i <= 18; ++i) MostraCella(i);
   LbErrorsPendents->setText(
       QStringLiteral("Errors a la nova cadena: %1").arg(exercici.ErrorsPendents()));
 }

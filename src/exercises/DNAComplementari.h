@@ -10,6 +10,7 @@
 
 class QFrame;
 class QLabel;
+class TCella;
 class QPushButton;
 class QTimer;
 class QToolButton;
@@ -56,7 +57,8 @@ class TFDNAComplementari : public QDialog {
   void CreaBotonsEntrada();
   void CreaBotonsOrdre();
   void Connecta();
-  QLabel* Cella(const char* prefix, int i, int y);
+  // A cell of a strand; `lloc` says where, with %1 for its position.
+  TCella* Cella(const char* prefix, const char* lloc, int i, int y);
 
   void PreparaReplicacio();
   void PreparaTranscripcio();
@@ -69,14 +71,13 @@ class TFDNAComplementari : public QDialog {
   void CompteErrors();
   void SituaEnzim();
   void HabilitaControls();
-  void PosaLletra(QLabel* cella, char caracter);
-  void MarcaError(int i, bool error);
+  void MostraCella(int i);
   void AturaDemostracio();
 
   Complementaria::TExercici exercici;
 
-  std::array<QLabel*, 18> STDNA{};
-  std::array<QLabel*, 18> STCompl{};
+  std::array<TCella*, 18> STDNA{};
+  std::array<TCella*, 18> STCompl{};
   QLabel *LbCadenaLlegida, *LbNovaCadena, *LbEnzim, *Image1, *LbErrorsComesos, *LbErrorsPendents,
       *LbAvaluacio;
   QFrame *PnEnzim, *PnErrorsComesos, *PnErrorsPendents;

@@ -48,21 +48,10 @@ QFont Negreta(int pixels, const char* familia = "DejaVu Sans") {
   return f;
 }
 
-// Yellow while it awaits input, red type for a wrong entry, otherwise window
-// text on button face.
-void PosaMarca(QLabel* etiqueta, TMarca marca) {
-  Estils::PosaCella(etiqueta, marca.Groc ? Estils::Cella::Seleccionada : Estils::Cella::Donada);
-  QPalette paleta = etiqueta->palette();
-  const QPalette base = etiqueta->parentWidget()->palette();
-  paleta.setColor(QPalette::WindowText,
-                  marca.Vermell ? QColor(Qt::red) : base.color(QPalette::WindowText));
-  etiqueta->setPalette(paleta);
-}
-
-// The same marks, told to screen readers.
-void Nomena(QLabel* cella, const QString& lloc, TMarca marca) {
-  NomenaCella(cella, lloc, marca.Groc ? Estils::Cella::Seleccionada : Estils::Cella::Normal,
-              marca.Vermell);
+// Yellow while it awaits input, otherwise the button face; a wrong entry
+// in red type.
+Estils::Cella Estat(TMarca marca) {
+  return marca.Demanada ? Estils::Cella::Seleccionada : Estils::Cella::Normal;
 }
 
 }  // namespace
@@ -97,12 +86,12 @@ TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
       });
 }
 
-QLabel* TFSintProt::Cella(QWidget* pare, const QString& nom, int amplada, int alcada) {
-  auto* cella = new QLabel(pare);
-  cella->setObjectName(nom);
+TCella* TFSintProt::Cella(QWidget* pare, const QString& nom, const QString& lloc, int amplada,
+                          int alcada) {
+  auto* cella = new TCella(pare, nom, lloc);
   cella->resize(amplada, alcada);
-  cella->setFrameShape(QFrame::Box);
-  cella->setAlignment(Qt::AlignCenter);
+  cella->PosaFons(palette().color(QPalette::Button));
+  cella->Mostra(QString(), Estils::Cella::Normal, false);
   return cella;
 }
 
@@ -143,10 +132,10 @@ void TFSintProt::CreaRNAm() {
   PnRNAm->setGeometry(0, YRNAm, AmpleCella * CellesRNAm, AmpleCella);
   QFont lletra = Negreta(15, "DejaVu Sans Mono");
   for (int i = 1; i <= CellesRNAm; ++i) {
-    QLabel* cella = Cella(PnRNAm, QStringLiteral("STRNAm%1").arg(i), AmpleCella, AmpleCella);
+    TCella* cella = Cella(PnRNAm, QStringLiteral("STRNAm%1").arg(i),
+                          QStringLiteral("Posició %1 de l'RNAm").arg(i), AmpleCella, AmpleCella);
     cella->move(AmpleCella * (i - 1), 0);
     cella->setFont(lletra);
-    Estils::PosaCella(cella, Estils::Cella::Donada);
     STRNAm[i - 1] = cella;
   }
 }
@@ -154,13 +143,16 @@ void TFSintProt::CreaRNAm() {
 void TFSintProt::CreaRNAts() {
   for (int slot = 1; slot <= 2; ++slot) {
     for (int i = 1; i <= 3; ++i) {
-      QLabel* cella =
-          Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i), AmpleCella, AltCella);
+      TCella* cella =
+          Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i),
+                QStringLiteral("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot),
+                AmpleCella, AltCella);
       cella->setFont(Negreta(14, "DejaVu Sans Mono"));
       Teclat::MarcaCella(cella);
       STRNAt[slot - 1][i - 1] = cella;
     }
-    QLabel* aa = Cella(this, QStringLiteral("STAaRNAt%1").arg(slot), AmpleResidu, AltCella);
+    TCella* aa = Cella(this, QStringLiteral("STAaRNAt%1").arg(slot),
+                       QStringLiteral("Aminoàcid de l'RNAt %1").arg(slot), AmpleResidu, AltCella);
     aa->setFont(Negreta(12));
     Teclat::MarcaCella(aa);
     STAaRNAt[slot - 1] = aa;
@@ -180,9 +172,9 @@ void TFSintProt::CreaRNAts() {
 
 void TFSintProt::CreaCadena() {
   for (int d = 1; d <= MaxCadena; ++d) {
-    QLabel* residu = Cella(this, QStringLiteral("STAminoacid%1").arg(d), AmpleResidu, AltCella);
+    TCella* residu = Cella(this, QStringLiteral("STAminoacid%1").arg(d),
+                           QStringLiteral("Aminoàcid %1 de la cadena").arg(d), AmpleResidu, AltCella);
     residu->setFont(Negreta(12));
-    Estils::PosaCella(residu, Estils::Cella::Donada);
     residu->hide();
     STAminoacid[d - 1] = residu;
   }
@@ -287,19 +279,17 @@ QLabel* TFSintProt::CellaDemanada() const {
   for (int slot = 1; slot <= 2; ++slot) {
     const TRNAt& r = exercici.RNAt(slot);
     for (int i = 1; i <= 3; ++i)
-      if (r.MarquesCelles[i - 1].Groc && r.Visible) return STRNAt[slot - 1][i - 1];
-    if (r.MarcaAminoacid.Groc && r.AminoacidVisible) return STAaRNAt[slot - 1];
+      if (r.MarquesCelles[i - 1].Demanada && r.Visible) return STRNAt[slot - 1][i - 1];
+    if (r.MarcaAminoacid.Demanada && r.AminoacidVisible) return STAaRNAt[slot - 1];
   }
   return nullptr;
 }
 
 void TFSintProt::MostraRNAm() {
   for (int i = 1; i <= CellesRNAm; ++i) {
-    QLabel* cella = STRNAm[i - 1];
-    cella->setText(QString(QChar::fromLatin1(exercici.LletraCella(i))));
-    const TMarca marca{i >= 13 && i <= 18 && exercici.CellaMarcada(i), false};
-    if (i >= 13 && i <= 18) PosaMarca(cella, marca);
-    Nomena(cella, QStringLiteral("Posició %1 de l'RNAm").arg(i), marca);
+    const bool marcada = i >= 13 && i <= 18 && exercici.CellaMarcada(i);
+    STRNAm[i - 1]->Mostra(QString(QChar::fromLatin1(exercici.LletraCella(i))),
+                          Estat({marcada, false}), false);
   }
 }
 
@@ -308,30 +298,25 @@ void TFSintProt::MostraRNAm() {
 void TFSintProt::MostraRNAt(int slot) {
   const TRNAt& r = exercici.RNAt(slot);
   for (int i = 1; i <= 3; ++i) {
-    QLabel* cella = STRNAt[slot - 1][i - 1];
+    TCella* cella = STRNAt[slot - 1][i - 1];
     cella->move(AFinestra(PosicioCellaAnticodo(r.Posicio, i)));
-    cella->setText(QString(QChar::fromLatin1(r.Celles[i - 1])));
-    PosaMarca(cella, r.MarquesCelles[i - 1]);
-    Nomena(cella, QStringLiteral("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot),
-           r.MarquesCelles[i - 1]);
+    const TMarca marca = r.MarquesCelles[i - 1];
+    cella->Mostra(QString(QChar::fromLatin1(r.Celles[i - 1])), Estat(marca), marca.Erronia);
     cella->setVisible(r.Visible);
   }
-  QLabel* aa = STAaRNAt[slot - 1];
+  TCella* aa = STAaRNAt[slot - 1];
   aa->move(AFinestra(PosicioAminoacid(r.Posicio)));
-  aa->setText(Q(r.Aminoacid));
-  PosaMarca(aa, r.MarcaAminoacid);
-  Nomena(aa, QStringLiteral("Aminoàcid de l'RNAt %1").arg(slot), r.MarcaAminoacid);
+  aa->Mostra(Q(r.Aminoacid), Estat(r.MarcaAminoacid), r.MarcaAminoacid.Erronia);
   aa->setVisible(r.AminoacidVisible);
   aa->raise();
 }
 
 void TFSintProt::MostraCadena() {
   for (int d = 1; d <= MaxCadena; ++d) {
-    QLabel* residu = STAminoacid[d - 1];
+    TCella* residu = STAminoacid[d - 1];
     const bool visible = d <= exercici.NombreAminoacids();
     if (visible) {
-      residu->setText(Q(exercici.Residu(d)));
-      Nomena(residu, QStringLiteral("Aminoàcid %1 de la cadena").arg(d), {});
+      residu->Mostra(Q(exercici.Residu(d)), Estils::Cella::Normal, false);
       residu->move(AFinestra(exercici.PosicioResidu(d)));
       residu->raise();
     }
@@ -478,15 +463,12 @@ void TFSintProt::EntraLletra(char lletra) {
   Mostra(contestada);
 }
 
-// The table answers through CodoTriatOk only when a codon was clicked in
-// this opening.
 void TFSintProt::SBAaRNAtClick() {
   if (exercici.EsperaAra() != Espera::Aminoacid) return;
-  CodoTriatOk = false;
-  Dialegs::Executa(FTaula);
+  const auto codo = FTaula->TriaCodo();
   const QLabel* contestada = CellaDemanada();
-  if (CodoTriatOk) exercici.TriaAminoacid(CodoTriat);
-  Mostra(CodoTriatOk ? contestada : nullptr);
+  if (codo) exercici.TriaAminoacid(*codo);
+  Mostra(codo ? contestada : nullptr);
 }
 
 void TFSintProt::Timer1Timer() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/SintesiProteines.h"
+#include "platform/Cella.h"
 
 class QFrame;
 class QGroupBox;
@@ -68,7 +69,7 @@ class TFSintProt : public QDialog {
   void CreaErrors();
   void CreaBotonsOrdre();
   void Connecta();
-  QLabel* Cella(QWidget* pare, const QString& nom, int amplada, int alcada);
+  TCella* Cella(QWidget* pare, const QString& nom, const QString& lloc, int amplada, int alcada);
 
   // Everything on screen from the exercise's state; `contestada` is the
   // cell the student has just answered, if any.
@@ -86,10 +87,10 @@ class TFSintProt : public QDialog {
 
   QLabel *LbNomFase, *LbInstruccions, *LbErrorsAa, *LbErrorsAnticodo;
   QFrame* PnRNAm;
-  std::array<QLabel*, SintesiProteines::CellesRNAm> STRNAm{};
-  std::array<std::array<QLabel*, 3>, 2> STRNAt{};
-  std::array<QLabel*, 2> STAaRNAt{};
-  std::array<QLabel*, SintesiProteines::MaxCadena> STAminoacid{};
+  std::array<TCella*, SintesiProteines::CellesRNAm> STRNAm{};
+  std::array<std::array<TCella*, 3>, 2> STRNAt{};
+  std::array<TCella*, 2> STAaRNAt{};
+  std::array<TCella*, SintesiProteines::MaxCadena> STAminoacid{};
   QToolButton* SBAaRNAt;
   QPushButton *BAdenina, *BGuanina, *BCitosina, *BUracil;
   QGroupBox* GBErrors;

@@ -390,8 +390,7 @@ void TFTaulaResum::ComprovaEtiquetaDNA(int r, int item) {
 // The code table as a picker: the codon clicked gives the slot's amino acid,
 // as if the student had chosen it in the list.
 void TFTaulaResum::TriaDeLaTaula(int k) {
-  Dialegs::Executa(FTaula);
-  if (CodoTriatOk) ComprovaSelector(k, RBGlobal::AminoacidCodo(CodoTriat));
+  if (const auto codo = FTaula->TriaCodo()) ComprovaSelector(k, RBGlobal::AminoacidCodo(*codo));
   TornaALaTaula();
 }
 

@@ -200,6 +200,13 @@ bool TFTaula::eventFilter(QObject* objecte, QEvent* e) {
   return QDialog::eventFilter(objecte, e);
 }
 
+std::optional<TCodo> TFTaula::TriaCodo() {
+  CodoTriatOk = false;
+  Dialegs::Executa(this);
+  if (!CodoTriatOk) return std::nullopt;
+  return CodoTriat;
+}
+
 void TFTaula::SGTaulaClick() {
   const unsigned index = TaulaCodi::IndexCella(SGTaula->currentColumn(), SGTaula->currentRow());
   CodoTriat = TextCodo(index);

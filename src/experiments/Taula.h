@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 #include "model/RBGlobal.h"
 
@@ -13,15 +14,9 @@ class QLabel;
 class QTableWidget;
 class TGraellaText;
 
-// The picker contract, for the exercises that let the student choose a
-// codon from the table (genetic-flow type):
-//   Dialegs::Executa(FTaula);
-//   if (CodoTriatOk) ... CodoTriat holds the codon clicked ...
-// CodoTriatOk is true only when the table was closed by clicking a codon; it
-// is false after "&Tancar", Esc or the close box, even if an earlier opening
-// picked one. The dialog's own result carries no meaning. Both keep their
-// values until the next click or closing. In research, CodoTriat is the
-// codon whose meaning FAssCodo publishes.
+// The codon last clicked, and whether the table was closed by that click
+// (not by "&Tancar", Esc or the close box). In research, CodoTriat is the
+// codon whose meaning FAssCodo publishes; the exercises ask TriaCodo.
 extern RBGlobal::TCodo CodoTriat;
 extern bool CodoTriatOk;
 
@@ -29,6 +24,10 @@ class TFTaula : public QDialog {
   Q_OBJECT
  public:
   explicit TFTaula(QWidget* pare = nullptr);
+
+  // The table as a codon picker, for the genetic-flow exercises: shows it
+  // and returns the codon clicked, or nothing when it was closed otherwise.
+  std::optional<RBGlobal::TCodo> TriaCodo();
 
   // Refills the 64 cells from the research state and sets the help context;
   // runs on every activation.

@@ -282,7 +282,7 @@ void TExercici::EntraLletra(char lletra) {
   const int i = posicioAnticodo_ - 1;
   r.Celles.at(i) = lletra;
   if (lletra != r.Anticodo.at(i)) {
-    r.MarquesCelles[i].Vermell = true;
+    r.MarquesCelles[i].Erronia = true;
     ++errorsAnticodons_;
     return;
   }
@@ -330,7 +330,7 @@ bool TExercici::TriaAminoacid(std::string_view codo) {
   const std::uint16_t triat = RBGlobal::AminoacidCodo(codo);
   r.Aminoacid = RBGlobal::AbreviaturaAminoacid(triat);
   if (triat != RBGlobal::AminoacidCodo(CodoEsperat())) {
-    r.MarcaAminoacid.Vermell = true;
+    r.MarcaAminoacid.Erronia = true;
     ++errorsAminoacids_;
     return false;
   }

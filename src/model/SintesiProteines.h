@@ -76,11 +76,11 @@ enum class Objecte { RNAt1 = 1, RNAt2 = 2, Factor = 3 };
 // What the exercise waits for.
 enum class Espera { Res, Anticodo, Aminoacid, Moviment };
 
-// How a cell or label is painted: yellow while it awaits input, red type
-// for a wrong entry; otherwise window text on button face.
+// What the screen shows of a cell or label: whether it awaits input, and
+// whether it holds a wrong entry.
 struct TMarca {
-  bool Groc = false;
-  bool Vermell = false;
+  bool Demanada = false;  // the cell the exercise asks for now
+  bool Erronia = false;   // it holds a wrong entry
   bool operator==(const TMarca&) const = default;
 };
 

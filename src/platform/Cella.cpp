@@ -9,7 +9,7 @@ QString NomAccessibleCella(const QString& lloc, const QString& text, Estils::Cel
       lloc + QStringLiteral(": ") + (contingut.isEmpty() ? QStringLiteral("buida") : contingut);
   if (estat == Estils::Cella::Seleccionada) nom += QStringLiteral(", triada");
   if (estat == Estils::Cella::Donada) nom += QStringLiteral(", donada");
-  if (erronia || estat == Estils::Cella::Erronia) nom += QStringLiteral(", errònia");
+  if (erronia) nom += QStringLiteral(", errònia");
   return nom;
 }
 
@@ -28,11 +28,17 @@ TCella::TCella(QWidget* pare, const QString& nom, const QString& lloc) : QLabel(
 
 void TCella::Mostra(const QString& text, Estils::Cella nouEstat, bool erronia) {
   if (text != this->text()) setText(text);
-  if (nouEstat != estat || !pintada) Estils::PosaCella(this, nouEstat);
+  if (nouEstat != estat || !pintada) Estils::PosaCella(this, nouEstat, fons);
   estat = nouEstat;
   pintada = true;
   Estils::PosaTextErroni(this, erronia);
   NomenaCella(this, lloc, estat, erronia);
+}
+
+void TCella::PosaFons(const QColor& color) {
+  if (color == fons) return;
+  fons = color;
+  pintada = false;  // the next Mostra paints it
 }
 
 // A click is a press and release over the cell, as on a button.

@@ -21,7 +21,9 @@ class TCella : public QLabel {
 
   // Text and state at once; a wrong entry is written in red.
   void Mostra(const QString& text, Estils::Cella estat, bool erronia);
-  Estils::Cella Estat() const { return estat; }
+  // The background of every state but the selected one, for a cell that
+  // stands on a coloured strand or on the window's button face.
+  void PosaFons(const QColor& color);
 
  signals:
   void Clicada();
@@ -32,5 +34,6 @@ class TCella : public QLabel {
  private:
   Estils::Cella estat = Estils::Cella::Normal;
   bool pintada = false;  // colours are set at the first Mostra, not at start-up
+  QColor fons;
   QString lloc;
 };

@@ -6,22 +6,24 @@
 
 namespace Estils {
 
-void PosaCella(QWidget* cella, Cella estat) {
+void PosaCella(QWidget* cella, Cella estat, const QColor& fons) {
   QPalette paleta = cella->palette();
   const QPalette base = cella->parentWidget() ? cella->parentWidget()->palette() : QPalette();
-  QColor fons = base.color(QPalette::Window);
+  QColor color = fons;
   switch (estat) {
-    case Cella::Normal: fons = base.color(QPalette::Base); break;
-    case Cella::Seleccionada: fons = QColor(Qt::yellow); break;
-    case Cella::Erronia: break;
-    case Cella::Donada: fons = base.color(QPalette::Button); break;
+    case Cella::Normal:
+      if (!fons.isValid()) color = base.color(QPalette::Base);
+      break;
+    case Cella::Seleccionada: color = QColor(Qt::yellow); break;
+    case Cella::Donada:
+      if (!fons.isValid()) color = base.color(QPalette::Button);
+      break;
   }
-  paleta.setColor(QPalette::Window, fons);
+  paleta.setColor(QPalette::Window, color);
   cella->setAutoFillBackground(true);
   // Every new palette is a new key of the style's pixmap cache: set it only
   // when the colours change.
   if (paleta != cella->palette()) cella->setPalette(paleta);
-  PosaTextErroni(cella, estat == Cella::Erronia);
 }
 
 void PosaTextErroni(QWidget* control, bool erroni) {

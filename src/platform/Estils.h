@@ -1,20 +1,23 @@
 // The visual states that recur across windows, written once.
 #pragma once
 
+#include <QColor>
+
 class QWidget;
 class QProgressBar;
 
 namespace Estils {
 
+// A wrong entry is not a state: any cell shows it in red type.
 enum class Cella {
   Normal,       // the white of an entry field: to be filled
   Seleccionada, // yellow: the cell to be filled next
-  Erronia,      // red type on the window background: a wrong entry
   Donada        // button face: given, not to be filled
 };
 
-// Paints the background and the type of a label or cell for its state.
-void PosaCella(QWidget* cella, Cella estat);
+// Paints the background of a label or cell for its state; `fons`, when
+// valid, stands for the background of every state but the selected one.
+void PosaCella(QWidget* cella, Cella estat, const QColor& fons = QColor());
 // Red text for a wrong entry, the usual colour otherwise.
 void PosaTextErroni(QWidget* control, bool erroni);
 // A drop-down selector: white while it takes input, button face when its
