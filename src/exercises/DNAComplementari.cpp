@@ -116,7 +116,7 @@ TFDNAComplementari::TFDNAComplementari(QWidget* pare) : QDialog(pare) {
   // The keyboard stays on the placing buttons; Tornem-hi, Un altre and
   // Tancar hold it only when the student takes it there.
   guardaFocus = new Teclat::TGuardaFocus(this, {BtRepetir, BtUnAltre, BtTancar}, [this] {
-    for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BTimina, BUracil, B5, B3, BHidrolitzar})
+    for (const auto& [tecla, b] : TeclesBases)
       if (b->isEnabled() && b->isVisibleTo(this)) return b;
     return static_cast<QPushButton*>(nullptr);
   });
@@ -192,30 +192,21 @@ void TFDNAComplementari::CreaInformacio() {
 }
 
 void TFDNAComplementari::CreaBotonsEntrada() {
-  struct Def {
-    QPushButton*& boto;
-    const char* nom;
-    const char* text;
-    char lletra;
-  };
-  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina", 'A'},
-                      {BGuanina, "BGuanina", "&Guanina", 'G'},
-                      {BCitosina, "BCitosina", "&Citosina", 'C'},
-                      {BTimina, "BTimina", "&Timina", 'T'},
-                      {BUracil, "BUracil", "&Uracil", 'U'},
-                      {B5, "B5", "&5'", '5'},
-                      {B3, "B3", "&3'", '3'},
-                      {BHidrolitzar, "BHidrolitzar", "&Hidrolitzar", 'H'}};
+  TeclesBases = Botons::CreaBases(this,
+                                  {{'A', BAdenina},
+                                   {'G', BGuanina},
+                                   {'C', BCitosina},
+                                   {'T', BTimina},
+                                   {'U', BUracil},
+                                   {'5', B5},
+                                   {'3', B3}},
+                                  [this](char lletra) { BotoBaseClick(lletra); });
+  BHidrolitzar = Botons::Crea(this, "BHidrolitzar", QStringLiteral("&Hidrolitzar"));
+  TeclesBases.emplace_back(Qt::Key_H, BHidrolitzar);
   int x = 10;
-  for (const Def& d : defs) {
-    d.boto = new QPushButton(QString::fromUtf8(d.text), this);
-    d.boto->setObjectName(QString::fromLatin1(d.nom));
-    d.boto->setGeometry(x, 12, d.lletra == 'H' ? 90 : 68, 28);
-    d.boto->setProperty("lletra", QChar::fromLatin1(d.lletra));
-    d.boto->setAutoDefault(false);
-    if (d.lletra == '5' || d.lletra == '3')
-      d.boto->setAccessibleName(QStringLiteral("Extrem %1'").arg(QChar::fromLatin1(d.lletra)));
-    x += d.lletra == '3' ? 86 : 72;
+  for (const auto& [tecla, boto] : TeclesBases) {
+    boto->setGeometry(x, 12, boto == BHidrolitzar ? 90 : 68, 28);
+    x += boto == B3 ? 86 : 72;
   }
 }
 
@@ -261,8 +252,6 @@ void TFDNAComplementari::CreaBotonsOrdre() {
 }
 
 void TFDNAComplementari::Connecta() {
-  for (QPushButton* b : {BAdenina, BGuanina, BCitosina, BTimina, BUracil, B5, B3})
-    connect(b, &QPushButton::clicked, this, &TFDNAComplementari::BotoBaseClick);
   connect(BHidrolitzar, &QPushButton::clicked, this, &TFDNAComplementari::BHidrolitzarClick);
   connect(BtRepetir, &QPushButton::clicked, this, &TFDNAComplementari::BtRepetirClick);
   connect(BtUnAltre, &QPushButton::clicked, this, &TFDNAComplementari::BtUnAltreClick);
@@ -440,12 +429,10 @@ void TFDNAComplementari::FormActivate() {
 
 void TFDNAComplementari::FormDeactivate() { Timer1->stop(); }
 
-void TFDNAComplementari::BotoBaseClick() {
-  auto* boto = qobject_cast<QPushButton*>(sender());
-  if (!boto) return;
+void TFDNAComplementari::BotoBaseClick(char lletra) {
   const int p = exercici.Posicio();
   const QLabel* contestada = p >= 1 && p <= 18 ? STCompl[p - 1] : nullptr;
-  exercici.Posa(boto->property("lletra").toChar().toLatin1());
+  exercici.Posa(lletra);
   Mostra(contestada);
 }
 
@@ -505,25 +492,14 @@ void TFDNAComplementari::AturaDemostracio() { Timer1->stop(); }
 
 void TFDNAComplementari::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda()); }
 
-// The placing buttons also answer to their bare letter, without Alt.
+// The placing buttons also answer to their bare letter, without Alt; a
+// hidden one (Uracil while replicating) does not.
 void TFDNAComplementari::keyPressEvent(QKeyEvent* e) {
-  QPushButton* boto = nullptr;
-  if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier) {
-    switch (e->key()) {
-      case Qt::Key_A: boto = BAdenina; break;
-      case Qt::Key_G: boto = BGuanina; break;
-      case Qt::Key_C: boto = BCitosina; break;
-      case Qt::Key_T: boto = BTimina; break;
-      case Qt::Key_U: boto = BUracil; break;
-      case Qt::Key_5: boto = B5; break;
-      case Qt::Key_3: boto = B3; break;
-      case Qt::Key_H: boto = BHidrolitzar; break;
-      default: break;
-    }
-  }
-  if (boto && boto->isEnabled() && boto->isVisible()) {
-    boto->click();
-    return;
-  }
+  if (e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier)
+    for (const auto& [tecla, boto] : TeclesBases)
+      if (e->key() == tecla && boto->isEnabled() && boto->isVisible()) {
+        boto->click();
+        return;
+      }
   QDialog::keyPressEvent(e);
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "model/Complementaria.h"
+#include "platform/Botons.h"
 
 class QFrame;
 class QLabel;
@@ -38,7 +39,7 @@ class TFDNAComplementari : public QDialog {
  private slots:
   void FormActivate();
   void FormDeactivate();
-  void BotoBaseClick();
+  void BotoBaseClick(char lletra);
   void BHidrolitzarClick();
   void BtRepetirClick();
   void BtUnAltreClick();
@@ -82,6 +83,7 @@ class TFDNAComplementari : public QDialog {
       *LbAvaluacio;
   QFrame *PnEnzim, *PnErrorsComesos, *PnErrorsPendents;
   QPushButton *BAdenina, *BGuanina, *BCitosina, *BTimina, *BUracil, *B5, *B3, *BHidrolitzar;
+  Botons::TTecles TeclesBases;  // the placing buttons and their keys, Hidrolitzar last
   QPushButton *BtRepetir, *BtUnAltre, *BtImprimir, *BtDemostracio, *BtAjuda, *BtTancar;
   QToolButton *SBPlay, *SBPause, *SBStop;
   QTimer* Timer1;

@@ -17,6 +17,8 @@ using Dibuixos::Glif;
 TFOpcionsTaulaResum* FOpcionsTaulaResum = nullptr;
 
 namespace {
+constexpr int ContextAjuda = 222;
+
 QCheckBox* Casella(QWidget* pare, const char* nom, const QString& text) {
   auto* cb = new QCheckBox(text, pare);
   cb->setObjectName(QString::fromLatin1(nom));
@@ -111,4 +113,4 @@ void TFOpcionsTaulaResum::BtDAcordClick() {
   accept();
 }
 
-void TFOpcionsTaulaResum::BtAjudaClick() { Ajuda::MostraTema(222); }
+void TFOpcionsTaulaResum::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }

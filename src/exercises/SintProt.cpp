@@ -181,19 +181,12 @@ void TFSintProt::CreaCadena() {
 }
 
 void TFSintProt::CreaBotonsBases() {
-  struct Def {
-    QPushButton*& boto;
-    const char* nom;
-    const char* text;
-  };
-  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina"},
-                      {BGuanina, "BGuanina", "&Guanina"},
-                      {BCitosina, "BCitosina", "&Citosina"},
-                      {BUracil, "BUracil", "&Uracil"}};
+  TeclesBases = Botons::CreaBases(
+      this, {{'A', BAdenina}, {'G', BGuanina}, {'C', BCitosina}, {'U', BUracil}},
+      [this](char lletra) { EntraLletra(lletra); });
   int i = 0;
-  for (const Def& d : defs) {
-    d.boto = Botons::Crea(this, d.nom, QString::fromUtf8(d.text));
-    d.boto->setGeometry(8 + 128 * (i % 2), 242 + 34 * (i / 2), 122, 28);
+  for (const auto& [tecla, boto] : TeclesBases) {
+    boto->setGeometry(8 + 128 * (i % 2), 242 + 34 * (i / 2), 122, 28);
     ++i;
   }
 }
@@ -231,10 +224,6 @@ void TFSintProt::CreaBotonsOrdre() {
 }
 
 void TFSintProt::Connecta() {
-  const std::pair<QPushButton*, char> bases[] = {
-      {BAdenina, 'A'}, {BGuanina, 'G'}, {BCitosina, 'C'}, {BUracil, 'U'}};
-  for (const auto& [boto, lletra] : bases)
-    connect(boto, &QPushButton::clicked, this, [this, l = lletra] { EntraLletra(l); });
   connect(BtRepetir, &QPushButton::clicked, this, &TFSintProt::BtRepetirClick);
   connect(BtUnAltre, &QPushButton::clicked, this, &TFSintProt::BtUnAltreClick);
   connect(BtOpcions, &QPushButton::clicked, this, &TFSintProt::BtOpcionsClick);
@@ -483,9 +472,5 @@ void TFSintProt::Timer1Timer() {
 // The base buttons also answer to their bare letter, without Alt; Shift or
 // Caps Lock give the same letters.
 void TFSintProt::keyPressEvent(QKeyEvent* e) {
-  if (!Botons::PremPerTecla(e, {{Qt::Key_A, BAdenina},
-                                {Qt::Key_G, BGuanina},
-                                {Qt::Key_C, BCitosina},
-                                {Qt::Key_U, BUracil}}))
-    QDialog::keyPressEvent(e);
+  if (!Botons::PremPerTecla(e, TeclesBases)) QDialog::keyPressEvent(e);
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/SintesiProteines.h"
+#include "platform/Botons.h"
 #include "platform/Cella.h"
 
 class QFrame;
@@ -93,6 +94,7 @@ class TFSintProt : public QDialog {
   std::array<TCella*, SintesiProteines::MaxCadena> STAminoacid{};
   QToolButton* SBAaRNAt;
   QPushButton *BAdenina, *BGuanina, *BCitosina, *BUracil;
+  Botons::TTecles TeclesBases;
   QGroupBox* GBErrors;
   QPushButton *BtRepetir, *BtUnAltre, *BtOpcions, *BtVeureTaula, *BtImprimir, *BtAjuda, *BtTancar;
   QTimer* Timer1;

@@ -24,6 +24,7 @@ using TaulaResum::EstatCela;
 TFTaulaResum* FTaulaResum = nullptr;
 
 namespace {
+constexpr int ContextAjuda = 130;
 
 // Geometry: 24-pixel cells; the end cells 1 and 20 stand 8 pixels apart
 // from the inner ones, so that the codons line up between the end marks.
@@ -201,34 +202,25 @@ void TFTaulaResum::CreaSelectors() {
 }
 
 void TFTaulaResum::CreaBotonsBase() {
-  struct Def {
-    QPushButton*& boto;
-    const char* nom;
-    const char* text;
-    char lletra;
-  };
-  const Def defs[] = {{BAdenina, "BAdenina", "&Adenina", 'A'},
-                      {BGuanina, "BGuanina", "&Guanina", 'G'},
-                      {BCitosina, "BCitosina", "&Citosina", 'C'},
-                      {BTimina, "BTimina", "&Timina", 'T'},
-                      {BUracil, "BUracil", "&Uracil", 'U'},
-                      {BEspai, "BEspai", "& ", ' '},
-                      {B5, "B5", "&5'", '5'},
-                      {B3, "B3", "&3'", '3'}};
+  TeclesBases = Botons::CreaBases(this,
+                                  {{'A', BAdenina},
+                                   {'G', BGuanina},
+                                   {'C', BCitosina},
+                                   {'T', BTimina},
+                                   {'U', BUracil},
+                                   {' ', BEspai},
+                                   {'5', B5},
+                                   {'3', B3}},
+                                  [this](char lletra) { BotoBaseClick(lletra); });
   int x = 8;
-  for (const Def& d : defs) {
-    d.boto = Botons::Crea(this, d.nom, QString::fromUtf8(d.text));
-    const int ample = d.lletra == ' ' || d.lletra == '5' || d.lletra == '3' ? 44 : 70;
-    d.boto->setGeometry(x, YBotonsBase, ample, 28);
+  for (const auto& [tecla, boto] : TeclesBases) {
+    const int ample = boto == BEspai || boto == B5 || boto == B3 ? 44 : 70;
+    boto->setGeometry(x, YBotonsBase, ample, 28);
     x += ample + 4;
-    const char lletra = d.lletra;
-    connect(d.boto, &QPushButton::clicked, this, [this, lletra] { BotoBaseClick(lletra); });
   }
   BEspai->setToolTip(QStringLiteral("Esborrar la casella."));
   BEspai->setAccessibleName(
       QStringLiteral("Espai: esborrar la casella; les fletxes mouen la tria"));
-  B5->setAccessibleName(QStringLiteral("Extrem 5'"));
-  B3->setAccessibleName(QStringLiteral("Extrem 3'"));
   BEspai->installEventFilter(this);
   BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."));
   BtOpcions->setGeometry(632 - 8 - 96, YBotonsBase, 96, 28);
@@ -419,7 +411,7 @@ void TFTaulaResum::BtVeureTaulaClick() {
   TornaALaTaula();
 }
 void TFTaulaResum::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }
-void TFTaulaResum::BtAjudaClick() { Ajuda::MostraTema(130); }
+void TFTaulaResum::BtAjudaClick() { Ajuda::MostraTema(ContextAjuda); }
 
 // A selector taking the focus stops base input. On the blank button, where
 // the focus sits while the student types, the arrow keys move the selection.
@@ -443,13 +435,5 @@ bool TFTaulaResum::eventFilter(QObject* objecte, QEvent* e) {
 // focused control has no use for it (the focus sits on the blank button
 // after a cell click).
 void TFTaulaResum::keyPressEvent(QKeyEvent* e) {
-  if (!Botons::PremPerTecla(e, {{Qt::Key_A, BAdenina},
-                                {Qt::Key_G, BGuanina},
-                                {Qt::Key_C, BCitosina},
-                                {Qt::Key_T, BTimina},
-                                {Qt::Key_U, BUracil},
-                                {Qt::Key_5, B5},
-                                {Qt::Key_3, B3},
-                                {Qt::Key_Space, BEspai}}))
-    QDialog::keyPressEvent(e);
+  if (!Botons::PremPerTecla(e, TeclesBases)) QDialog::keyPressEvent(e);
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "model/TaulaResum.h"
+#include "platform/Botons.h"
 
 class QComboBox;
 class QFrame;
@@ -78,6 +79,7 @@ class TFTaulaResum : public QDialog {
   QLabel *LbDNA1, *LbDNA2, *LbErrorsComesos, *LbErrorsPendents, *LbAvaluacio;
   QFrame *PnErrorsComesos, *PnErrorsPendents;
   QPushButton *BAdenina, *BGuanina, *BCitosina, *BTimina, *BUracil, *BEspai, *B5, *B3;
+  Botons::TTecles TeclesBases;
   QPushButton *BtOpcions, *BtVeureTaula, *BtTornemhi, *BtUnAltre, *BtImprimir, *BtAjuda, *BtTancar;
 };
 

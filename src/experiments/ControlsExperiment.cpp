@@ -8,13 +8,9 @@
 #include <QSizePolicy>
 #include <QWidget>
 
-namespace ControlsExperiment {
+#include "platform/Llocs.h"
 
-void GuardaLloc(QWidget* control) {
-  QSizePolicy politica = control->sizePolicy();
-  politica.setRetainSizeWhenHidden(true);
-  control->setSizePolicy(politica);
-}
+namespace ControlsExperiment {
 
 QGridLayout* MateixLloc(QWidget* un, QWidget* altre) {
   auto* lloc = new QGridLayout;

@@ -8,10 +8,6 @@ class QWidget;
 
 namespace ControlsExperiment {
 
-// The control keeps its room in the layout while hidden, so that the
-// window does not jump as the student's steps show and hide controls.
-void GuardaLloc(QWidget* control);
-
 // Two controls that are never shown together share one place, keeping the
 // room of the larger, each at the top of it.
 QGridLayout* MateixLloc(QWidget* un, QWidget* altre);

@@ -17,6 +17,7 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Estils.h"
+#include "platform/Llocs.h"
 
 using namespace RBGlobal;
 
@@ -64,7 +65,7 @@ TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
   for (QGroupBox* grup : {GrNucleotids, GrProporcionsNucleotids, GrRNAPolimer})
     grup->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   for (QWidget* w : {static_cast<QWidget*>(LbInformacio), static_cast<QWidget*>(GrRNAPolimer)})
-    ControlsExperiment::GuardaLloc(w);
+    GuardaLloc(w);
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(LbInformacio);
   // The choice of nucleotides gives way to their proportions.
@@ -105,7 +106,7 @@ QGroupBox* TFCopolim::CreaNucleotids() {
   }
   BtDAcord =
       Botons::Crea(GrNucleotids, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
-  ControlsExperiment::GuardaLloc(BtDAcord);
+  GuardaLloc(BtDAcord);
   graella->addWidget(BtDAcord, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
   connect(BtDAcord, &QPushButton::clicked, this, &TFCopolim::BtDAcordClick);
   return GrNucleotids;
@@ -135,7 +136,7 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
   graella->addWidget(CBFix[k], fila, 3);
   for (QWidget* w : {static_cast<QWidget*>(Lb[k]), static_cast<QWidget*>(Gauge[k]), SB[k],
                      static_cast<QWidget*>(CBFix[k])})
-    ControlsExperiment::GuardaLloc(w);
+    GuardaLloc(w);
   connect(SBAmunt[k], &QToolButton::clicked, this, [this, k] { SBAmuntClick(k); });
   connect(SBAvall[k], &QToolButton::clicked, this, [this, k] { SBAvallClick(k); });
 }
@@ -148,7 +149,7 @@ QGroupBox* TFCopolim::CreaProporcions() {
   NomenaFiles();
   BtPolimeritzar =
       Botons::Crea(GrProporcionsNucleotids, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
-  ControlsExperiment::GuardaLloc(BtPolimeritzar);
+  GuardaLloc(BtPolimeritzar);
   graella->addWidget(BtPolimeritzar, 3, 1, 1, 3, Qt::AlignRight);
   connect(BtPolimeritzar, &QPushButton::clicked, this, &TFCopolim::BtPolimeritzarClick);
   BtFrequencies =

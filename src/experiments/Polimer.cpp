@@ -13,6 +13,7 @@
 #include "model/Traduccio.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
+#include "platform/Llocs.h"
 
 using namespace RBGlobal;
 
@@ -86,7 +87,8 @@ QGroupBox* TFRNASint::CreaConstruccio() {
     b->setFont(LletraSerif(12));
     b->setFixedSize(40, 32);
     bases->addWidget(b);
-    connect(b, &QPushButton::clicked, this, &TFRNASint::BtBaseClick);
+    const char base = b->text().at(0).toLatin1();
+    connect(b, &QPushButton::clicked, this, [this, base] { AfegeixBase(base); });
   }
   bases->addStretch();
   auto* edicio = new QHBoxLayout;
@@ -97,7 +99,7 @@ QGroupBox* TFRNASint::CreaConstruccio() {
   capa->addLayout(edicio);
   // Keep the group's height when buttons come and go.
   for (QPushButton* b : {BtA, BtG, BtC, BtU, BtEsborrarAnterior, BtEsborrar, BtPolimeritzar})
-    ControlsExperiment::GuardaLloc(b);
+    GuardaLloc(b);
   connect(BtEsborrarAnterior, &QPushButton::clicked, this, &TFRNASint::BtEsborrarAnteriorClick);
   connect(BtEsborrar, &QPushButton::clicked, this, &TFRNASint::ReiniciaOligo);
   connect(BtPolimeritzar, &QPushButton::clicked, this, &TFRNASint::BtPolimeritzarClick);
@@ -144,10 +146,6 @@ void TFRNASint::ReiniciaOligo() {
   LbRNAPolimer->clear();
   MostraBotonsBase(true);
   MostraEdicio(false);
-}
-
-void TFRNASint::BtBaseClick() {
-  if (auto* boto = qobject_cast<QPushButton*>(sender())) AfegeixBase(boto->text().at(0).toLatin1());
 }
 
 void TFRNASint::AfegeixBase(char base) {

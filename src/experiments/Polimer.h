@@ -20,7 +20,6 @@ class TFRNASint : public QDialog {
  private slots:
   void FormActivate();
   void ReiniciaOligo();
-  void BtBaseClick();
   void BtEsborrarAnteriorClick();
   void BtPolimeritzarClick();
   void BtAjudaClick();

@@ -19,6 +19,7 @@
 #include "platform/Dialegs.h"
 #include "platform/Impressio.h"
 #include "platform/Text1252.h"
+#include "platform/Llocs.h"
 
 using namespace RBGlobal;
 
@@ -81,7 +82,7 @@ void TFTraduccio::CreaControls() {
     LbPolipeptid[k] = new QLabel(GrPolipeptids);
     LbPolipeptid[k]->setObjectName(QStringLiteral("LbPolipeptid%1").arg(k + 1));
     LbPolipeptid[k]->setMinimumHeight(20);
-    ControlsExperiment::GuardaLloc(LbPolipeptid[k]);
+    GuardaLloc(LbPolipeptid[k]);
     capaResultats->addWidget(LbPolipeptid[k]);
   }
   GrPolipeptids->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
@@ -107,7 +108,7 @@ void TFTraduccio::CreaControls() {
   for (QWidget* w : {static_cast<QWidget*>(LbNExperiments), static_cast<QWidget*>(GrPolipeptids),
                      static_cast<QWidget*>(LbConclusions), static_cast<QWidget*>(LbQueden),
                      static_cast<QWidget*>(MConclusions)})
-    ControlsExperiment::GuardaLloc(w);
+    GuardaLloc(w);
   connect(MConclusions, &QPlainTextEdit::textChanged, this, &TFTraduccio::MConclusionsChange);
   MConclusionsChange();
 }

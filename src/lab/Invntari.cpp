@@ -12,7 +12,6 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
-#include "platform/Etiquetes.h"
 
 using namespace ComunsLab;
 using Dibuixos::Glif;
@@ -25,15 +24,14 @@ namespace {
 constexpr int ContextAjuda = 302;
 constexpr int AmpleNom = 270;  // room for the longest item name
 
-// The owned items of a category, in catalogue order, from the first label.
-// The labels are repeated up to nine places, as PrimeraEtiquetaBuida takes.
+// The owned items of a category, in catalogue order, from the first label;
+// the catalogue has a label for every item it holds.
 template <std::size_t N>
 void OmpleEtiquetes(const std::array<QLabel*, N>& etiquetes, TCategoria categoria) {
-  std::array<QLabel*, 9> nou;
-  for (std::size_t i = 0; i < nou.size(); ++i) nou[i] = etiquetes[std::min(i, N - 1)];
   for (QLabel* etiqueta : etiquetes) etiqueta->clear();
-  for (const std::string& nom : Labs::Posseits(EstatRecerca, categoria))
-    PrimeraEtiquetaBuida(nou)->setText(QString::fromStdString(nom));
+  const std::vector<std::string> noms = Labs::Posseits(EstatRecerca, categoria);
+  for (std::size_t i = 0; i < noms.size(); ++i)
+    etiquetes[std::min(i, N - 1)]->setText(QString::fromStdString(noms[i]));
 }
 }  // namespace
 

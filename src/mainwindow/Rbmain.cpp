@@ -60,6 +60,7 @@ using namespace Comandes;
 using Dibuixos::Glif;
 
 constexpr int ContextAjuda = 70;
+constexpr int TemaDescripcioGeneral = 50, TemaUtilitzacio = 270;
 
 // The panel's designed 105 pixels, or more where some month's caption, with
 // a year of the font's widest digit, would be cut in the panel's font.
@@ -417,8 +418,8 @@ void TFPrincipal::MInformeRecercaClick() {
 void TFPrincipal::MCompararRecerquesClick() { Dialegs::Executa(FClasse); }
 
 void TFPrincipal::MRetirarseClick() { close(); }
-void TFPrincipal::MAjudaDescripcioGeneralClick() { Ajuda::MostraTema(50); }
-void TFPrincipal::MAjudaUtilitzacioDelProgramaClick() { Ajuda::MostraTema(270); }
+void TFPrincipal::MAjudaDescripcioGeneralClick() { Ajuda::MostraTema(TemaDescripcioGeneral); }
+void TFPrincipal::MAjudaUtilitzacioDelProgramaClick() { Ajuda::MostraTema(TemaUtilitzacio); }
 void TFPrincipal::MAjudaTemesDAjudaClick() { Ajuda::MostraContingut(); }
 void TFPrincipal::MSobreClick() { Dialegs::Executa(AboutBox); }
 

@@ -73,7 +73,6 @@ class TCompra {
   bool Marcat(unsigned article) const { return marcats_.at(article); }
   // The box can be used: not owned, and ticked or affordable.
   bool Habilitat(unsigned article) const;
-  bool PosseitAbans(unsigned article) const { return posseits_.at(article); }
   std::int32_t Gastem() const { return gastem_; }
   std::int32_t Queden() const { return queden_; }
   std::string TextGastem() const;  // "Gastem ... $."

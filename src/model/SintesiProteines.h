@@ -130,7 +130,6 @@ class TExercici {
   const std::string& CodoA() const { return codoA_; }
   const TRNAt& RNAt(int slot) const { return rnat_.at(slot - 1u); }
   int RNAtP() const { return rnatP_; }
-  int RNAtA() const { return rnatA_; }
   int RNAtActual() const { return rnatActual_; }
   int PosicioAnticodo() const { return posicioAnticodo_; }
   TPunt Posicio(Objecte o) const;

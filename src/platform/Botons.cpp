@@ -18,7 +18,7 @@ QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos:
   return boto;
 }
 
-bool PremPerTecla(const QKeyEvent* e, std::initializer_list<std::pair<int, QPushButton*>> tecles) {
+bool PremPerTecla(const QKeyEvent* e, const TTecles& tecles) {
   if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   for (const auto& [tecla, boto] : tecles)
     if (e->key() == tecla && boto->isEnabled()) {
@@ -26,6 +26,41 @@ bool PremPerTecla(const QKeyEvent* e, std::initializer_list<std::pair<int, QPush
       return true;
     }
   return false;
+}
+
+namespace {
+struct TBase {
+  char Lletra;
+  const char* Nom;
+  const char* Text;
+  int Tecla;
+  const char* NomAccessible;  // nullptr: the caption says it
+};
+constexpr TBase Bases[] = {
+    {'A', "BAdenina", "&Adenina", Qt::Key_A, nullptr},
+    {'G', "BGuanina", "&Guanina", Qt::Key_G, nullptr},
+    {'C', "BCitosina", "&Citosina", Qt::Key_C, nullptr},
+    {'T', "BTimina", "&Timina", Qt::Key_T, nullptr},
+    {'U', "BUracil", "&Uracil", Qt::Key_U, nullptr},
+    {' ', "BEspai", "& ", Qt::Key_Space, nullptr},
+    {'5', "B5", "&5'", Qt::Key_5, "Extrem 5'"},
+    {'3', "B3", "&3'", Qt::Key_3, "Extrem 3'"},
+};
+}  // namespace
+
+TTecles CreaBases(QWidget* pare, std::initializer_list<TBotoBase> bases,
+                  const std::function<void(char)>& prem) {
+  TTecles tecles;
+  for (const TBotoBase& b : bases)
+    for (const TBase& d : Bases) {
+      if (d.Lletra != b.Lletra) continue;
+      b.Boto = Crea(pare, d.Nom, QString::fromUtf8(d.Text));
+      if (d.NomAccessible) b.Boto->setAccessibleName(QString::fromUtf8(d.NomAccessible));
+      const char lletra = d.Lletra;
+      QObject::connect(b.Boto, &QPushButton::clicked, b.Boto, [prem, lletra] { prem(lletra); });
+      tecles.emplace_back(d.Tecla, b.Boto);
+    }
+  return tecles;
 }
 
 }  // namespace Botons

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "platform/Dibuixos.h"
 
@@ -20,8 +22,21 @@ QPushButton* Crea(QWidget* pare, const char* nom, const QString& text);
 // The same with a glyph.
 QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif);
 
+// Keys and the buttons they stand for.
+using TTecles = std::vector<std::pair<int, QPushButton*>>;
 // A bare key (Shift or Caps Lock allowed, no Ctrl, Alt or Meta) that stands
 // for one of `tecles`' enabled buttons clicks it; true when one was clicked.
-bool PremPerTecla(const QKeyEvent* e, std::initializer_list<std::pair<int, QPushButton*>> tecles);
+bool PremPerTecla(const QKeyEvent* e, const TTecles& tecles);
+
+// The exercises' base buttons, from one table of names, captions and
+// screen-reader names: "BAdenina" "&Adenina" for 'A', ... "B5" "&5'" for
+// '5', "BEspai" "& " for ' '. Each is created for its letter, in the order
+// given, and a click calls `prem` with the letter. Returns the key of each.
+struct TBotoBase {
+  char Lletra;
+  QPushButton*& Boto;
+};
+TTecles CreaBases(QWidget* pare, std::initializer_list<TBotoBase> bases,
+                  const std::function<void(char)>& prem);
 
 }  // namespace Botons

@@ -1,5 +1,8 @@
 #include "platform/Llocs.h"
 
+#include <QSizePolicy>
+#include <QWidget>
+
 #include <algorithm>
 #include <cstdlib>
 #include <tuple>
@@ -59,4 +62,10 @@ QRect LlocAlCostat(const QRect& finestra, const QList<QRect>& intocables, QSize 
       }
   }
   return millor;
+}
+
+void GuardaLloc(QWidget* control) {
+  QSizePolicy politica = control->sizePolicy();
+  politica.setRetainSizeWhenHidden(true);
+  control->setSizePolicy(politica);
 }
