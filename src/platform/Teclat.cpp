@@ -5,12 +5,26 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QHash>
+#include <QPointer>
+#include <QSet>
 
 namespace {
 
-constexpr const char* PropietatCella = "riboliaCella";
-constexpr const char* PropietatAnunci = "riboliaAnunci";
-constexpr const char* PropietatCellaAnunciada = "riboliaCellaAnunciada";
+// The answer cells, and in each window the cell last announced and what
+// was said of it. An entry goes when its object does.
+QSet<const QObject*>& CellesMarcades() {
+  static QSet<const QObject*> celles;
+  return celles;
+}
+struct TAnunci {
+  QPointer<QWidget> Cella;
+  QString Text;
+};
+QHash<const QObject*, TAnunci>& Anuncis() {
+  static QHash<const QObject*, TAnunci> anuncis;
+  return anuncis;
+}
 
 // Eats the wheel over a closed list; the open list scrolls as usual.
 class TFiltreRoda : public QObject {
@@ -91,7 +105,7 @@ class TAccessibleCella : public QAccessibleWidget {
 
 QAccessibleInterface* Fabrica(const QString& classe, QObject* objecte) {
   if (!objecte || !objecte->isWidgetType()) return nullptr;
-  if (objecte->property(PropietatCella).toBool())
+  if (CellesMarcades().contains(objecte))
     return new TAccessibleCella(static_cast<QWidget*>(objecte));
   if (classe == QLatin1String("QComboBox"))
     if (auto* llista = qobject_cast<QComboBox*>(objecte); llista && !llista->isEditable())
@@ -120,19 +134,23 @@ void PreparaLlista(QComboBox* llista) {
 
 void MarcaCella(QWidget* cella) {
   InstallaFabrica();
-  cella->setProperty(PropietatCella, true);
+  if (CellesMarcades().contains(cella)) return;
+  CellesMarcades().insert(cella);
+  QObject::connect(cella, &QObject::destroyed, [cella] { CellesMarcades().remove(cella); });
 }
 
 QWidget* CellaAnunciada(const QWidget* finestra) {
-  return qobject_cast<QWidget*>(finestra->property(PropietatCellaAnunciada).value<QObject*>());
+  const auto anunci = Anuncis().constFind(finestra);
+  return anunci == Anuncis().cend() ? nullptr : anunci->Cella.data();
 }
 
 void AnunciaCella(QWidget* cella, const QString& resposta) {
   QWidget* finestra = cella->window();
   const QString anunci = resposta + QLatin1Char('\n') + cella->accessibleName();
-  if (CellaAnunciada(finestra) == cella && finestra->property(PropietatAnunci) == anunci) return;
-  finestra->setProperty(PropietatAnunci, anunci);
-  finestra->setProperty(PropietatCellaAnunciada, QVariant::fromValue<QObject*>(cella));
+  if (CellaAnunciada(finestra) == cella && Anuncis().value(finestra).Text == anunci) return;
+  if (!Anuncis().contains(finestra))
+    QObject::connect(finestra, &QObject::destroyed, [finestra] { Anuncis().remove(finestra); });
+  Anuncis()[finestra] = {cella, anunci};
   if (cella->accessibleDescription() != resposta) cella->setAccessibleDescription(resposta);
   QAccessibleEvent focus(cella, QAccessible::Focus);
   QAccessible::updateAccessibility(&focus);
