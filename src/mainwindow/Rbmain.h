@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QToolButton;
 class QWidget;
+class TPanellInici;
 
 class TFPrincipal : public QMainWindow {
   Q_OBJECT
@@ -92,6 +93,7 @@ class TFPrincipal : public QMainWindow {
   QGroupBox* GrInformacioGeneral;
   QLabel* LbDiners;
   QLabel* LbProvetes;
+  TPanellInici* PanellInici;
   TRecercaOberta Recerca;
 };
 

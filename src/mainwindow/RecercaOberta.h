@@ -26,6 +26,8 @@ class TRecercaOberta {
   // Opens the research in the file; a file refused leaves the research as
   // it was, says why and returns false.
   bool Obre(const QString& nom);
+  // The file it was last opened from or saved to; "" while it has none.
+  const QString& Fitxer() const { return fitxer_; }
   // The PDF name proposed for the report: beside the file, under its name.
   QString NomInforme() const;
 
