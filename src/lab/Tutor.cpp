@@ -18,7 +18,9 @@ namespace {
 constexpr int AjudaTecniques = 305;
 
 QString U8(const char* text) { return QString::fromUtf8(text).toHtmlEscaped(); }
-QString Dolars(std::int32_t n) { return QString::fromStdString(FormataNombre(n, 0)) + QStringLiteral(" $"); }
+QString Dolars(std::int32_t n) {
+  return QString::fromStdString(FormataNombre(n, 0)) + QStringLiteral(" $");
+}
 
 QString Articles(const std::vector<Labs::TArticle>& articles) {
   QStringList noms;
@@ -107,27 +109,31 @@ QString TFTutor::TextTecnica(const TEstatRecerca& e, unsigned t) {
   } else {
     html += QStringLiteral("<p><b>Què li falta:</b></p><ul>");
     if (!m.Articles.empty())
-      html += QStringLiteral("<li>Comprar %1: %2 en total%3.</li>")
-                  .arg(Articles(m.Articles), Dolars(m.Preu),
-                       m.Preu > e.Diners ? QStringLiteral(" (ara en tenim %1)").arg(Dolars(e.Diners))
-                                         : QString());
+      html +=
+          QStringLiteral("<li>Comprar %1: %2 en total%3.</li>")
+              .arg(Articles(m.Articles), Dolars(m.Preu),
+                   m.Preu > e.Diners ? QStringLiteral(" (ara en tenim %1)").arg(Dolars(e.Diners))
+                                     : QString());
     if (!m.Tecniques.empty())
-      html += QStringLiteral("<li>Dominar abans, en aquest ordre: %1.</li>").arg(NomsTecniques(m.Tecniques));
+      html += QStringLiteral("<li>Dominar abans, en aquest ordre: %1.</li>")
+                  .arg(NomsTecniques(m.Tecniques));
     html += QStringLiteral("</ul>");
   }
   const std::uint16_t provetes = Labs::ProvetesNecessaries(e, t);
   html += QStringLiteral("<p><b>Què costa:</b> %1 provetes a %2 cadascuna, %3 en total.</p>")
               .arg(provetes)
               .arg(Dolars(Labs::CostPerProveta(e, t)), Dolars(Labs::CostTecnica(e, t)));
-  html += QStringLiteral("<p><b>Quant dura:</b> amb %1 provetes cada mes, %2</p>")
-              .arg(e.ProvetesMes)
-              .arg(QString::fromStdString(Labs::TextMesos(
-                       Labs::MesosPerTecnica(provetes, e.Provetes, e.ProvetesMes)))
-                       .toHtmlEscaped());
+  const auto mesos = Labs::MesosPerTecnica(provetes, e.Provetes, e.ProvetesMes);
+  const QString durada =
+      mesos == 0u ? QStringLiteral("L'acabaríem aquest mateix mes, amb les provetes que queden.")
+                  : QString::fromStdString(Labs::TextMesos(mesos)).toHtmlEscaped();
+  html += QStringLiteral("<p><b>Quant dura:</b> %1 Cada mes el laboratori fa %2 provetes.</p>")
+              .arg(durada)
+              .arg(e.ProvetesMes);
   const auto fills = Labs::FillsTecnica(t);
-  html += QStringLiteral("<p><b>Què permet:</b> %1").arg(
-      fills.empty() ? QStringLiteral("cap altra tècnica.")
-                    : QStringLiteral("desenvolupar %1.").arg(NomsTecniques(fills)));
+  html += QStringLiteral("<p><b>Què permet:</b> %1")
+              .arg(fills.empty() ? QStringLiteral("cap altra tècnica.")
+                                 : QStringLiteral("desenvolupar %1.").arg(NomsTecniques(fills)));
   if (Labs::ExperimentTecnica[t] != 0)
     html += QStringLiteral(" I obre els experiments de <i>%1</i>.")
                 .arg(U8(Labs::NomsExperiments[Labs::ExperimentTecnica[t]]));
@@ -137,10 +143,11 @@ QString TFTutor::TextTecnica(const TEstatRecerca& e, unsigned t) {
 QString TFTutor::TextCompres(const TEstatRecerca& e) {
   const auto compres = Labs::CompresQueObren(e);
   if (compres.empty()) return {};
-  QString html = QStringLiteral(
-      "<h3>Què pots comprar</h3><p>Aquestes compres obren tècniques noves, de la més barata a "
-      "la més cara (tenim %1):</p><ul>")
-                     .arg(Dolars(e.Diners));
+  QString html =
+      QStringLiteral(
+          "<h3>Què pots comprar</h3><p>Aquestes compres obren tècniques noves, de la més barata a "
+          "la més cara (tenim %1):</p><ul>")
+          .arg(Dolars(e.Diners));
   for (const auto& c : compres)
     html += QStringLiteral("<li>%1: %2 — obre <b>%3</b>.</li>")
                 .arg(Dolars(c.Preu), Articles(c.Articles), U8(Labs::NomsTecniques[c.Tecnica]));

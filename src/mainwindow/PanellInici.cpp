@@ -75,7 +75,8 @@ TPanellInici::TPanellInici(const TAccions& accions, QWidget* pare)
 QWidget* TPanellInici::CreaExercicis() {
   auto* pagina = new QWidget(this);
   pagina->setObjectName(QStringLiteral("PgExercicis"));
-  auto* titol = new QLabel(QStringLiteral("Exercicis sobre el flux de la informació genètica"), pagina);
+  auto* titol =
+      new QLabel(QStringLiteral("Exercicis sobre el flux de la informació genètica"), pagina);
   titol->setObjectName(QStringLiteral("LbExercicis"));
   titol->setFont(Gran(font(), 1.4, true));
   auto* graella = new QVBoxLayout;
@@ -190,10 +191,11 @@ void TPanellInici::Mostra(const TEstatRecerca& e, const QString& fitxer) {
     LbDarrer->setText(QStringLiteral("Encara cap."));
     LbConclusio->setText(QStringLiteral("—"));
   } else {
-    LbDarrer->setText(QStringLiteral("%1: %2").arg(darrer).arg(
-        DeText1252(e.PolimersExperiment[darrer].Text())));
+    LbDarrer->setText(
+        QStringLiteral("%1: %2").arg(darrer).arg(DeText1252(e.PolimersExperiment[darrer].Text())));
     const QString conclusio = DeText1252(e.ConclusionsExperiment[darrer].Text()).simplified();
-    LbConclusio->setText(conclusio.isEmpty() ? QStringLiteral("Encara no n'has escrit.") : conclusio);
+    LbConclusio->setText(conclusio.isEmpty() ? QStringLiteral("Encara no n'has escrit.")
+                                             : conclusio);
   }
   MostraJoc(e);
   const Guia::TPasSeguent pas = Guia::PasSeguent(e);
@@ -257,8 +259,9 @@ QString TPanellInici::TextPas(Guia::TPasSeguent pas) {
                      : QStringLiteral("Els teus experiments han llegit %1 codons que encara no "
                                       "has publicat")
                            .arg(n)) +
-             QStringLiteral(": obre la taula del codi i fes clic al codó per publicar-ne el "
-                            "significat.");
+             QStringLiteral(
+                 ": obre la taula del codi i fes clic al codó per publicar-ne el "
+                 "significat.");
     case TPas::FerMesExperiments:
       return QStringLiteral(
           "Fes més experiments amb RNA sintètics diferents per llegir codons nous, i publica "
@@ -294,8 +297,7 @@ QString TPanellInici::TextPas(Guia::TPasSeguent pas) {
     case TPas::ProvarExperiment:
       return QStringLiteral(
           "Ja domines la traducció de copolímers: prova de traduir un RNA copolímer a l'atzar.");
-    case TPas::EsperarMes:
-      break;
+    case TPas::EsperarMes: break;
   }
   return QStringLiteral(
              "Cada experiment costa %1 provetes i %2 $, i ara no n'hi ha prou: passa torn per "

@@ -8,18 +8,18 @@
 namespace Guia {
 
 enum class TPas {
-  FerRNASintetic,       // no experiment yet: build a synthetic RNA and translate it
-  EscriureConclusions,  // Numero: the first logged experiment with no conclusions
-  Publicar,             // Numero: codons read in experiments, meaning not published
-  FerMesExperiments,    // nothing pending: more RNAs, other experiments
-  RegistrePle,          // the log is full: publish what is known
-  CodiComplet,          // every codon is published
+  FerRNASintetic,         // no experiment yet: build a synthetic RNA and translate it
+  EscriureConclusions,    // Numero: the first logged experiment with no conclusions
+  Publicar,               // Numero: codons read in experiments, meaning not published
+  FerMesExperiments,      // nothing pending: more RNAs, other experiments
+  RegistrePle,            // the log is full: publish what is known
+  CodiComplet,            // every codon is published
   ComprarAparellsBasics,  // research game, nothing bought yet
   Comprar,              // nothing can be developed; Numero: the cheapest technique a purchase opens
   DesenvoluparTecnica,  // Numero: how many techniques can be developed now
   PassarTorn,           // Numero: the technique in development
-  ProvarExperiment,     // Numero: the kind of experiment just opened (RBGlobal::ExperimentCopolimers)
-  EsperarMes            // an experiment is open but this month cannot pay for it
+  ProvarExperiment,  // Numero: the kind of experiment just opened (RBGlobal::ExperimentCopolimers)
+  EsperarMes         // an experiment is open but this month cannot pay for it
 };
 
 struct TPasSeguent {

@@ -361,7 +361,8 @@ namespace {
 // The items technique t needs, as catalogue entries.
 std::vector<TArticle> ArticlesTecnica(unsigned t) {
   std::vector<TArticle> articles;
-  if (MaterialTecnica[t] != 0) articles.push_back({TCategoria::MaterialBiologic, MaterialTecnica[t]});
+  if (MaterialTecnica[t] != 0)
+    articles.push_back({TCategoria::MaterialBiologic, MaterialTecnica[t]});
   if (AparellTecnica[t] != 0) articles.push_back({TCategoria::Aparells, AparellTecnica[t]});
   if (ReactiuTecnica[t] != 0) articles.push_back({TCategoria::Reactius, ReactiuTecnica[t]});
   return articles;

@@ -197,9 +197,9 @@ TTorn PassaTorn(TEstatRecerca& e);
 // Why a month's turn left the technique in development where it was.
 struct TEncallament {
   std::uint16_t Tecnica;
-  TAturada Motiu;         // SenseDiners or SenseProvetes
-  std::int32_t Preu;      // dollars per tube of the technique
-  std::int32_t Diners;    // dollars there are now
+  TAturada Motiu;       // SenseDiners or SenseProvetes
+  std::int32_t Preu;    // dollars per tube of the technique
+  std::int32_t Diners;  // dollars there are now
 };
 // Whether the turn spent no tube at all on the technique in development,
 // and why; none when nothing was in development or it advanced.

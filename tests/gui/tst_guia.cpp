@@ -56,18 +56,22 @@ QString LiniaAjuda(unsigned t) {
     return l.isEmpty() ? QString::fromUtf8(cap) : l.join(QStringLiteral(", "));
   };
   QStringList articles;
-  if (Labs::MaterialTecnica[t]) articles << QString::fromUtf8(Labs::NomsMaterialBiologic[Labs::MaterialTecnica[t]]);
-  if (Labs::AparellTecnica[t]) articles << QString::fromUtf8(Labs::NomsAparells[Labs::AparellTecnica[t]]);
-  if (Labs::ReactiuTecnica[t]) articles << QString::fromUtf8(Labs::NomsReactius[Labs::ReactiuTecnica[t]]);
+  if (Labs::MaterialTecnica[t])
+    articles << QString::fromUtf8(Labs::NomsMaterialBiologic[Labs::MaterialTecnica[t]]);
+  if (Labs::AparellTecnica[t])
+    articles << QString::fromUtf8(Labs::NomsAparells[Labs::AparellTecnica[t]]);
+  if (Labs::ReactiuTecnica[t])
+    articles << QString::fromUtf8(Labs::NomsReactius[Labs::ReactiuTecnica[t]]);
   std::vector<std::uint16_t> previes;
   for (unsigned i = Labs::IniciPrerequisits[t]; i < Labs::IniciPrerequisits[t + 1]; ++i)
     if (Labs::Prerequisits[i]) previes.push_back(Labs::Prerequisits[i]);
-  QString linia = QStringLiteral("- **%1.** Necessita: %2; abans cal dominar: %3. Permet desenvolupar: %4.")
-                      .arg(QString::fromUtf8(Labs::NomsTecniques[t]),
-                           articles.isEmpty() ? QStringLiteral("cap aparell ni reactiu")
-                                              : articles.join(QStringLiteral(", ")),
-                           noms(previes, "cap altra tècnica"),
-                           noms(Labs::FillsTecnica(t), "cap altra tècnica"));
+  QString linia =
+      QStringLiteral("- **%1.** Necessita: %2; abans cal dominar: %3. Permet desenvolupar: %4.")
+          .arg(QString::fromUtf8(Labs::NomsTecniques[t]),
+               articles.isEmpty() ? QStringLiteral("cap aparell ni reactiu")
+                                  : articles.join(QStringLiteral(", ")),
+               noms(previes, "cap altra tècnica"),
+               noms(Labs::FillsTecnica(t), "cap altra tècnica"));
   if (Labs::ExperimentTecnica[t])
     linia += QStringLiteral(" Obre els experiments de *%1*.")
                  .arg(QString::fromUtf8(Labs::NomsExperiments[Labs::ExperimentTecnica[t]]));
@@ -95,10 +99,14 @@ class TestGuia : public QObject {
   void ExerciseButtonsRunTheirCommands_data() {
     QTest::addColumn<QString>("boto");
     QTest::addColumn<QString>("dialeg");
-    QTest::addRow("replicació") << "BtReplicacio" << "FDNAComplementari";
-    QTest::addRow("transcripció") << "BtTranscripcio" << "FDNAComplementari";
-    QTest::addRow("traducció") << "BtTraduccio" << "FSintProt";
-    QTest::addRow("taula resum") << "BtTaulaResum" << "FTaulaResum";
+    QTest::addRow("replicació") << "BtReplicacio"
+                                << "FDNAComplementari";
+    QTest::addRow("transcripció") << "BtTranscripcio"
+                                  << "FDNAComplementari";
+    QTest::addRow("traducció") << "BtTraduccio"
+                               << "FSintProt";
+    QTest::addRow("taula resum") << "BtTaulaResum"
+                                 << "FTaulaResum";
   }
   void ExerciseButtonsRunTheirCommands() {
     QFETCH(QString, boto);

@@ -192,8 +192,8 @@ std::vector<int> Falten(const TEstatRecerca& e, const std::set<int>& tecniques, 
 std::vector<int> Files(const std::vector<Labs::TArticle>& articles) {
   std::vector<int> files;
   for (const auto& a : articles)
-    files.push_back(static_cast<int>(std::find(Labs::Articles().begin(), Labs::Articles().end(), a) -
-                                     Labs::Articles().begin()));
+    files.push_back(static_cast<int>(
+        std::find(Labs::Articles().begin(), Labs::Articles().end(), a) - Labs::Articles().begin()));
   return files;
 }
 
