@@ -155,6 +155,7 @@ QWidget* TPanellInici::CreaRecerca() {
   LbPas->setAccessibleName(QStringLiteral("Què puc fer ara?"));
   BtPas = new QPushButton(PgRecerca);
   BtPas->setObjectName(QStringLiteral("BtPas"));
+  BtPas->setAccessibleName(QStringLiteral("Fer el pas suggerit"));
   connect(BtPas, &QPushButton::clicked, this, &TPanellInici::BtPasClick);
 
   auto* fila = new QHBoxLayout;
