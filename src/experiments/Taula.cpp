@@ -72,6 +72,13 @@ TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
   auto* capa = new QVBoxLayout(this);
   capa->addLayout(graella);
   capa->addWidget(CreaBotons());
+  LbEstat = new QLabel(QStringLiteral("Fes clic en un codó per publicar-ne el significat o "
+                                      "retirar-lo."),
+                       this);
+  LbEstat->setObjectName(QStringLiteral("LbEstat"));
+  LbEstat->setFrameShape(QFrame::StyledPanel);
+  LbEstat->setFrameShadow(QFrame::Sunken);
+  capa->addWidget(LbEstat);
   capa->setSizeConstraint(QLayout::SetFixedSize);
 
   Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
@@ -178,7 +185,15 @@ void TFTaula::OmpleTaula() {
   for (unsigned i = 0; i < 64; ++i)
     SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))
         ->setText(QString::fromStdString(TaulaCodi::TextCella(EstatRecerca, i)));
-  contextAjuda = TaulaCodi::TaulaSelectora(EstatRecerca) ? AjudaFlux : AjudaRecerca;
+  const bool selectora = TaulaCodi::TaulaSelectora(EstatRecerca);
+  contextAjuda = selectora ? AjudaFlux : AjudaRecerca;
+  // In a research a click publishes: the status line and each cell say so.
+  LbEstat->setVisible(!selectora);
+  for (unsigned i = 0; i < 64; ++i)
+    SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))
+        ->setToolTip(selectora ? QString()
+                               : QStringLiteral("Un clic publica o retira el significat de %1.")
+                                     .arg(QString::fromStdString(TextCodo(i))));
 }
 
 void TFTaula::showEvent(QShowEvent* e) {

@@ -65,6 +65,7 @@ class TFTaula : public QDialog {
   TGraellaText* SGTerceraLletra[4];
   QLabel* Label1;
   QLabel* Label2;
+  QLabel* LbEstat;  // the status line of a research
   QPushButton* BtImprimir;
   QPushButton* BtAjuda;
   QPushButton* BtTancar;

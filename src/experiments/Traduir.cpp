@@ -231,7 +231,7 @@ void TFTraduccio::BtTraduirClick() {
   MostraResultats(Polipeptids, copolimer);
   GrPolipeptids->show();
   BtTancar->setDefault(true);
-  BtTancar->setFocus();
+  MConclusions->setFocus();  // the results are there: what do they tell?
 }
 
 void TFTraduccio::MostraResultats(const TResultatsExperiment& resultats, bool composicio) {

@@ -70,3 +70,21 @@ void TFAvisNovaTecnica::Anuncia(const RBGlobal::TProgres& pas) {
   AvisaTecnica(pas.Acabada);
   if (pas.Experiment != 0) AvisaExperiment(pas.Experiment);
 }
+
+void TFAvisNovaTecnica::AvisaEncallament(const Labs::TEncallament& encallament) {
+  const QString tecnica = QString::fromUtf8(Labs::NomsTecniques[encallament.Tecnica]);
+  QString text = QStringLiteral("Aquest mes la tècnica «%1» no ha avançat gens: ").arg(tecnica);
+  if (encallament.Motiu == Labs::TAturada::SenseDiners) {
+    const auto dolars = [](std::int32_t n) {
+      return Q(RBGlobal::FormataNombre(n, 0)) + QStringLiteral(" $");
+    };
+    text += QStringLiteral(
+                "cada proveta costa %1 i només en tenim %2. Falten %3 per pagar-ne "
+                "una; els ingressos dels mesos vinents hi ajudaran.")
+                .arg(dolars(encallament.Preu), dolars(encallament.Diners),
+                     dolars(encallament.Preu - encallament.Diners));
+  } else {
+    text += QStringLiteral("el laboratori no té provetes per treballar-hi.");
+  }
+  Dialegs::Missatge(parentWidget(), text, QMessageBox::Warning);
+}

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "model/Labs.h"
 #include "model/RBGlobal.h"
 
 class QLabel;
@@ -20,6 +21,9 @@ class TFAvisNovaTecnica : public QDialog {
   void AvisaExperiment(unsigned experiment);
   // The notices of what a step of development completed, if anything.
   void Anuncia(const RBGlobal::TProgres& pas);
+  // A message that a month went by without the technique advancing, and
+  // what it lacked.
+  void AvisaEncallament(const Labs::TEncallament& encallament);
 
  private:
   void Avisa(const QString& titol, const QString& informacio, const QString& nom);

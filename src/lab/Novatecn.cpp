@@ -12,9 +12,11 @@
 
 #include "lab/Avisnovt.h"
 #include "lab/ComunsLab.h"
+#include "lab/Tutor.h"
 #include "model/Labs.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
+#include "platform/Dialegs.h"
 #include "platform/Teclat.h"
 
 using namespace ComunsLab;
@@ -62,7 +64,9 @@ TFNovaTecnica::TFNovaTecnica(QWidget* pare) : QDialog(pare) {
           &TFNovaTecnica::CBNovesTecniquesChange);
   connect(BtDAcord, &QPushButton::clicked, this, &TFNovaTecnica::BtDAcordClick);
   connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BtTutor, &QPushButton::clicked, this, &TFNovaTecnica::BtTutorClick);
   Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
+  Tutor = new TFTutor(this);
 }
 
 QGroupBox* TFNovaTecnica::CreaTreball() {
@@ -171,6 +175,13 @@ void TFNovaTecnica::BtDAcordClick() {
     DesenvolupaTecnica();
   }
   accept();
+}
+
+// The technique chosen in the list; with none to choose, what to buy.
+void TFNovaTecnica::BtTutorClick() {
+  Tutor->Prepara(TecnicaTriada != 0 ? TecniquesPossibles[TecnicaTriada - 1] : 0,
+                 TecnicaTriada == 0);
+  Dialegs::Executa(Tutor);
 }
 
 void TFNovaTecnica::DesenvolupaTecnica() {

@@ -12,6 +12,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class TFTutor;
 
 class TFNovaTecnica : public QDialog {
   Q_OBJECT
@@ -30,6 +31,7 @@ class TFNovaTecnica : public QDialog {
   void FormActivate();
   void CBNovesTecniquesChange();
   void BtDAcordClick();
+  void BtTutorClick();
 
  private:
   void MostraTecnica();
@@ -47,6 +49,7 @@ class TFNovaTecnica : public QDialog {
   QLabel *LbCostProvetes, *LbCostDiners, *Image3, *LbMesosRestants, *LbPermet;
   QListWidget* LBTecniquesFilles;
   QPushButton *BtDAcord, *BtCancellar, *BtTutor;
+  TFTutor* Tutor;
 };
 
 extern TFNovaTecnica* FNovaTecnica;

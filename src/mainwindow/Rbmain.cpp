@@ -36,6 +36,7 @@
 #include "mainwindow/Classe.h"
 #include "mainwindow/Dades.h"
 #include "mainwindow/Eleccio.h"
+#include "mainwindow/PanellInici.h"
 #include "mainwindow/Triaofer.h"
 #include "lab/Avisnovt.h"
 #include "lab/Comprar.h"
@@ -205,10 +206,11 @@ TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare), Recerca(this) {
   area->setFrameShape(QFrame::StyledPanel);
   area->setFrameShadow(QFrame::Sunken);
   CreaInformacio(area);
-  auto* capaArea = new QVBoxLayout(area);
+  PanellInici = new TPanellInici(Accions, area);
+  auto* capaArea = new QHBoxLayout(area);
   capaArea->setContentsMargins(4, 4, 4, 4);
+  capaArea->addWidget(PanellInici, 1);
   capaArea->addWidget(GrInformacioGeneral, 0, Qt::AlignRight | Qt::AlignTop);
-  capaArea->addStretch();
   capa->addWidget(area, 1);
   setCentralWidget(central);
 
@@ -335,6 +337,7 @@ void TFPrincipal::UpdateMenuItems() {
 
 void TFPrincipal::ActualitzaInformacio() {
   const TEstatRecerca& e = EstatRecerca;
+  PanellInici->Mostra(e, Recerca.Fitxer());
   if (e.TipusPartida != JocPressupost) {
     GrInformacioGeneral->hide();
     return;
@@ -410,7 +413,10 @@ void TFPrincipal::ObreFitxer(const QString& nom) {
   ActualitzaInformacio();
 }
 
-void TFPrincipal::MDesarRecercaClick() { Recerca.DesaAmbDialeg(); }
+// The start panel shows the file's name.
+void TFPrincipal::MDesarRecercaClick() {
+  if (Recerca.DesaAmbDialeg()) ActualitzaInformacio();
+}
 
 void TFPrincipal::MInformeRecercaClick() {
   Informe::Imprimeix(this, EstatRecerca, Recerca.Fitxer());
@@ -442,9 +448,11 @@ void TFPrincipal::MExercicisOpcionsTraduccioClick() { Dialegs::Executa(FOpcionsS
 void TFPrincipal::MExercicisTaulaResumClick() { Dialegs::Executa(FTaulaResum); }
 void TFPrincipal::MExercicisOpcionsTaulaResumClick() { Dialegs::Executa(FOpcionsTaulaResum); }
 
-// The table and its publications change only the published code, which no
-// part of the main window shows: nothing to refresh.
-void TFPrincipal::MTaulaClick() { Dialegs::Executa(FTaula); }
+// The table's publications change the codons the start panel counts.
+void TFPrincipal::MTaulaClick() {
+  Dialegs::Executa(FTaula);
+  ActualitzaInformacio();
+}
 
 // The builder first; the experiment is charged (in the research game) as
 // soon as the RNA is made, whether or not it is then translated.
@@ -469,12 +477,15 @@ void TFPrincipal::MRevisarExperimentsClick() {
   if (EstatRecerca.NombreExperiments == 0) return;
   ModeTraduccio = false;
   Dialegs::Executa(FTraduccio);
+  ActualitzaInformacio();  // conclusions written while reviewing
 }
 
 void TFPrincipal::MPassarTornClick() {
   const Labs::TTorn torn = Labs::PassaTorn(EstatRecerca);
   FAvisNovaTecnica->Anuncia(torn.Tancament);
   FAvisNovaTecnica->Anuncia(torn.Obertura);
+  if (const auto encallament = Labs::Encallament(EstatRecerca, torn))
+    FAvisNovaTecnica->AvisaEncallament(*encallament);
 }
 
 // A purchase spends money, which may no longer pay for an experiment;

@@ -21,6 +21,7 @@ class QLabel;
 class QMenu;
 class QToolButton;
 class QWidget;
+class TPanellInici;
 
 class TFPrincipal : public QMainWindow {
   Q_OBJECT
@@ -93,6 +94,7 @@ class TFPrincipal : public QMainWindow {
   QGroupBox* GrInformacioGeneral;
   QLabel* LbDiners;
   QLabel* LbProvetes;
+  TPanellInici* PanellInici;
   TRecercaOberta Recerca;
 };
 

@@ -7,6 +7,7 @@
 
 #include "model/Ofertes.h"
 #include "model/RBGlobal.h"
+#include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/GrupOpcions.h"
 
@@ -14,6 +15,10 @@ using namespace RBGlobal;
 using Dibuixos::Glif;
 
 TFTriaOfertes* FTriaOfertes = nullptr;
+
+namespace {
+constexpr int AjudaCentres = 306;  // choosing a centre
+}  // namespace
 
 TFTriaOfertes::TFTriaOfertes(QWidget* pare) : QDialog(pare) {
   setObjectName(QStringLiteral("FTriaOfertes"));
@@ -23,7 +28,6 @@ TFTriaOfertes::TFTriaOfertes(QWidget* pare) : QDialog(pare) {
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Glif::Cancellar);
-  // Offers have no help topic: the button is there and does nothing.
   BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
 
   auto* botons = new QHBoxLayout;
@@ -37,6 +41,8 @@ TFTriaOfertes::TFTriaOfertes(QWidget* pare) : QDialog(pare) {
 
   connect(BtDAcord, &QPushButton::clicked, this, &TFTriaOfertes::BtDAcordClick);
   connect(BtCancellar, &QPushButton::clicked, this, &QDialog::reject);
+  connect(BtAjuda, &QPushButton::clicked, this, &TFTriaOfertes::BtAjudaClick);
+  Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
 }
 
 void TFTriaOfertes::showEvent(QShowEvent* e) {
@@ -66,3 +72,5 @@ void TFTriaOfertes::BtDAcordClick() {
   EstatRecerca.Oferta = VariantFila[fila];
   accept();
 }
+
+void TFTriaOfertes::BtAjudaClick() { Ajuda::MostraTema(AjudaCentres); }

@@ -19,6 +19,7 @@ class TFTriaOfertes : public QDialog {
  private slots:
   void FormActivate();
   void BtDAcordClick();
+  void BtAjudaClick();
 
  private:
   // Fresh offers, one centre per tier in tier order.

@@ -357,6 +357,67 @@ std::string TextMesos(std::optional<unsigned> mesos) {
   return "Acabarem d'aquí " + std::to_string(*mesos) + (*mesos == 1 ? " mes." : " mesos.");
 }
 
+namespace {
+// The items technique t needs, as catalogue entries.
+std::vector<TArticle> ArticlesTecnica(unsigned t) {
+  std::vector<TArticle> articles;
+  if (MaterialTecnica[t] != 0)
+    articles.push_back({TCategoria::MaterialBiologic, MaterialTecnica[t]});
+  if (AparellTecnica[t] != 0) articles.push_back({TCategoria::Aparells, AparellTecnica[t]});
+  if (ReactiuTecnica[t] != 0) articles.push_back({TCategoria::Reactius, ReactiuTecnica[t]});
+  return articles;
+}
+
+// The items of `tecniques` not owned, in catalogue order, and their price.
+void ArticlesQueFalten(const TEstatRecerca& e, const std::vector<std::uint16_t>& tecniques,
+                       std::vector<TArticle>& articles, std::int32_t& preu) {
+  for (const TArticle& a : Articles()) {
+    if (Posseit(e, a)) continue;
+    for (std::uint16_t t : tecniques) {
+      const auto propis = ArticlesTecnica(t);
+      if (std::find(propis.begin(), propis.end(), a) == propis.end()) continue;
+      articles.push_back(a);
+      preu += PreuArticle(a);
+      break;
+    }
+  }
+}
+}  // namespace
+
+TMancances Mancances(const TEstatRecerca& e, unsigned t) {
+  TMancances m;
+  if (!EsTecnica(t) || e.TecniquesDominades.at(t)) return m;
+  // The techniques t rests on, directly or not; prerequisites always have
+  // lower numbers, so one pass downwards finds them all.
+  std::array<bool, NombreTecniques + 1> cal{};
+  cal[t] = true;
+  for (unsigned u = t; u >= 1; --u) {
+    if (!cal[u] || e.TecniquesDominades.at(u)) continue;
+    for (unsigned i = IniciPrerequisits[u]; i < IniciPrerequisits[u + 1]; ++i)
+      if (Prerequisits[i] != 0) cal[Prerequisits[i]] = true;
+  }
+  std::vector<std::uint16_t> tecniques;
+  for (std::uint16_t u = 1; u <= NombreTecniques; ++u)
+    if (cal[u] && !e.TecniquesDominades.at(u)) tecniques.push_back(u);
+  ArticlesQueFalten(e, tecniques, m.Articles, m.Preu);
+  tecniques.pop_back();  // t itself comes last
+  m.Tecniques = tecniques;
+  return m;
+}
+
+std::vector<TCompraQueObre> CompresQueObren(const TEstatRecerca& e) {
+  std::vector<TCompraQueObre> compres;
+  for (std::uint16_t t = 1; t <= NombreTecniques; ++t) {
+    if (e.TecniquesDominades.at(t) || !PrerequisitsDominats(e, t)) continue;
+    TCompraQueObre c{t, {}, 0};
+    ArticlesQueFalten(e, {t}, c.Articles, c.Preu);
+    if (!c.Articles.empty()) compres.push_back(c);
+  }
+  std::stable_sort(compres.begin(), compres.end(),
+                   [](const auto& a, const auto& b) { return a.Preu < b.Preu; });
+  return compres;
+}
+
 // ---------------------------------------------------------------------------
 // Months and experiments
 
@@ -379,6 +440,13 @@ TTorn PassaTorn(TEstatRecerca& e) {
   PassaMes(e);
   torn.Obertura = Desenvolupa(e);
   return torn;
+}
+
+std::optional<TEncallament> Encallament(const TEstatRecerca& e, const TTorn& torn) {
+  const TProgres& pas = torn.Obertura;
+  if (!EsTecnica(pas.Tecnica) || torn.Tancament.Acabada != 0 || pas.Acabada != 0) return {};
+  if (torn.Tancament.Provetes + pas.Provetes > 0) return {};
+  return TEncallament{pas.Tecnica, pas.Aturada, CostPerProveta(e, pas.Tecnica), e.Diners};
 }
 
 TCobrament CobraExperiment(TEstatRecerca& e, unsigned tipus) {

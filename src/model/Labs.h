@@ -155,6 +155,28 @@ std::optional<unsigned> MesosRestants(std::uint16_t provetes, std::uint16_t fete
 // "Acabarem d'aquí N mesos." ("1 mes." for one), or why it will not be done.
 std::string TextMesos(std::optional<unsigned> mesos);
 
+// What the laboratory still lacks to develop t: the items not owned that t
+// and the techniques it rests on need (catalogue order, each once), and the
+// techniques still to master before it (ascending, which is an order they
+// can be developed in). Both empty when t could be developed now.
+struct TMancances {
+  std::vector<TArticle> Articles;
+  std::vector<std::uint16_t> Tecniques;
+  std::int32_t Preu = 0;  // dollars for all of Articles
+};
+TMancances Mancances(const TEstatRecerca& e, unsigned t);
+
+// A purchase that would open a technique whose prerequisites are mastered.
+struct TCompraQueObre {
+  std::uint16_t Tecnica;
+  std::vector<TArticle> Articles;
+  std::int32_t Preu;
+};
+// Every technique not mastered whose prerequisites are mastered but whose
+// items are not all owned, with what to buy for it: cheapest first, then in
+// technique order.
+std::vector<TCompraQueObre> CompresQueObren(const TEstatRecerca& e);
+
 // ---------------------------------------------------------------------------
 // Months and experiments
 
@@ -170,6 +192,17 @@ struct TTorn {
 // A turn: the closing month's tubes go to the technique in development,
 // then the new month (PassaMes), whose tubes it uses at once.
 TTorn PassaTorn(TEstatRecerca& e);
+
+// Why a month's turn left the technique in development where it was.
+struct TEncallament {
+  std::uint16_t Tecnica;
+  TAturada Motiu;       // SenseDiners or SenseProvetes
+  std::int32_t Preu;    // dollars per tube of the technique
+  std::int32_t Diners;  // dollars there are now
+};
+// Whether the turn spent no tube at all on the technique in development,
+// and why; none when nothing was in development or it advanced.
+std::optional<TEncallament> Encallament(const TEstatRecerca& e, const TTorn& torn);
 
 enum class TCobrament {
   Gratuit,     // free research: nothing is charged

@@ -291,6 +291,16 @@ QPixmap Proveta() {
   return pixmap;
 }
 
+QPixmap Dibuix(Glif glif, int mida) {
+  QPixmap pixmap(mida, mida);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(mida / double(M), mida / double(M));
+  Dibuixa(p, glif);
+  return pixmap;
+}
+
 QPixmap IconaPrograma(int mida) {
   QPixmap pixmap(mida, mida);
   pixmap.fill(Qt::transparent);

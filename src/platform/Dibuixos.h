@@ -15,6 +15,8 @@ enum class Glif {
 
 // A 20 x 20 glyph for buttons.
 QIcon Icona(Glif glif);
+// A glyph drawn at `mida` x `mida`, sharp at any size.
+QPixmap Dibuix(Glif glif, int mida);
 // The 16 x 16 test tube of the information panel.
 QPixmap Proveta();
 // The program's icon (a ribosome on a strand), at the given size.

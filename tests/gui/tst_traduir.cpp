@@ -121,6 +121,7 @@ class TestTraduir : public QObject {
         QVERIFY2(!Visible(nom), nom);
       Prem("BtTraduir");
       QVERIFY(!Visible("BtTraduir"));
+      QCOMPARE(FTraduccio->focusWidget(), W("MConclusions"));  // ready to write them
       QCOMPARE(Text("LbNExperiments"), QStringLiteral("Experiment número 1"));
       QCOMPARE(W<QGroupBox>("GrPolipeptids")->title(), QStringLiteral("Polipèptids produïts"));
       QCOMPARE(LiniesVisibles(), QStringList{QStringLiteral("Phe").repeated(1) +
