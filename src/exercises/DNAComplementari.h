@@ -7,6 +7,7 @@
 #include <array>
 
 #include "model/Complementaria.h"
+#include "platform/Finestra.h"
 
 class QFrame;
 class QLabel;
@@ -17,7 +18,7 @@ namespace Teclat {
 class TGuardaFocus;
 }
 
-class TFDNAComplementari : public QDialog {
+class TFDNAComplementari : public TFinestra {
   Q_OBJECT
  public:
   explicit TFDNAComplementari(QWidget* pare = nullptr);
@@ -29,6 +30,7 @@ class TFDNAComplementari : public QDialog {
   int ContextAjuda() const;
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

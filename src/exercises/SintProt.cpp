@@ -66,10 +66,13 @@ void Nomena(QLabel* cella, const QString& lloc, TMarca marca) {
 // ---------------------------------------------------------------------------
 // Construction
 
-TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
+TFSintProt::TFSintProt(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FSintProt"));
   setWindowTitle(QStringLiteral("Exercici de síntesi de proteïnes"));
   setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+}
+
+void TFSintProt::ConstrueixFinestra() {
   setFixedSize(634, 394);
   CreaTitols();
   CreaRNAm();

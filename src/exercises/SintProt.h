@@ -8,6 +8,7 @@
 #include <array>
 
 #include "model/SintesiProteines.h"
+#include "platform/Finestra.h"
 
 class QFrame;
 class QGroupBox;
@@ -19,7 +20,7 @@ namespace Teclat {
 class TGuardaFocus;
 }
 
-class TFSintProt : public QDialog {
+class TFSintProt : public TFinestra {
   Q_OBJECT
  public:
   explicit TFSintProt(QWidget* pare = nullptr);
@@ -29,6 +30,7 @@ class TFSintProt : public QDialog {
   void PosaOpcions(const SintesiProteines::TOpcions& opcions) { exercici.PosaOpcions(opcions); }
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

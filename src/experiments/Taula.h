@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "model/RBGlobal.h"
+#include "platform/Finestra.h"
 
 class QPushButton;
 class QLabel;
@@ -25,7 +26,7 @@ class TGraellaText;
 extern RBGlobal::TCodo CodoTriat;
 extern bool CodoTriatOk;
 
-class TFTaula : public QDialog {
+class TFTaula : public TFinestra {
   Q_OBJECT
  public:
   explicit TFTaula(QWidget* pare = nullptr);
@@ -41,6 +42,7 @@ class TFTaula : public QDialog {
   void reject() override;
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   bool eventFilter(QObject* objecte, QEvent* e) override;
 

@@ -5,11 +5,12 @@
 #include <QDialog>
 
 #include "model/RBGlobal.h"
+#include "platform/Finestra.h"
 
 class QLabel;
 class QPushButton;
 
-class TFAvisNovaTecnica : public QDialog {
+class TFAvisNovaTecnica : public TFinestra {
   Q_OBJECT
  public:
   explicit TFAvisNovaTecnica(QWidget* pare = nullptr);
@@ -22,6 +23,7 @@ class TFAvisNovaTecnica : public QDialog {
   void Anuncia(const RBGlobal::TProgres& pas);
 
  private:
+  void ConstrueixFinestra() override;
   void Avisa(const QString& titol, const QString& informacio, const QString& nom);
 
   QLabel *LbInformacio, *LbTecnica, *Image1;

@@ -7,13 +7,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Finestra.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-class TFNovaTecnica : public QDialog {
+class TFNovaTecnica : public TFinestra {
   Q_OBJECT
  public:
   explicit TFNovaTecnica(QWidget* pare = nullptr);
@@ -24,6 +26,7 @@ class TFNovaTecnica : public QDialog {
   void DesenvolupaTecnica();
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

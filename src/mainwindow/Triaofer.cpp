@@ -15,9 +15,12 @@ using Dibuixos::Glif;
 
 TFTriaOfertes* FTriaOfertes = nullptr;
 
-TFTriaOfertes::TFTriaOfertes(QWidget* pare) : QDialog(pare) {
+TFTriaOfertes::TFTriaOfertes(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTriaOfertes"));
   setWindowTitle(QStringLiteral("Ofertes de centres investigadors"));
+}
+
+void TFTriaOfertes::ConstrueixFinestra() {
   RGCentres = new TGrupOpcions("RGCentres", QStringLiteral("Tria el centre on vulguis investigar:"),
                                {}, this);
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);

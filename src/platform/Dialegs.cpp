@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <utility>
 
+#include "platform/Finestra.h"
+
 namespace Dialegs {
 namespace {
 ManejadorModal& Modal() {
@@ -38,6 +40,7 @@ void PosaTextosCatalans(QMessageBox& caixa) {
 }  // namespace
 
 int Executa(QDialog* dialeg) {
+  Finestra::Construeix(dialeg);  // a handler may read it without showing it
   if (Modal()) return Modal()(dialeg);
   return dialeg->exec();
 }
