@@ -485,10 +485,7 @@ void TFPrincipal::MTecniquesDesenvolupadesClick() { Dialegs::Executa(FTecniques)
 void CreaFinestres() {
   // Every window, help and dialogs included, carries the program's icon, and
   // the desktop file name lets a desktop group them under the menu entry.
-  QIcon icona;
-  for (int mida : {16, 22, 24, 32, 48, 64, 128, 256})
-    icona.addPixmap(Dibuixos::IconaPrograma(mida));
-  QApplication::setWindowIcon(icona);
+  QApplication::setWindowIcon(Dibuixos::IconaProgramaMides());
   QGuiApplication::setDesktopFileName(QStringLiteral("cat.ribolia.Ribolia"));
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);
