@@ -212,10 +212,6 @@ TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare), Recerca(this) {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setFixedHeight(22);
   statusBar()->setSizeGripEnabled(false);
-  QFont petita(QStringLiteral("Sans Serif"));
-  petita.setStyleHint(QFont::SansSerif);
-  petita.setPointSize(8);
-  statusBar()->setFont(petita);
 
   Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
   qApp->installEventFilter(this);
@@ -297,8 +293,7 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   times.setStyleHint(QFont::Serif);
   times.setPixelSize(12);
   GrInformacioGeneral->setFont(times);
-  GrInformacioGeneral->setFixedSize(105, 57);
-  GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
+  GrInformacioGeneral->setFixedSize(105, 57);  // widened when it first shows
   LbDiners = new QLabel(GrInformacioGeneral);
   LbDiners->setObjectName(QStringLiteral("LbDiners"));
   LbProvetes = new QLabel(GrInformacioGeneral);
@@ -336,6 +331,9 @@ void TFPrincipal::ActualitzaInformacio() {
     GrInformacioGeneral->hide();
     return;
   }
+  // Only the budget game shows the panel: its font is measured then, not at start.
+  if (GrInformacioGeneral->width() == 105)
+    GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
   GrInformacioGeneral->setTitle(QString::fromStdString(Labs::TextData(e)));
   LbDiners->setText(QString::fromStdString(FormataNombre(e.Diners, 7)) + QStringLiteral(" $."));
   LbProvetes->setText(QString::number(e.Provetes));
@@ -343,6 +341,13 @@ void TFPrincipal::ActualitzaInformacio() {
 }
 
 void TFPrincipal::ShowHint(const QString& hint) {
+  // The line's small font is loaded with its first hint: until then it is empty.
+  if (statusBar()->font().pointSize() != 8) {
+    QFont petita(QStringLiteral("Sans Serif"));
+    petita.setStyleHint(QFont::SansSerif);
+    petita.setPointSize(8);
+    statusBar()->setFont(petita);
+  }
   statusBar()->showMessage(hint.section(QLatin1Char('|'), -1));
 }
 

@@ -316,9 +316,12 @@ class TMotorIconaPrograma : public QIconEngine {
     if (dibuix.isNull()) dibuix = IconaPrograma(costat);
     return dibuix;
   }
+  // The sizes handed to the window manager, which draws them all as the
+  // first window maps; larger ones, for a desktop's switcher, come from the
+  // installed icon through the desktop file, or are drawn when asked for.
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> mides;
-    for (int mida : {16, 22, 24, 32, 48, 64, 128, 256}) mides << QSize(mida, mida);
+    for (int mida : {16, 22, 24, 32, 48, 64}) mides << QSize(mida, mida);
     return mides;
   }
   QIconEngine* clone() const override { return new TMotorIconaPrograma(*this); }
