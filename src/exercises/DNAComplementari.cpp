@@ -100,9 +100,12 @@ QPixmap DibuixaEnzim(const QColor& color, bool boca_a_lesquerra) {
 // ---------------------------------------------------------------------------
 // Construction
 
-TFDNAComplementari::TFDNAComplementari(QWidget* pare) : QDialog(pare) {
+TFDNAComplementari::TFDNAComplementari(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FDNAComplementari"));
   setWindowTitle(QStringLiteral("Exercici de construcció d'un DNA complementari"));
+}
+
+void TFDNAComplementari::ConstrueixFinestra() {
   setFixedSize(625, 346);
   CreaCelles();
   CreaEnzim();

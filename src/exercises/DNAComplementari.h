@@ -8,6 +8,7 @@
 
 #include "model/Complementaria.h"
 #include "platform/Botons.h"
+#include "platform/Finestra.h"
 
 class QFrame;
 class QLabel;
@@ -19,7 +20,7 @@ namespace Teclat {
 class TGuardaFocus;
 }
 
-class TFDNAComplementari : public QDialog {
+class TFDNAComplementari : public TFinestra {
   Q_OBJECT
  public:
   explicit TFDNAComplementari(QWidget* pare = nullptr);
@@ -31,6 +32,7 @@ class TFDNAComplementari : public QDialog {
   int ContextAjuda() const;
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

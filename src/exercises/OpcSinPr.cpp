@@ -20,9 +20,12 @@ namespace {
 constexpr int ContextAjuda = 227;
 }
 
-TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : QDialog(pare) {
+TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FOpcionsSintesiProteines"));
   setWindowTitle(QStringLiteral("Opcions de la síntesi de proteines"));
+}
+
+void TFOpcionsSintesiProteines::ConstrueixFinestra() {
   RGQueEsDemana = new TGrupOpcions("RGQueEsDemana", QStringLiteral("Demanar"),
                                    {QStringLiteral("Anticodons"), QStringLiteral("Aminoàcids"),
                                     QStringLiteral("Anticodons i aminoàcids")},

@@ -4,15 +4,18 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QPushButton;
 class TGrupOpcions;
 
-class TFOpcionsSintesiProteines : public QDialog {
+class TFOpcionsSintesiProteines : public TFinestra {
   Q_OBJECT
  public:
   explicit TFOpcionsSintesiProteines(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

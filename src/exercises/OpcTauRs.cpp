@@ -26,9 +26,12 @@ QCheckBox* Casella(QWidget* pare, const char* nom, const QString& text) {
 }
 }  // namespace
 
-TFOpcionsTaulaResum::TFOpcionsTaulaResum(QWidget* pare) : QDialog(pare) {
+TFOpcionsTaulaResum::TFOpcionsTaulaResum(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FOpcionsTaulaResum"));
   setWindowTitle(QStringLiteral("Opcions de la taula resum"));
+}
+
+void TFOpcionsTaulaResum::ConstrueixFinestra() {
   setFixedSize(472, 339);
   RGInformacioInicial = new TGrupOpcions(
       "RGInformacioInicial", QStringLiteral("Informació inicial:"),

@@ -5,17 +5,20 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QCheckBox;
 class QGroupBox;
 class QPushButton;
 class TGrupOpcions;
 
-class TFOpcionsTaulaResum : public QDialog {
+class TFOpcionsTaulaResum : public TFinestra {
   Q_OBJECT
  public:
   explicit TFOpcionsTaulaResum(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

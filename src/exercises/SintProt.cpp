@@ -59,10 +59,13 @@ Estils::Cella Estat(TMarca marca) {
 // ---------------------------------------------------------------------------
 // Construction
 
-TFSintProt::TFSintProt(QWidget* pare) : QDialog(pare) {
+TFSintProt::TFSintProt(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FSintProt"));
   setWindowTitle(QStringLiteral("Exercici de síntesi de proteïnes"));
   setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+}
+
+void TFSintProt::ConstrueixFinestra() {
   setFixedSize(634, 394);
   CreaTitols();
   CreaRNAm();

@@ -12,6 +12,7 @@
 #include "model/SintesiProteines.h"
 #include "platform/Botons.h"
 #include "platform/Cella.h"
+#include "platform/Finestra.h"
 
 class QFrame;
 class QGroupBox;
@@ -23,7 +24,7 @@ namespace Teclat {
 class TGuardaFocus;
 }
 
-class TFSintProt : public QDialog {
+class TFSintProt : public TFinestra {
   Q_OBJECT
  public:
   explicit TFSintProt(QWidget* pare = nullptr);
@@ -45,6 +46,7 @@ class TFSintProt : public QDialog {
   static std::vector<TFigura> Figures(const SintesiProteines::TExercici& e);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;

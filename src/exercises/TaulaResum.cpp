@@ -78,10 +78,14 @@ QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text, const QRec
 // ---------------------------------------------------------------------------
 // Construction (FormCreate)
 
-TFTaulaResum::TFTaulaResum(QWidget* pare) : QDialog(pare) {
+TFTaulaResum::TFTaulaResum(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTaulaResum"));
+  PosaOpcions(true, true, 0, 0, false);  // the table is drawn when it opens
   setWindowTitle(QStringLiteral("Taula resum"));
   setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
+}
+
+void TFTaulaResum::ConstrueixFinestra() {
   setFixedSize(632, 361);
   CreaInformacio();
   CreaNomsFiles();
@@ -90,7 +94,6 @@ TFTaulaResum::TFTaulaResum(QWidget* pare) : QDialog(pare) {
   CreaBotonsBase();
   CreaBotonsOrdre();
   Ajuda::AlPremerF1(this, [this] { BtAjudaClick(); });
-  PosaOpcions(true, true, 0, 0, false);  // the table is drawn when it opens
 }
 
 void TFTaulaResum::CreaInformacio() {

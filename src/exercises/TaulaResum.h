@@ -9,6 +9,7 @@
 
 #include "model/TaulaResum.h"
 #include "platform/Botons.h"
+#include "platform/Finestra.h"
 
 class QComboBox;
 class QFrame;
@@ -17,7 +18,7 @@ class QPushButton;
 class QToolButton;
 class TCella;
 
-class TFTaulaResum : public QDialog {
+class TFTaulaResum : public TFinestra {
   Q_OBJECT
  public:
   explicit TFTaulaResum(QWidget* pare = nullptr);
@@ -30,6 +31,7 @@ class TFTaulaResum : public QDialog {
                    std::uint16_t InformacioInicial, bool STOPsInteriors);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   bool eventFilter(QObject* objecte, QEvent* e) override;

@@ -40,9 +40,12 @@ const QString MissatgePrestigi = QStringLiteral(
     "equivocat.");
 }  // namespace
 
-TFAssCodo::TFAssCodo(QWidget* pare) : QDialog(pare) {
+TFAssCodo::TFAssCodo(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FAssCodo"));
   setWindowTitle(QStringLiteral("Assignació d'un codó"));
+}
+
+void TFAssCodo::ConstrueixFinestra() {
   CreaAminoacids();
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(RGAminoacids);
@@ -53,7 +56,8 @@ TFAssCodo::TFAssCodo(QWidget* pare) : QDialog(pare) {
 
 // The items fill the columns top to bottom, as a radio group lays them out.
 void TFAssCodo::CreaAminoacids() {
-  RGAminoacids = new QGroupBox(this);
+  // Titled from the start, so that the first opening takes its height.
+  RGAminoacids = new QGroupBox(QStringLiteral("Aminoàcid corresponent al codó"), this);
   RGAminoacids->setObjectName(QStringLiteral("RGAminoacids"));
   grupAminoacids = new QButtonGroup(RGAminoacids);
   auto* graella = new QGridLayout(RGAminoacids);
@@ -89,9 +93,10 @@ QWidget* TFAssCodo::CreaBotons() {
   return fila;
 }
 
-int TFAssCodo::ItemIndex() const { return grupAminoacids->checkedId(); }
+int TFAssCodo::ItemIndex() const { return grupAminoacids ? grupAminoacids->checkedId() : -1; }
 
 void TFAssCodo::PosaItemIndex(int index) {
+  Construeix();
   if (QAbstractButton* item = grupAminoacids->button(index)) item->setChecked(true);
 }
 

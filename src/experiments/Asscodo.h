@@ -5,11 +5,13 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QButtonGroup;
 class QGroupBox;
 class QPushButton;
 
-class TFAssCodo : public QDialog {
+class TFAssCodo : public TFinestra {
   Q_OBJECT
  public:
   explicit TFAssCodo(QWidget* pare = nullptr);
@@ -20,6 +22,7 @@ class TFAssCodo : public QDialog {
   void PosaItemIndex(int index);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:
@@ -32,7 +35,7 @@ class TFAssCodo : public QDialog {
   QWidget* CreaBotons();
 
   QGroupBox* RGAminoacids;
-  QButtonGroup* grupAminoacids;
+  QButtonGroup* grupAminoacids = nullptr;
   QPushButton* BtDAcord;
   QPushButton* BtCancellar;
   QPushButton* BtAjuda;

@@ -53,9 +53,12 @@ QWidget* CreaSpin(QWidget* pare, const QString& nom, QToolButton*& amunt, QToolB
 }
 }  // namespace
 
-TFCopolim::TFCopolim(QWidget* pare) : QDialog(pare) {
+TFCopolim::TFCopolim(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FCopolim"));
   setWindowTitle(QStringLiteral("Construcció d'un RNA copolímer a l'atzar"));
+}
+
+void TFCopolim::ConstrueixFinestra() {
   LbInformacio =
       new QLabel(QStringLiteral("Tria dos o tres nucleòtids per a construir el copolímer."), this);
   LbInformacio->setObjectName(QStringLiteral("LbInformacio"));

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "model/Copolimer.h"
+#include "platform/Finestra.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -16,12 +17,13 @@ class QProgressBar;
 class QPushButton;
 class QToolButton;
 
-class TFCopolim : public QDialog {
+class TFCopolim : public TFinestra {
   Q_OBJECT
  public:
   explicit TFCopolim(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void hideEvent(QHideEvent* e) override;
 

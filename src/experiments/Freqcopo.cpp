@@ -24,9 +24,12 @@ constexpr int ContextAjuda = 351;
 QString Percentatge(double x) { return QLocale().toString(x, 'f', 1) + QStringLiteral(" %"); }
 }  // namespace
 
-TFFreqTriplets::TFFreqTriplets(QWidget* pare) : QDialog(pare, Qt::Tool) {
+TFFreqTriplets::TFFreqTriplets(QWidget* pare) : TFinestra(pare, Qt::Tool) {
   setObjectName(QStringLiteral("FFreqTriplets"));
   setWindowTitle(QStringLiteral("Freqüències esperades dels triplets"));
+}
+
+void TFFreqTriplets::ConstrueixFinestra() {
   LbProporcions = new QLabel(this);
   LbProporcions->setObjectName(QStringLiteral("LbProporcions"));
   TWTriplets = new QTreeWidget(this);
@@ -63,6 +66,7 @@ TFFreqTriplets::TFFreqTriplets(QWidget* pare) : QDialog(pare, Qt::Tool) {
 
 void TFFreqTriplets::Mostra(const std::array<char, 3>& lletres,
                             const std::array<std::uint16_t, 3>& p) {
+  Construeix();
   QStringList parts;
   for (std::size_t k = 0; k < 3; ++k)
     if (p[k] > 0) parts << QStringLiteral("%1% %2").arg(p[k]).arg(QChar(lletres[k]));

@@ -8,10 +8,12 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/Finestra.h"
+
 class QLabel;
 class QTreeWidget;
 
-class TFFreqTriplets : public QDialog {
+class TFFreqTriplets : public TFinestra {
   Q_OBJECT
  public:
   explicit TFFreqTriplets(QWidget* pare = nullptr);
@@ -30,6 +32,7 @@ class TFFreqTriplets : public QDialog {
   void BtAjudaClick();
 
  private:
+  void ConstrueixFinestra() override;
   void PosaAlCostat();
 
   QLabel* LbProporcions;

@@ -58,9 +58,12 @@ QStringList TFInfoDesxiframent::TextHistoria() {
   };
 }
 
-TFInfoDesxiframent::TFInfoDesxiframent(QWidget* pare) : QDialog(pare) {
+TFInfoDesxiframent::TFInfoDesxiframent(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FInfoDesxiframent"));
   setWindowTitle(QStringLiteral("El desxiframent del codi genètic"));
+}
+
+void TFInfoDesxiframent::ConstrueixFinestra() {
   // Not read-only: the student may write on it; nothing is kept.
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));

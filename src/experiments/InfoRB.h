@@ -5,10 +5,12 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "platform/Finestra.h"
+
 class QPlainTextEdit;
 class QPushButton;
 
-class TFInfoDesxiframent : public QDialog {
+class TFInfoDesxiframent : public TFinestra {
   Q_OBJECT
  public:
   explicit TFInfoDesxiframent(QWidget* pare = nullptr);
@@ -17,6 +19,7 @@ class TFInfoDesxiframent : public QDialog {
   static QStringList TextHistoria();
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

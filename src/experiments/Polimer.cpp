@@ -30,9 +30,12 @@ QFont LletraSerif(int punts) {
 }
 }  // namespace
 
-TFRNASint::TFRNASint(QWidget* pare) : QDialog(pare) {
+TFRNASint::TFRNASint(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FRNASint"));
   setWindowTitle(QStringLiteral("Construcció d'un RNAm polímer"));
+}
+
+void TFRNASint::ConstrueixFinestra() {
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(CreaResultat("GrRNASintetic", QStringLiteral("Oligonucleòtid"), "LbRNASintetic",
                                LbRNASintetic));

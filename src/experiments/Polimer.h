@@ -5,16 +5,19 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
-class TFRNASint : public QDialog {
+class TFRNASint : public TFinestra {
   Q_OBJECT
  public:
   explicit TFRNASint(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

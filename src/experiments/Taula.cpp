@@ -51,9 +51,12 @@ TGraellaText* Capcalera(QWidget* pare, const char* nom, int columnes, int files,
 
 }  // namespace
 
-TFTaula::TFTaula(QWidget* pare) : QDialog(pare) {
+TFTaula::TFTaula(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTaula"));
   setWindowTitle(QStringLiteral("Taula del codi genètic"));
+}
+
+void TFTaula::ConstrueixFinestra() {
   auto* graella = new QGridLayout;
   graella->setSpacing(2);
   Label1 = new QLabel(QStringLiteral("5'"), this);
@@ -182,6 +185,7 @@ QWidget* TFTaula::CreaBotons() {
 }
 
 void TFTaula::OmpleTaula() {
+  Construeix();
   for (unsigned i = 0; i < 64; ++i)
     SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))
         ->setText(QString::fromStdString(TaulaCodi::TextCella(EstatRecerca, i)));

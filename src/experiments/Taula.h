@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "model/RBGlobal.h"
+#include "platform/Finestra.h"
 
 class QPushButton;
 class QLabel;
@@ -20,7 +21,7 @@ class TGraellaText;
 extern RBGlobal::TCodo CodoTriat;
 extern bool CodoTriatOk;
 
-class TFTaula : public QDialog {
+class TFTaula : public TFinestra {
   Q_OBJECT
  public:
   explicit TFTaula(QWidget* pare = nullptr);
@@ -40,6 +41,7 @@ class TFTaula : public QDialog {
   void reject() override;
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   bool eventFilter(QObject* objecte, QEvent* e) override;
 

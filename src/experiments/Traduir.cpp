@@ -47,9 +47,12 @@ QString ConclusionsGuardades(const TextFix<255>& text) {
 }
 }  // namespace
 
-TFTraduccio::TFTraduccio(QWidget* pare) : QDialog(pare) {
+TFTraduccio::TFTraduccio(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTraduccio"));
   setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
+}
+
+void TFTraduccio::ConstrueixFinestra() {
   CreaControls();
   CreaBotons();
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "model/Registre.h"
+#include "platform/Finestra.h"
 
 class QGroupBox;
 class QLabel;
@@ -21,7 +22,7 @@ class QPushButton;
 extern bool ModeTraduccio;
 extern std::uint16_t TipusExperiment;
 
-class TFTraduccio : public QDialog {
+class TFTraduccio : public TFinestra {
   Q_OBJECT
  public:
   explicit TFTraduccio(QWidget* pare = nullptr);
@@ -30,6 +31,7 @@ class TFTraduccio : public QDialog {
   unsigned ExperimentActual() const { return experimentActual; }
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 

@@ -19,8 +19,11 @@ namespace {
 constexpr int ContextAjuda = 303;
 }  // namespace
 
-TFAvisNovaTecnica::TFAvisNovaTecnica(QWidget* pare) : QDialog(pare) {
+TFAvisNovaTecnica::TFAvisNovaTecnica(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FAvisNovaTecnica"));
+}
+
+void TFAvisNovaTecnica::ConstrueixFinestra() {
   Image1 = Etiqueta(this, "Image1");
   Image1->setPixmap(Dibuixos::Matras(56));
   LbInformacio = Etiqueta(this, "LbInformacio");
@@ -48,6 +51,7 @@ TFAvisNovaTecnica::TFAvisNovaTecnica(QWidget* pare) : QDialog(pare) {
 }
 
 void TFAvisNovaTecnica::Avisa(const QString& titol, const QString& informacio, const QString& nom) {
+  Construeix();
   setWindowTitle(titol);
   LbInformacio->setText(informacio);
   LbTecnica->setText(nom);

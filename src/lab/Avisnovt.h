@@ -6,11 +6,12 @@
 
 #include "model/Labs.h"
 #include "model/RBGlobal.h"
+#include "platform/Finestra.h"
 
 class QLabel;
 class QPushButton;
 
-class TFAvisNovaTecnica : public QDialog {
+class TFAvisNovaTecnica : public TFinestra {
   Q_OBJECT
  public:
   explicit TFAvisNovaTecnica(QWidget* pare = nullptr);
@@ -26,6 +27,7 @@ class TFAvisNovaTecnica : public QDialog {
   void AvisaEncallament(const Labs::TEncallament& encallament);
 
  private:
+  void ConstrueixFinestra() override;
   void Avisa(const QString& titol, const QString& informacio, const QString& nom);
 
   QLabel *LbInformacio, *LbTecnica, *Image1;

@@ -22,9 +22,12 @@ namespace {
 constexpr int ContextAjuda = 301;
 }  // namespace
 
-TFComprar::TFComprar(QWidget* pare) : QDialog(pare), compra(EstatRecerca) {
+TFComprar::TFComprar(QWidget* pare) : TFinestra(pare), compra(EstatRecerca) {
   setObjectName(QStringLiteral("FComprar"));
   setWindowTitle(QStringLiteral("Comprar material, aparells o reactius"));
+}
+
+void TFComprar::ConstrueixFinestra() {
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
   LbGastem = EtiquetaXifres(caixa, "LbGastem");
   LbQuedaran = EtiquetaXifres(caixa, "LbQuedaran");

@@ -7,17 +7,19 @@
 #include <array>
 
 #include "model/Labs.h"
+#include "platform/Finestra.h"
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
 
-class TFComprar : public QDialog {
+class TFComprar : public TFinestra {
   Q_OBJECT
  public:
   explicit TFComprar(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

@@ -35,8 +35,11 @@ void OmpleEtiquetes(const std::array<QLabel*, N>& etiquetes, TCategoria categori
 }
 }  // namespace
 
-TFInventari::TFInventari(QWidget* pare) : QDialog(pare) {
+TFInventari::TFInventari(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FInventari"));
+}
+
+void TFInventari::ConstrueixFinestra() {
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
   QWidget* material =
       CreaGrup("GrMaterialBiologic", QStringLiteral("Material biològic"), "LbMatBio", LbMatBio);

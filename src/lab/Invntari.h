@@ -5,15 +5,18 @@
 #include <QDialog>
 #include <array>
 
+#include "platform/Finestra.h"
+
 class QLabel;
 class QPushButton;
 
-class TFInventari : public QDialog {
+class TFInventari : public TFinestra {
   Q_OBJECT
  public:
   explicit TFInventari(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

@@ -29,8 +29,11 @@ namespace {
 constexpr int ContextAjuda = 303;
 }  // namespace
 
-TFNovaTecnica::TFNovaTecnica(QWidget* pare) : QDialog(pare) {
+TFNovaTecnica::TFNovaTecnica(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FNovaTecnica"));
+}
+
+void TFNovaTecnica::ConstrueixFinestra() {
   Label1 = Etiqueta(this, "Label1", QStringLiteral("Quina tècnica hem de desenvolupar?"));
   CBNovesTecniques = new QComboBox(this);
   CBNovesTecniques->setObjectName(QStringLiteral("CBNovesTecniques"));

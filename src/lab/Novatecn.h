@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/Finestra.h"
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -14,7 +16,7 @@ class QListWidget;
 class QPushButton;
 class TFTutor;
 
-class TFNovaTecnica : public QDialog {
+class TFNovaTecnica : public TFinestra {
   Q_OBJECT
  public:
   explicit TFNovaTecnica(QWidget* pare = nullptr);
@@ -25,6 +27,7 @@ class TFNovaTecnica : public QDialog {
   void DesenvolupaTecnica();
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

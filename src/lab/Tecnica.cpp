@@ -39,9 +39,12 @@ int AmpleColumna(const QListWidget* llista) {
 }
 }  // namespace
 
-TFTecniques::TFTecniques(QWidget* pare) : QDialog(pare) {
+TFTecniques::TFTecniques(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTecniques"));
   setWindowTitle(QStringLiteral("Tècniques"));
+}
+
+void TFTecniques::ConstrueixFinestra() {
   Label1 = Etiqueta(this, "Label1", QStringLiteral("Tècniques Desenvolupades:"));
   ListTecniques = new QListWidget(this);
   ListTecniques->setObjectName(QStringLiteral("ListTecniques"));

@@ -5,17 +5,20 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 
-class TFTecniques : public QDialog {
+class TFTecniques : public TFinestra {
   Q_OBJECT
  public:
   explicit TFTecniques(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
 

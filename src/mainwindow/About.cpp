@@ -16,9 +16,12 @@ QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text) {
 }
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* pare) : QDialog(pare) {
+TAboutBox::TAboutBox(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("Sobre Ribolia..."));
+}
+
+void TAboutBox::ConstrueixFinestra() {
   auto* icona = Etiqueta(this, "ProgramIcon", QString());
   icona->setPixmap(Dibuixos::IconaPrograma(48));
   auto* nom = Etiqueta(this, "ProductName", QStringLiteral("Ribolia"));

@@ -3,10 +3,15 @@
 
 #include <QDialog>
 
-class TAboutBox : public QDialog {
+#include "platform/Finestra.h"
+
+class TAboutBox : public TFinestra {
   Q_OBJECT
  public:
   explicit TAboutBox(QWidget* pare = nullptr);
+
+ private:
+  void ConstrueixFinestra() override;
 };
 
 extern TAboutBox* AboutBox;

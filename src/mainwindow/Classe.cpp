@@ -81,9 +81,12 @@ QString TaulaHtml(const QList<const TRecercaClasse*>& recerques) {
 
 }  // namespace
 
-TFClasse::TFClasse(QWidget* pare) : QDialog(pare) {
+TFClasse::TFClasse(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FClasse"));
   setWindowTitle(QStringLiteral("Recerques de la classe"));
+}
+
+void TFClasse::ConstrueixFinestra() {
   setSizeGripEnabled(true);
   SGClasse = new QTableWidget(0, NombreColumnes, this);
   SGClasse->setObjectName(QStringLiteral("SGClasse"));

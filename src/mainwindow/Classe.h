@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QDialog>
+
+#include "platform/Finestra.h"
 #include <QList>
 
 #include "platform/TaulaClasse.h"
@@ -10,7 +12,7 @@
 class QPushButton;
 class QTableWidget;
 
-class TFClasse : public QDialog {
+class TFClasse : public TFinestra {
   Q_OBJECT
  public:
   explicit TFClasse(QWidget* pare = nullptr);
@@ -30,6 +32,7 @@ class TFClasse : public QDialog {
   void BtAjudaClick();
 
  private:
+  void ConstrueixFinestra() override;
   void Mostra();
   void ActualitzaBotons();
 

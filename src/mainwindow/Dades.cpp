@@ -22,9 +22,12 @@ constexpr int LlargadaNom = 20;
 constexpr int ItemMasculi = 1;
 }  // namespace
 
-TFDades::TFDades(QWidget* pare) : QDialog(pare) {
+TFDades::TFDades(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FDades"));
   setWindowTitle(QStringLiteral("FDades"));
+}
+
+void TFDades::ConstrueixFinestra() {
   Label1 = new QLabel(QStringLiteral("Entra les teves dades personals:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2 = new QLabel(QStringLiteral("Nom:"), this);

@@ -3,17 +3,20 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class TGrupOpcions;
 
-class TFDades : public QDialog {
+class TFDades : public TFinestra {
   Q_OBJECT
  public:
   explicit TFDades(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

@@ -22,9 +22,12 @@ constexpr int ItemPressupost = 2;  // third: the research game with a budget
 constexpr int ItemAleatori = 1;    // second item of RGTipusCodi
 }  // namespace
 
-TFEleccio::TFEleccio(QWidget* pare) : QDialog(pare) {
+TFEleccio::TFEleccio(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FEleccio"));
   setWindowTitle(QStringLiteral("Elecció del tipus de simulació"));
+}
+
+void TFEleccio::ConstrueixFinestra() {
   Label1 = new QLabel(QStringLiteral("Tria les opcions que vulguis:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
   RGTipusPartida = new TGrupOpcions(

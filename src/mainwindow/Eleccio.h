@@ -3,11 +3,13 @@
 
 #include <QDialog>
 
+#include "platform/Finestra.h"
+
 class QLabel;
 class QPushButton;
 class TGrupOpcions;
 
-class TFEleccio : public QDialog {
+class TFEleccio : public TFinestra {
   Q_OBJECT
  public:
   explicit TFEleccio(QWidget* pare = nullptr);
@@ -18,6 +20,7 @@ class TFEleccio : public QDialog {
   void RGTipusPartidaClick();
 
  private:
+  void ConstrueixFinestra() override;
   QLabel* Label1;
   TGrupOpcions* RGTipusPartida;
   TGrupOpcions* RGTipusCodi;

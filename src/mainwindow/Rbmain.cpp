@@ -217,10 +217,6 @@ TFPrincipal::TFPrincipal(QWidget* pare) : QMainWindow(pare), Recerca(this) {
   statusBar()->setObjectName(QStringLiteral("StatusBar"));
   statusBar()->setFixedHeight(22);
   statusBar()->setSizeGripEnabled(false);
-  QFont petita(QStringLiteral("Sans Serif"));
-  petita.setStyleHint(QFont::SansSerif);
-  petita.setPointSize(8);
-  statusBar()->setFont(petita);
 
   Ajuda::AlPremerF1(this, [] { Ajuda::MostraTema(ContextAjuda); });
   qApp->installEventFilter(this);
@@ -302,8 +298,7 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   times.setStyleHint(QFont::Serif);
   times.setPixelSize(12);
   GrInformacioGeneral->setFont(times);
-  GrInformacioGeneral->setFixedSize(105, 57);
-  GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
+  GrInformacioGeneral->setFixedSize(105, 57);  // widened when it first shows
   LbDiners = new QLabel(GrInformacioGeneral);
   LbDiners->setObjectName(QStringLiteral("LbDiners"));
   LbProvetes = new QLabel(GrInformacioGeneral);
@@ -342,6 +337,9 @@ void TFPrincipal::ActualitzaInformacio() {
     GrInformacioGeneral->hide();
     return;
   }
+  // Only the budget game shows the panel: its font is measured then, not at start.
+  if (GrInformacioGeneral->width() == 105)
+    GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
   GrInformacioGeneral->setTitle(QString::fromStdString(Labs::TextData(e)));
   LbDiners->setText(QString::fromStdString(FormataNombre(e.Diners, 7)) + QStringLiteral(" $."));
   LbProvetes->setText(QString::number(e.Provetes));
@@ -349,6 +347,13 @@ void TFPrincipal::ActualitzaInformacio() {
 }
 
 void TFPrincipal::ShowHint(const QString& hint) {
+  // The line's small font is loaded with its first hint: until then it is empty.
+  if (statusBar()->font().pointSize() != 8) {
+    QFont petita(QStringLiteral("Sans Serif"));
+    petita.setStyleHint(QFont::SansSerif);
+    petita.setPointSize(8);
+    statusBar()->setFont(petita);
+  }
   statusBar()->showMessage(hint.section(QLatin1Char('|'), -1));
 }
 
@@ -499,10 +504,7 @@ void TFPrincipal::MTecniquesDesenvolupadesClick() { Dialegs::Executa(FTecniques)
 void CreaFinestres() {
   // Every window, help and dialogs included, carries the program's icon, and
   // the desktop file name lets a desktop group them under the menu entry.
-  QIcon icona;
-  for (int mida : {16, 22, 24, 32, 48, 64, 128, 256})
-    icona.addPixmap(Dibuixos::IconaPrograma(mida));
-  QApplication::setWindowIcon(icona);
+  QApplication::setWindowIcon(Dibuixos::IconaProgramaMides());
   QGuiApplication::setDesktopFileName(QStringLiteral("cat.ribolia.Ribolia"));
   FPrincipal = new TFPrincipal;
   AboutBox = new TAboutBox(FPrincipal);

@@ -20,9 +20,12 @@ namespace {
 constexpr int AjudaCentres = 306;  // choosing a centre
 }  // namespace
 
-TFTriaOfertes::TFTriaOfertes(QWidget* pare) : QDialog(pare) {
+TFTriaOfertes::TFTriaOfertes(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTriaOfertes"));
   setWindowTitle(QStringLiteral("Ofertes de centres investigadors"));
+}
+
+void TFTriaOfertes::ConstrueixFinestra() {
   RGCentres = new TGrupOpcions("RGCentres", QStringLiteral("Tria el centre on vulguis investigar:"),
                                {}, this);
   BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);

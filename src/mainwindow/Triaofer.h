@@ -5,15 +5,18 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/Finestra.h"
+
 class QPushButton;
 class TGrupOpcions;
 
-class TFTriaOfertes : public QDialog {
+class TFTriaOfertes : public TFinestra {
   Q_OBJECT
  public:
   explicit TFTriaOfertes(QWidget* pare = nullptr);
 
  protected:
+  void ConstrueixFinestra() override;
   void showEvent(QShowEvent* e) override;
 
  private slots:

@@ -10,6 +10,8 @@
 #include <QStandardPaths>
 #include <utility>
 
+#include "platform/Finestra.h"
+
 namespace Dialegs {
 namespace {
 ManejadorModal& Modal() {
@@ -38,6 +40,7 @@ void PosaTextosCatalans(QMessageBox& caixa) {
 }  // namespace
 
 int Executa(QDialog* dialeg) {
+  Finestra::Construeix(dialeg);  // a handler may read it without showing it
   const int resposta = Modal() ? Modal()(dialeg) : dialeg->exec();
   // Qt centres a dialog anew at each opening, allowing for a frame it
   // guesses from the windows then on screen, so under a window manager the

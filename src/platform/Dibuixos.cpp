@@ -1,7 +1,9 @@
 #include "platform/Dibuixos.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <map>
 
 namespace Dibuixos {
@@ -310,5 +312,36 @@ QPixmap IconaPrograma(int mida) {
   Ribosoma(p);
   return pixmap;
 }
+
+namespace {
+// Draws each size of the program's icon the first time something asks for it.
+class TMotorIconaPrograma : public QIconEngine {
+ public:
+  void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    p->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QPixmap pixmap(const QSize& mida, QIcon::Mode, QIcon::State) override {
+    const int costat = std::max(1, std::min(mida.width(), mida.height()));
+    QPixmap& dibuix = dibuixos[costat];
+    if (dibuix.isNull()) dibuix = IconaPrograma(costat);
+    return dibuix;
+  }
+  // The sizes handed to the window manager, which draws them all as the
+  // first window maps; larger ones, for a desktop's switcher, come from the
+  // installed icon through the desktop file, or are drawn when asked for.
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> mides;
+    for (int mida : {16, 22, 24, 32, 48, 64}) mides << QSize(mida, mida);
+    return mides;
+  }
+  QIconEngine* clone() const override { return new TMotorIconaPrograma(*this); }
+  QString key() const override { return QStringLiteral("ribolia-programa"); }
+
+ private:
+  std::map<int, QPixmap> dibuixos;
+};
+}  // namespace
+
+QIcon IconaProgramaMides() { return QIcon(new TMotorIconaPrograma); }
 
 }  // namespace Dibuixos

@@ -21,5 +21,8 @@ QPixmap Dibuix(Glif glif, int mida);
 QPixmap Proveta();
 // The program's icon (a ribosome on a strand), at the given size.
 QPixmap IconaPrograma(int mida = 32);
+// The program's icon at every size a desktop may ask for, each drawn only
+// when it is first asked for.
+QIcon IconaProgramaMides();
 
 }  // namespace Dibuixos

@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "platform/Finestra.h"
+
 namespace Entorn {
 
 // Test mode for QStandardPaths, CreaFinestres(), and handlers that answer
@@ -35,9 +37,11 @@ std::function<int(QDialog*)> Fes(std::function<void(QDialog*)> accions);
 // animation, so this waits up to `ms` for a click; false when none came.
 bool Alt(QDialog* d, Qt::Key tecla, int ms = 2000);
 
-// A named child, or a failed test.
+// A named child, or a failed test. A window built at its first showing is
+// built first, so that its controls can be found before it opens.
 template <class T>
 T* Fill(QObject* pare, const char* nom) {
+  Finestra::Construeix(pare);
   T* fill = pare->findChild<T*>(QString::fromLatin1(nom));
   if (!fill) qFatal("No trobo el control %s", nom);
   return fill;
