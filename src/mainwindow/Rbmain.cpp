@@ -437,6 +437,18 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
   // A tool button shows the long part of its hint, which is empty.
   if (e->type() == QEvent::Enter && objecte->property(HintBoto).isValid())
     ShowHint(objecte->property(HintBoto).toString());
+  // Tab reaches the tool buttons; the arrow keys do not walk along them. Keys
+  // typed on after an exercise closes land here, and Left from the first
+  // button would wrap round to "Retirar-se", where the next Space quits.
+  if (e->type() == QEvent::KeyPress && objecte->property(HintBoto).isValid()) {
+    switch (static_cast<QKeyEvent*>(e)->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down: return true;
+      default: break;
+    }
+  }
   // Alt+X quits, as "&Retirar-se" says, though it is also the mnemonic of
   // "E&xercicis": claim the key before the menu bar sees it.
   if (e->type() == QEvent::ShortcutOverride && QApplication::activeModalWidget() == nullptr &&
