@@ -151,15 +151,21 @@ un_pas() {
   sleep 0.03
 }
 
-# Why the program ended: a quit is an exit status 0 shortly after events on
-# the main window (its menus are popups of it) or on a "Ribolia" message box
-# answered from there; anything else is a finding.
+# Why the program ended: a quit is an exit status 0 after events on the main
+# window (its menus are popups of it), perhaps followed by the "Ribolia"
+# question about the research and the save dialog it leads to; anything else
+# is a finding.
 registra_final() {
   wait "$pid"
   local estat=$? darrers com
-  darrers=$(tail -n 6 "$esdeveniments")
+  darrers=$(tail -n 20 "$esdeveniments" | tac | awk '
+    { w = $0; sub(/^[0-9]+ \[/, "", w); sub(/\].*$/, "", w) }
+    w == "RIBOLIA" { print; if (++principal == 3) exit; next }
+    principal { exit }
+    w == "" || w == "Ribolia" || w == "Desar recerca" { next }
+    { print "altra finestra"; exit }')
   if [ $estat -eq 0 ] && ! grep -qE 'ERROR: AddressSanitizer|runtime error' "$errors" &&
-    grep -qE '\[(RIBOLIA|Ribolia)\]' <<<"$darrers"; then
+    grep -q '\[RIBOLIA\]' <<<"$darrers" && ! grep -q '^altra finestra$' <<<"$darrers"; then
     sortides=$((sortides + 1))
     com="sortida des de la finestra principal"
     if grep -q '\[RIBOLIA\] xdotool key alt+x$' <<<"$darrers"; then
