@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -370,6 +371,18 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
   if (e->type() == QEvent::Enter) {
     const auto hint = HintsBotons.find(objecte);
     if (hint != HintsBotons.end()) ShowHint(hint->second);
+  }
+  // Tab reaches the tool buttons; the arrow keys do not walk along them. Keys
+  // typed on after an exercise closes land here, and Left from the first
+  // button would wrap round to "Retirar-se", where the next Space quits.
+  if (e->type() == QEvent::KeyPress && HintsBotons.count(objecte)) {
+    switch (static_cast<QKeyEvent*>(e)->key()) {
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Up:
+      case Qt::Key_Down: return true;
+      default: break;
+    }
   }
   return QMainWindow::eventFilter(objecte, e);
 }

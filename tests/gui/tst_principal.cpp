@@ -332,6 +332,22 @@ class TestPrincipal : public QObject {
     QCOMPARE(Entorn::DialegsMostrats(), QStringList{"AboutBox"});
   }
 
+  // Keys typed on after an exercise closes reach the main window: the arrows
+  // keep the focus where it is, so no Space after them lands on "Retirar-se".
+  void arrowKeysDoNotWalkTheToolButtons() {
+    PosaTipus(FluxInformacio);
+    FPrincipal->show();
+    FPrincipal->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FPrincipal));
+    for (const char* nom : {"SBNovaRecerca", "SBTaulaCodi"}) {
+      Boto(nom)->setFocus();
+      for (Qt::Key tecla : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down}) {
+        QTest::keyClick(QApplication::focusWidget(), tecla);
+        QCOMPARE(QApplication::focusWidget(), Boto(nom));
+      }
+    }
+  }
+
   // Last: quitting closes the window.
   void altXQuits() {
     PosaTipus(FluxInformacio);
