@@ -167,6 +167,7 @@ QWidget* TPanellInici::CreaRecerca() {
   capa->addSpacing(10);
   capa->addWidget(pas);
   capa->addLayout(fila);
+  capa->addStretch(1);  // the room left stays below, not between the lines
   return PgRecerca;
 }
 
@@ -178,7 +179,9 @@ void TPanellInici::Mostra(const TEstatRecerca& e, const QString& fitxer) {
   Pagines->setCurrentWidget(PgRecerca);
   static const char* const Nivells[] = {"ESO", "Batxillerat", "Universitari"};
   const QString nivell = e.NivellEducatiu < 3 ? U8(Nivells[e.NivellEducatiu]) : QString();
-  QString titol = QStringLiteral("Recerca de %1").arg(DeText1252(e.Nom.Text()));
+  const QString nom = DeText1252(e.Nom.Text()).trimmed();
+  QString titol = nom.isEmpty() ? QStringLiteral("Recerca sense nom")
+                                : QStringLiteral("Recerca de %1").arg(nom);
   if (!nivell.isEmpty()) titol += QStringLiteral(" (%1)").arg(nivell);
   LbTitol->setText(titol);
   LbCodi->setText(e.TipusCodi == 1 ? QStringLiteral("Codi aleatori") : QStringLiteral("Codi real"));
