@@ -57,6 +57,28 @@ class TestPlataforma : public QObject {
     }
   }
 
+  // The Spanish and English help hold the same topics, in the same order,
+  // with the same links in each, as the Catalan.
+  void theHelpInEachLanguageHasTheSameTopicsAndLinks() {
+    static const QRegularExpression enllac(QStringLiteral("\\(tema:(\\d+)\\)"));
+    auto esquelet = [](const QString& nom) {
+      QFile fitxer(QFileInfo(Ajuda::CamiFitxer()).dir().filePath(nom));
+      if (!fitxer.open(QIODevice::ReadOnly)) return QStringList{QStringLiteral("absent: ") + nom};
+      const TFitxerAjuda f = TFitxerAjuda::Analitza(QString::fromUtf8(fitxer.readAll()));
+      QStringList temes;
+      for (int context : f.Ordre) {
+        QString tema = QString::number(context) + QLatin1Char(':');
+        for (const auto& m : enllac.globalMatch(f.Temes[context].Text)) tema += m.captured(1) + ' ';
+        temes << tema;
+      }
+      return temes;
+    };
+    const QStringList catala = esquelet(QStringLiteral("Ribolia.hlp"));
+    QVERIFY(catala.size() > 20);
+    QCOMPARE(esquelet(QStringLiteral("Ribolia.es.hlp")), catala);
+    QCOMPARE(esquelet(QStringLiteral("Ribolia.en.hlp")), catala);
+  }
+
   void viewerFollowsLinksAndGoesBack() {
     TFAjuda* ajuda = Ajuda::Finestra();
     QVERIFY(ajuda->MostraTema(50));
