@@ -131,8 +131,8 @@ void TFDNAComplementari::ConstrueixFinestra() {
 }
 
 TCella* TFDNAComplementari::Cella(const char* prefix, const QString& lloc, int i, int y) {
-  auto* cella = new TCella(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i),
-                           lloc.arg(i));
+  auto* cella =
+      new TCella(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i), lloc.arg(i));
   cella->setGeometry(XCella(i), y, AmpleCella, AltCella);
   QFont lletra(QStringLiteral("DejaVu Sans Mono"));
   lletra.setStyleHint(QFont::Monospace);
@@ -222,12 +222,13 @@ void TFDNAComplementari::CreaBotonsOrdre() {
     const char* text;
     QIcon icona;
   };
-  const Def defs[] = {{BtRepetir, "BtRepetir", QT_TR_NOOP("Tornem-hi"), Dibuixos::Icona(Glif::Repetir)},
-                      {BtUnAltre, "BtUnAltre", QT_TR_NOOP("Un altre"), Dibuixos::Icona(Glif::UnAltre)},
-                      {BtImprimir, "BtImprimir", QT_TR_NOOP("&Imprimir"), Dibuixos::Icona(Glif::Imprimir)},
-                      {BtDemostracio, "BtDemostracio", QT_TR_NOOP("Demostració"), GlifDemostracio()},
-                      {BtAjuda, "BtAjuda", QT_TR_NOOP("Ajuda"), Dibuixos::Icona(Glif::Ajuda)},
-                      {BtTancar, "BtTancar", QT_TR_NOOP("Tancar"), Dibuixos::Icona(Glif::Tancar)}};
+  const Def defs[] = {
+      {BtRepetir, "BtRepetir", QT_TR_NOOP("Tornem-hi"), Dibuixos::Icona(Glif::Repetir)},
+      {BtUnAltre, "BtUnAltre", QT_TR_NOOP("Un altre"), Dibuixos::Icona(Glif::UnAltre)},
+      {BtImprimir, "BtImprimir", QT_TR_NOOP("&Imprimir"), Dibuixos::Icona(Glif::Imprimir)},
+      {BtDemostracio, "BtDemostracio", QT_TR_NOOP("Demostració"), GlifDemostracio()},
+      {BtAjuda, "BtAjuda", QT_TR_NOOP("Ajuda"), Dibuixos::Icona(Glif::Ajuda)},
+      {BtTancar, "BtTancar", QT_TR_NOOP("Tancar"), Dibuixos::Icona(Glif::Tancar)}};
   // A row of 96-pixel buttons, "Demostració" wider so its caption shows whole.
   int x = 8;
   for (const Def& d : defs) {
@@ -360,8 +361,7 @@ void TFDNAComplementari::MostraCella(int i) {
 void TFDNAComplementari::CompteErrors() {
   LbErrorsComesos->setText(tr("Errors comesos: %1").arg(exercici.ErrorsComesos()));
   for (int i = 1; i <= 18; ++i) MostraCella(i);
-  LbErrorsPendents->setText(
-      tr("Errors a la nova cadena: %1").arg(exercici.ErrorsPendents()));
+  LbErrorsPendents->setText(tr("Errors a la nova cadena: %1").arg(exercici.ErrorsPendents()));
 }
 
 // Just past the cursor cell in the direction of growth, on the new row.

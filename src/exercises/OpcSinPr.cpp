@@ -26,9 +26,9 @@ TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : TFinestra(
 }
 
 void TFOpcionsSintesiProteines::ConstrueixFinestra() {
-  RGQueEsDemana = new TGrupOpcions("RGQueEsDemana", tr("Demanar"),
-                                   {tr("Anticodons"), tr("Aminoàcids"), tr("Anticodons i aminoàcids")},
-                                   this);
+  RGQueEsDemana =
+      new TGrupOpcions("RGQueEsDemana", tr("Demanar"),
+                       {tr("Anticodons"), tr("Aminoàcids"), tr("Anticodons i aminoàcids")}, this);
   RGNombreCodons =
       new TGrupOpcions("RGNombreCodons", tr("Nombre de codons a traduir"),
                        {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"),
@@ -37,7 +37,8 @@ void TFOpcionsSintesiProteines::ConstrueixFinestra() {
   RGNombreCodons->setMinimumWidth(310);  // room between the two columns
   // A bare number says nothing to a screen reader.
   for (int i = 0; i < 3; ++i)
-    RGNombreCodons->Item(i)->setAccessibleName(tr("%1 codons").arg(RGNombreCodons->Item(i)->text()));
+    RGNombreCodons->Item(i)->setAccessibleName(
+        tr("%1 codons").arg(RGNombreCodons->Item(i)->text()));
   BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Glif::Cancellar);

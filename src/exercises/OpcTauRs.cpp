@@ -33,14 +33,12 @@ TFOpcionsTaulaResum::TFOpcionsTaulaResum(QWidget* pare) : TFinestra(pare) {
 
 void TFOpcionsTaulaResum::ConstrueixFinestra() {
   setFixedSize(472, 339);
-  RGInformacioInicial = new TGrupOpcions(
-      "RGInformacioInicial", tr("Informació inicial:"),
-      {tr("Cadena de DNA que es transcriu."), tr("Fragments aleatoris.")},
-      this);
+  RGInformacioInicial =
+      new TGrupOpcions("RGInformacioInicial", tr("Informació inicial:"),
+                       {tr("Cadena de DNA que es transcriu."), tr("Fragments aleatoris.")}, this);
   RGAminoacids =
       new TGrupOpcions("RGAminoacids", tr("Aminoàcids mostrats inicialment:"),
-                       {tr("Cap."), tr("El més fàcil."), tr("Un qualsevol."), tr("Tots.")},
-                       this);
+                       {tr("Cap."), tr("El més fàcil."), tr("Un qualsevol."), tr("Tots.")}, this);
   // Hidden in the whole-strand mode, but keeping its place and its item.
   QSizePolicy politica = RGAminoacids->sizePolicy();
   politica.setRetainSizeWhenHidden(true);
@@ -49,8 +47,7 @@ void TFOpcionsTaulaResum::ConstrueixFinestra() {
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   CBAUGInicial = Casella(GroupBox1, "CBAUGInicial", tr("Sempre AUG inicial"));
   CBSTOPFinal = Casella(GroupBox1, "CBSTOPFinal", tr("Sempre STOP final"));
-  CBSTOPsInteriors =
-      Casella(GroupBox1, "CBSTOPsInteriors", tr("Possibilitat STOPs interiors"));
+  CBSTOPsInteriors = Casella(GroupBox1, "CBSTOPsInteriors", tr("Possibilitat STOPs interiors"));
   auto* caselles = new QVBoxLayout(GroupBox1);
   for (QCheckBox* cb : {CBAUGInicial, CBSTOPFinal, CBSTOPsInteriors}) caselles->addWidget(cb);
   caselles->addStretch();

@@ -148,8 +148,7 @@ void TFSintProt::CreaRNAts() {
     for (int i = 1; i <= 3; ++i) {
       TCella* cella =
           Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i),
-                tr("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot),
-                AmpleCella, AltCella);
+                tr("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot), AmpleCella, AltCella);
       cella->setFont(Negreta(14, "DejaVu Sans Mono"));
       Teclat::MarcaCella(cella);
       STRNAt[slot - 1][i - 1] = cella;
@@ -255,8 +254,7 @@ void TFSintProt::Mostra(const QLabel* contestada) {
   ComposaEscena();
   update(QRect(OrigenEscena, MidaEscena));
   // The scene is painted, not a control: the window tells what it shows.
-  const QString escena =
-      tr("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
+  const QString escena = tr("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
   if (escena != accessibleDescription()) setAccessibleDescription(escena);
   guardaFocus->Reposa();
   if (QLabel* actual = CellaDemanada())

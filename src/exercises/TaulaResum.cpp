@@ -150,9 +150,8 @@ void TFTaulaResum::CreaCelles() {
   lletra.setBold(true);
   for (std::uint16_t fila = 0; fila < TaulaResum::NombreFiles; ++fila)
     for (std::uint16_t p = 1; p <= TaulaResum::NombrePosicions; ++p) {
-      auto* cella =
-          new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
-                     tr(LlocFila[fila]).arg(p));
+      auto* cella = new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
+                               tr(LlocFila[fila]).arg(p));
       cella->setGeometry(RectCela(fila, p));
       cella->setFont(lletra);
       Teclat::MarcaCella(cella);
@@ -174,8 +173,7 @@ QComboBox* TFTaulaResum::Selector(const QString& nom, const QStringList& items, 
 void TFTaulaResum::CreaSelectors() {
   const QStringList extrems{QStringLiteral("N"), QStringLiteral("C"), QStringLiteral(" ")};
   QStringList aminoacids;
-  for (const char* abreviatura : RBGlobal::Abreviatures)
-    aminoacids << Idioma::Model(abreviatura);
+  for (const char* abreviatura : RBGlobal::Abreviatures) aminoacids << Idioma::Model(abreviatura);
   aminoacids << QStringLiteral(" ");
   // The end selectors are wider than their cell, centred under it.
   const int ampleExtrem = Costat + 12;
@@ -196,10 +194,9 @@ void TFTaulaResum::CreaSelectors() {
     sb->setIconSize(QSize(16, 16));
     sb->setGeometry(x + (3 * Costat - 28) / 2, YSelectorsTaula, 28, 22);
     sb->setAutoRaise(true);
-    sb->setToolTip(tr("Clicar l'aminoàcid a la taula del codi genètic.|")
-                       .section(QLatin1Char('|'), 0, 0));
-    sb->setAccessibleName(
-        tr("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
+    sb->setToolTip(
+        tr("Clicar l'aminoàcid a la taula del codi genètic.|").section(QLatin1Char('|'), 0, 0));
+    sb->setAccessibleName(tr("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
     connect(sb, &QToolButton::clicked, this, [this, k] { TriaDeLaTaula(k); });
     SBAminoacid[k - 1] = sb;
   }
@@ -227,8 +224,7 @@ void TFTaulaResum::CreaBotonsBase() {
     x += ample + 4;
   }
   BEspai->setToolTip(tr("Esborrar la casella."));
-  BEspai->setAccessibleName(
-      tr("Espai: esborrar la casella; les fletxes mouen la tria"));
+  BEspai->setAccessibleName(tr("Espai: esborrar la casella; les fletxes mouen la tria"));
   BEspai->installEventFilter(this);
   BtOpcions = Botons::Crea(this, "BtOpcions", tr("Opcions..."));
   BtOpcions->setGeometry(632 - 8 - 96, YBotonsBase, 96, 28);
@@ -247,9 +243,12 @@ void TFTaulaResum::CreaBotonsOrdre() {
   const Def defs[] = {
       {BtVeureTaula, "BtVeureTaula", QT_TR_NOOP("Veure Taula"), Glif::TaulaCodi,
        &TFTaulaResum::BtVeureTaulaClick},
-      {BtTornemhi, "BtTornemhi", QT_TR_NOOP("Tornem-hi"), Glif::Play, &TFTaulaResum::BtTornemhiClick},
-      {BtUnAltre, "BtUnAltre", QT_TR_NOOP("Un altre"), Glif::TaulaResum, &TFTaulaResum::BtUnAltreClick},
-      {BtImprimir, "BtImprimir", QT_TR_NOOP("&Imprimir"), Glif::Imprimir, &TFTaulaResum::BtImprimirClick},
+      {BtTornemhi, "BtTornemhi", QT_TR_NOOP("Tornem-hi"), Glif::Play,
+       &TFTaulaResum::BtTornemhiClick},
+      {BtUnAltre, "BtUnAltre", QT_TR_NOOP("Un altre"), Glif::TaulaResum,
+       &TFTaulaResum::BtUnAltreClick},
+      {BtImprimir, "BtImprimir", QT_TR_NOOP("&Imprimir"), Glif::Imprimir,
+       &TFTaulaResum::BtImprimirClick},
       {BtAjuda, "BtAjuda", QT_TR_NOOP("Ajuda"), Glif::Ajuda, &TFTaulaResum::BtAjudaClick},
       {BtTancar, "BtTancar", QT_TR_NOOP("Tancar"), Glif::Tancar, nullptr}};
   int x = 8;
