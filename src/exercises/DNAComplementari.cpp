@@ -14,6 +14,7 @@
 #include "platform/Cella.h"
 #include "platform/Dibuixos.h"
 #include "platform/Estils.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
 #include "platform/Teclat.h"
 
@@ -102,7 +103,7 @@ QPixmap DibuixaEnzim(const QColor& color, bool boca_a_lesquerra) {
 
 TFDNAComplementari::TFDNAComplementari(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FDNAComplementari"));
-  setWindowTitle(QStringLiteral("Exercici de construcció d'un DNA complementari"));
+  setWindowTitle(tr("Exercici de construcció d'un DNA complementari"));
 }
 
 void TFDNAComplementari::ConstrueixFinestra() {
@@ -129,9 +130,9 @@ void TFDNAComplementari::ConstrueixFinestra() {
   Mostra();
 }
 
-TCella* TFDNAComplementari::Cella(const char* prefix, const char* lloc, int i, int y) {
-  auto* cella = new TCella(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i),
-                           QString::fromUtf8(lloc).arg(i));
+TCella* TFDNAComplementari::Cella(const char* prefix, const QString& lloc, int i, int y) {
+  auto* cella =
+      new TCella(this, QStringLiteral("%1%2").arg(QLatin1String(prefix)).arg(i), lloc.arg(i));
   cella->setGeometry(XCella(i), y, AmpleCella, AltCella);
   QFont lletra(QStringLiteral("DejaVu Sans Mono"));
   lletra.setStyleHint(QFont::Monospace);
@@ -145,9 +146,9 @@ void TFDNAComplementari::CreaCelles() {
   LbCadenaLlegida = Etiqueta(this, "LbCadenaLlegida", QString(), XCella(1), YPlantilla - 20);
   LbCadenaLlegida->setFont(Negreta(13));
   for (int i = 1; i <= 18; ++i) {
-    STDNA[i - 1] = Cella("STDNA", "Posició %1 de la cadena motlle", i, YPlantilla);
+    STDNA[i - 1] = Cella("STDNA", tr("Posició %1 de la cadena motlle"), i, YPlantilla);
     STDNA[i - 1]->PosaFons(FonsPlantilla);
-    STCompl[i - 1] = Cella("STCompl", "Posició %1 de la cadena nova", i, YNova);
+    STCompl[i - 1] = Cella("STCompl", tr("Posició %1 de la cadena nova"), i, YNova);
     Teclat::MarcaCella(STCompl[i - 1]);
   }
   LbNovaCadena = Etiqueta(this, "LbNovaCadena", QString(), 64, YNova + AltCella + 4);
@@ -183,9 +184,9 @@ void TFDNAComplementari::CreaInformacio() {
     return pn;
   };
   PnErrorsComesos = panell("PnErrorsComesos", LbErrorsComesos, "LbErrorsComesos",
-                           QStringLiteral("Errors comesos: "), XCella(1), 170);
+                           tr("Errors comesos: "), XCella(1), 170);
   PnErrorsPendents = panell("PnErrorsPendents", LbErrorsPendents, "LbErrorsPendents",
-                            QStringLiteral("Errors a la nova cadena:"), XCella(1) + 180, 210);
+                            tr("Errors a la nova cadena:"), XCella(1) + 180, 210);
   LbAvaluacio = Etiqueta(this, "LbAvaluacio", QString(), 8, 256);
   LbAvaluacio->setFixedSize(609, 42);
   LbAvaluacio->setAlignment(Qt::AlignCenter);
@@ -204,7 +205,7 @@ void TFDNAComplementari::CreaBotonsEntrada() {
                                    {'5', B5},
                                    {'3', B3}},
                                   [this](char lletra) { BotoBaseClick(lletra); });
-  BHidrolitzar = Botons::Crea(this, "BHidrolitzar", QStringLiteral("&Hidrolitzar"));
+  BHidrolitzar = Botons::Crea(this, "BHidrolitzar", tr("&Hidrolitzar"));
   TeclesBases.emplace_back(Qt::Key_H, BHidrolitzar);
   int x = 10;
   for (const auto& [tecla, boto] : TeclesBases) {
@@ -221,16 +222,17 @@ void TFDNAComplementari::CreaBotonsOrdre() {
     const char* text;
     QIcon icona;
   };
-  const Def defs[] = {{BtRepetir, "BtRepetir", "Tornem-hi", Dibuixos::Icona(Glif::Repetir)},
-                      {BtUnAltre, "BtUnAltre", "Un altre", Dibuixos::Icona(Glif::UnAltre)},
-                      {BtImprimir, "BtImprimir", "&Imprimir", Dibuixos::Icona(Glif::Imprimir)},
-                      {BtDemostracio, "BtDemostracio", "Demostració", GlifDemostracio()},
-                      {BtAjuda, "BtAjuda", "Ajuda", Dibuixos::Icona(Glif::Ajuda)},
-                      {BtTancar, "BtTancar", "Tancar", Dibuixos::Icona(Glif::Tancar)}};
+  const Def defs[] = {
+      {BtRepetir, "BtRepetir", QT_TR_NOOP("Tornem-hi"), Dibuixos::Icona(Glif::Repetir)},
+      {BtUnAltre, "BtUnAltre", QT_TR_NOOP("Un altre"), Dibuixos::Icona(Glif::UnAltre)},
+      {BtImprimir, "BtImprimir", QT_TR_NOOP("&Imprimir"), Dibuixos::Icona(Glif::Imprimir)},
+      {BtDemostracio, "BtDemostracio", QT_TR_NOOP("Demostració"), GlifDemostracio()},
+      {BtAjuda, "BtAjuda", QT_TR_NOOP("Ajuda"), Dibuixos::Icona(Glif::Ajuda)},
+      {BtTancar, "BtTancar", QT_TR_NOOP("Tancar"), Dibuixos::Icona(Glif::Tancar)}};
   // A row of 96-pixel buttons, "Demostració" wider so its caption shows whole.
   int x = 8;
   for (const Def& d : defs) {
-    d.boto = new QPushButton(d.icona, QString::fromUtf8(d.text), this);
+    d.boto = new QPushButton(d.icona, tr(d.text), this);
     d.boto->setObjectName(QString::fromLatin1(d.nom));
     const int ample = d.boto == BtDemostracio ? 108 : 96;
     d.boto->setGeometry(x, 306, ample, 30);
@@ -244,14 +246,14 @@ void TFDNAComplementari::CreaBotonsOrdre() {
     sb->setIconSize(QSize(20, 20));
     sb->setGeometry(x, 225, 26, 26);
     sb->setAutoRaise(true);
-    sb->setToolTip(QString::fromUtf8(hint).section(QLatin1Char('|'), 0, 0));
+    sb->setToolTip(tr(hint).section(QLatin1Char('|'), 0, 0));
     sb->setAccessibleName(sb->toolTip());
     sb->hide();
     return sb;
   };
-  SBPlay = control("SBPlay", "Continuar la demostració.|", Glif::Play, 520);
-  SBPause = control("SBPause", "Fer una pausa a la demostració.|", Glif::Pausa, 548);
-  SBStop = control("SBStop", "Aturar la demostració.|", Glif::Atura, 576);
+  SBPlay = control("SBPlay", QT_TR_NOOP("Continuar la demostració.|"), Glif::Play, 520);
+  SBPause = control("SBPause", QT_TR_NOOP("Fer una pausa a la demostració.|"), Glif::Pausa, 548);
+  SBStop = control("SBStop", QT_TR_NOOP("Aturar la demostració.|"), Glif::Atura, 576);
 }
 
 void TFDNAComplementari::Connecta() {
@@ -273,23 +275,23 @@ void TFDNAComplementari::Connecta() {
 // Modes
 
 void TFDNAComplementari::PreparaReplicacio() {
-  setWindowTitle(QStringLiteral("Exercici de replicació del DNA"));
-  LbCadenaLlegida->setText(QStringLiteral("Cadena de DNA original"));
-  LbNovaCadena->setText(QStringLiteral("Cadena de DNA nova"));
-  LbEnzim->setText(QStringLiteral("DNA polimerasa"));
-  Image1->setAccessibleName(QStringLiteral("Dibuix de la DNA polimerasa, al costat de la casella "
-                                           "triada de la cadena nova"));
+  setWindowTitle(tr("Exercici de replicació del DNA"));
+  LbCadenaLlegida->setText(tr("Cadena de DNA original"));
+  LbNovaCadena->setText(tr("Cadena de DNA nova"));
+  LbEnzim->setText(tr("DNA polimerasa"));
+  Image1->setAccessibleName(
+      tr("Dibuix de la DNA polimerasa, al costat de la casella triada de la cadena nova"));
   BHidrolitzar->setVisible(true);
   for (QLabel* l : {LbCadenaLlegida, LbNovaCadena}) l->adjustSize();
 }
 
 void TFDNAComplementari::PreparaTranscripcio() {
-  setWindowTitle(QStringLiteral("Exercici de transcripció"));
-  LbCadenaLlegida->setText(QStringLiteral("Cadena de DNA que és transcrita"));
-  LbNovaCadena->setText(QStringLiteral("Cadena de RNA"));
-  LbEnzim->setText(QStringLiteral("RNA polimerasa"));
-  Image1->setAccessibleName(QStringLiteral("Dibuix de l'RNA polimerasa, al costat de la casella "
-                                           "triada de la cadena d'RNA"));
+  setWindowTitle(tr("Exercici de transcripció"));
+  LbCadenaLlegida->setText(tr("Cadena de DNA que és transcrita"));
+  LbNovaCadena->setText(tr("Cadena de RNA"));
+  LbEnzim->setText(tr("RNA polimerasa"));
+  Image1->setAccessibleName(
+      tr("Dibuix de l'RNA polimerasa, al costat de la casella triada de la cadena d'RNA"));
   BHidrolitzar->setVisible(false);
   for (QLabel* l : {LbCadenaLlegida, LbNovaCadena}) l->adjustSize();
 }
@@ -325,7 +327,7 @@ void TFDNAComplementari::Mostra(const QLabel* contestada) {
   CompteErrors();
   SituaEnzim();
   HabilitaControls();
-  LbAvaluacio->setText(Q(exercici.Missatge()));
+  LbAvaluacio->setText(Idioma::Model(exercici.Missatge()));
   update();  // the pairing bonds between the rows
   guardaFocus->Reposa();
   // The cursor cell is where the next letter goes: screen readers hear it,
@@ -357,10 +359,9 @@ void TFDNAComplementari::MostraCella(int i) {
 }
 
 void TFDNAComplementari::CompteErrors() {
-  LbErrorsComesos->setText(QStringLiteral("Errors comesos: %1").arg(exercici.ErrorsComesos()));
+  LbErrorsComesos->setText(tr("Errors comesos: %1").arg(exercici.ErrorsComesos()));
   for (int i = 1; i <= 18; ++i) MostraCella(i);
-  LbErrorsPendents->setText(
-      QStringLiteral("Errors a la nova cadena: %1").arg(exercici.ErrorsPendents()));
+  LbErrorsPendents->setText(tr("Errors a la nova cadena: %1").arg(exercici.ErrorsPendents()));
 }
 
 // Just past the cursor cell in the direction of growth, on the new row.

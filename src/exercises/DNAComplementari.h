@@ -61,7 +61,7 @@ class TFDNAComplementari : public TFinestra {
   void CreaBotonsOrdre();
   void Connecta();
   // A cell of a strand; `lloc` says where, with %1 for its position.
-  TCella* Cella(const char* prefix, const char* lloc, int i, int y);
+  TCella* Cella(const char* prefix, const QString& lloc, int i, int y);
 
   void PreparaReplicacio();
   void PreparaTranscripcio();

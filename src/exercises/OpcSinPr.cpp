@@ -22,29 +22,27 @@ constexpr int ContextAjuda = 227;
 
 TFOpcionsSintesiProteines::TFOpcionsSintesiProteines(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FOpcionsSintesiProteines"));
-  setWindowTitle(QStringLiteral("Opcions de la síntesi de proteines"));
+  setWindowTitle(tr("Opcions de la síntesi de proteines"));
 }
 
 void TFOpcionsSintesiProteines::ConstrueixFinestra() {
-  RGQueEsDemana = new TGrupOpcions("RGQueEsDemana", QStringLiteral("Demanar"),
-                                   {QStringLiteral("Anticodons"), QStringLiteral("Aminoàcids"),
-                                    QStringLiteral("Anticodons i aminoàcids")},
-                                   this);
+  RGQueEsDemana =
+      new TGrupOpcions("RGQueEsDemana", tr("Demanar"),
+                       {tr("Anticodons"), tr("Aminoàcids"), tr("Anticodons i aminoàcids")}, this);
   RGNombreCodons =
-      new TGrupOpcions("RGNombreCodons", QStringLiteral("Nombre de codons a traduir"),
+      new TGrupOpcions("RGNombreCodons", tr("Nombre de codons a traduir"),
                        {QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("10"),
-                        QStringLiteral("Aleatori ( 3 -  5)"), QStringLiteral("Aleatori ( 5 -10)"),
-                        QStringLiteral("Aleatori ( 3 -10)")},
+                        tr("Aleatori ( 3 -  5)"), tr("Aleatori ( 5 -10)"), tr("Aleatori ( 3 -10)")},
                        this, 2);
   RGNombreCodons->setMinimumWidth(310);  // room between the two columns
   // A bare number says nothing to a screen reader.
   for (int i = 0; i < 3; ++i)
-    RGNombreCodons->Item(i)->setAccessibleName(RGNombreCodons->Item(i)->text() +
-                                               QStringLiteral(" codons"));
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+    RGNombreCodons->Item(i)->setAccessibleName(
+        tr("%1 codons").arg(RGNombreCodons->Item(i)->text()));
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Ajuda"), Glif::Ajuda);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Ajuda"), Glif::Ajuda);
 
   auto* botons = new QHBoxLayout;
   botons->addStretch();

@@ -28,38 +28,34 @@ QCheckBox* Casella(QWidget* pare, const char* nom, const QString& text) {
 
 TFOpcionsTaulaResum::TFOpcionsTaulaResum(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FOpcionsTaulaResum"));
-  setWindowTitle(QStringLiteral("Opcions de la taula resum"));
+  setWindowTitle(tr("Opcions de la taula resum"));
 }
 
 void TFOpcionsTaulaResum::ConstrueixFinestra() {
   setFixedSize(472, 339);
-  RGInformacioInicial = new TGrupOpcions(
-      "RGInformacioInicial", QStringLiteral("Informació inicial:"),
-      {QStringLiteral("Cadena de DNA que es transcriu."), QStringLiteral("Fragments aleatoris.")},
-      this);
+  RGInformacioInicial =
+      new TGrupOpcions("RGInformacioInicial", tr("Informació inicial:"),
+                       {tr("Cadena de DNA que es transcriu."), tr("Fragments aleatoris.")}, this);
   RGAminoacids =
-      new TGrupOpcions("RGAminoacids", QStringLiteral("Aminoàcids mostrats inicialment:"),
-                       {QStringLiteral("Cap."), QStringLiteral("El més fàcil."),
-                        QStringLiteral("Un qualsevol."), QStringLiteral("Tots.")},
-                       this);
+      new TGrupOpcions("RGAminoacids", tr("Aminoàcids mostrats inicialment:"),
+                       {tr("Cap."), tr("El més fàcil."), tr("Un qualsevol."), tr("Tots.")}, this);
   // Hidden in the whole-strand mode, but keeping its place and its item.
   QSizePolicy politica = RGAminoacids->sizePolicy();
   politica.setRetainSizeWhenHidden(true);
   RGAminoacids->setSizePolicy(politica);
-  GroupBox1 = new QGroupBox(QStringLiteral("RNA missatger"), this);
+  GroupBox1 = new QGroupBox(tr("RNA missatger"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-  CBAUGInicial = Casella(GroupBox1, "CBAUGInicial", QStringLiteral("Sempre AUG inicial"));
-  CBSTOPFinal = Casella(GroupBox1, "CBSTOPFinal", QStringLiteral("Sempre STOP final"));
-  CBSTOPsInteriors =
-      Casella(GroupBox1, "CBSTOPsInteriors", QStringLiteral("Possibilitat STOPs interiors"));
+  CBAUGInicial = Casella(GroupBox1, "CBAUGInicial", tr("Sempre AUG inicial"));
+  CBSTOPFinal = Casella(GroupBox1, "CBSTOPFinal", tr("Sempre STOP final"));
+  CBSTOPsInteriors = Casella(GroupBox1, "CBSTOPsInteriors", tr("Possibilitat STOPs interiors"));
   auto* caselles = new QVBoxLayout(GroupBox1);
   for (QCheckBox* cb : {CBAUGInicial, CBSTOPFinal, CBSTOPsInteriors}) caselles->addWidget(cb);
   caselles->addStretch();
 
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Ajuda"), Glif::Ajuda);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Ajuda"), Glif::Ajuda);
 
   auto* esquerra = new QVBoxLayout;
   esquerra->addWidget(RGInformacioInicial);

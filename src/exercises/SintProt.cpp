@@ -18,6 +18,7 @@
 #include "platform/Dialegs.h"
 #include "platform/DibuixosRibosoma.h"
 #include "platform/Estils.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
 #include "platform/Teclat.h"
 
@@ -38,7 +39,6 @@ constexpr int AmpleCella = 24, AltCella = 20, YRNAm = 204;
 constexpr QPoint LlocSubunitatGran(240, 40);
 constexpr QPoint LlocNomSubunitat(490, 186);
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 QPoint AFinestra(TPunt p) { return {p.x, p.y}; }
 
 QFont Negreta(int pixels, const char* familia = "DejaVu Sans") {
@@ -61,7 +61,7 @@ Estils::Cella Estat(TMarca marca) {
 
 TFSintProt::TFSintProt(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FSintProt"));
-  setWindowTitle(QStringLiteral("Exercici de síntesi de proteïnes"));
+  setWindowTitle(tr("Exercici de síntesi de proteïnes"));
   setWindowFlags(windowFlags() & ~(Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
 }
 
@@ -136,7 +136,7 @@ void TFSintProt::CreaRNAm() {
   QFont lletra = Negreta(15, "DejaVu Sans Mono");
   for (int i = 1; i <= CellesRNAm; ++i) {
     TCella* cella = Cella(PnRNAm, QStringLiteral("STRNAm%1").arg(i),
-                          QStringLiteral("Posició %1 de l'RNAm").arg(i), AmpleCella, AmpleCella);
+                          tr("Posició %1 de l'RNAm").arg(i), AmpleCella, AmpleCella);
     cella->move(AmpleCella * (i - 1), 0);
     cella->setFont(lletra);
     STRNAm[i - 1] = cella;
@@ -148,14 +148,13 @@ void TFSintProt::CreaRNAts() {
     for (int i = 1; i <= 3; ++i) {
       TCella* cella =
           Cella(this, QStringLiteral("STRNAt%1%2").arg(slot).arg(i),
-                QStringLiteral("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot),
-                AmpleCella, AltCella);
+                tr("Posició %1 de l'anticodó de l'RNAt %2").arg(i).arg(slot), AmpleCella, AltCella);
       cella->setFont(Negreta(14, "DejaVu Sans Mono"));
       Teclat::MarcaCella(cella);
       STRNAt[slot - 1][i - 1] = cella;
     }
     TCella* aa = Cella(this, QStringLiteral("STAaRNAt%1").arg(slot),
-                       QStringLiteral("Aminoàcid de l'RNAt %1").arg(slot), AmpleResidu, AltCella);
+                       tr("Aminoàcid de l'RNAt %1").arg(slot), AmpleResidu, AltCella);
     aa->setFont(Negreta(12));
     Teclat::MarcaCella(aa);
     STAaRNAt[slot - 1] = aa;
@@ -167,16 +166,14 @@ void TFSintProt::CreaRNAts() {
   SBAaRNAt->setGeometry(604, 22, 26, 24);
   SBAaRNAt->setShortcut(QKeySequence(Qt::ALT | Qt::Key_T));
   SBAaRNAt->setToolTip(
-      QStringLiteral("Tria a la taula del codi genètic l'aminoàcid que porta aquest RNAt "
-                     "(Alt+T)."));
-  SBAaRNAt->setAccessibleName(
-      QStringLiteral("Triar a la taula del codi genètic l'aminoàcid d'aquest RNAt"));
+      tr("Tria a la taula del codi genètic l'aminoàcid que porta aquest RNAt (Alt+T)."));
+  SBAaRNAt->setAccessibleName(tr("Triar a la taula del codi genètic l'aminoàcid d'aquest RNAt"));
 }
 
 void TFSintProt::CreaCadena() {
   for (int d = 1; d <= MaxCadena; ++d) {
     TCella* residu = Cella(this, QStringLiteral("STAminoacid%1").arg(d),
-                           QStringLiteral("Aminoàcid %1 de la cadena").arg(d), AmpleResidu, AltCella);
+                           tr("Aminoàcid %1 de la cadena").arg(d), AmpleResidu, AltCella);
     residu->setFont(Negreta(12));
     residu->hide();
     STAminoacid[d - 1] = residu;
@@ -195,7 +192,7 @@ void TFSintProt::CreaBotonsBases() {
 }
 
 void TFSintProt::CreaErrors() {
-  GBErrors = new QGroupBox(QStringLiteral("Errors"), this);
+  GBErrors = new QGroupBox(tr("Errors"), this);
   GBErrors->setObjectName(QStringLiteral("GBErrors"));
   GBErrors->setGeometry(466, 236, 160, 72);
   // A layout, so that the counter shown alone stands at the top.
@@ -211,13 +208,13 @@ void TFSintProt::CreaErrors() {
 
 void TFSintProt::CreaBotonsOrdre() {
   using Dibuixos::Glif;
-  BtRepetir = Botons::Crea(this, "BtRepetir", QStringLiteral("Tornem-hi"), Glif::Repetir);
-  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("Un altre"), Glif::UnAltre);
-  BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."), Glif::Opcions);
-  BtVeureTaula = Botons::Crea(this, "BtVeureTaula", QStringLiteral("Veure Taula"), Glif::TaulaCodi);
-  BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Ajuda"), Glif::Ajuda);
-  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("Tancar"), Glif::Tancar);
+  BtRepetir = Botons::Crea(this, "BtRepetir", tr("Tornem-hi"), Glif::Repetir);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", tr("Un altre"), Glif::UnAltre);
+  BtOpcions = Botons::Crea(this, "BtOpcions", tr("Opcions..."), Glif::Opcions);
+  BtVeureTaula = Botons::Crea(this, "BtVeureTaula", tr("Veure Taula"), Glif::TaulaCodi);
+  BtImprimir = Botons::Crea(this, "BtImprimir", tr("&Imprimir"), Glif::Imprimir);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Ajuda"), Glif::Ajuda);
+  BtTancar = Botons::Crea(this, "BtTancar", tr("Tancar"), Glif::Tancar);
   int x = 6;
   for (QPushButton* b :
        {BtRepetir, BtUnAltre, BtOpcions, BtVeureTaula, BtImprimir, BtAjuda, BtTancar}) {
@@ -246,8 +243,8 @@ void TFSintProt::Connecta() {
 // Showing the exercise
 
 void TFSintProt::Mostra(const QLabel* contestada) {
-  LbNomFase->setText(Q(NomFase(exercici.Fase())));
-  LbInstruccions->setText(Q(exercici.Instruccio()));
+  LbNomFase->setText(Idioma::Model(NomFase(exercici.Fase())));
+  LbInstruccions->setText(Idioma::Model(exercici.Instruccio()));
   LbInstruccions->setVisible(!exercici.Instruccio().empty());
   MostraRNAm();
   MostraRNAt(1);
@@ -257,8 +254,7 @@ void TFSintProt::Mostra(const QLabel* contestada) {
   ComposaEscena();
   update(QRect(OrigenEscena, MidaEscena));
   // The scene is painted, not a control: the window tells what it shows.
-  const QString escena =
-      QStringLiteral("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
+  const QString escena = tr("Ribosoma: %1. %2").arg(LbNomFase->text(), LbInstruccions->text());
   if (escena != accessibleDescription()) setAccessibleDescription(escena);
   guardaFocus->Reposa();
   if (QLabel* actual = CellaDemanada())
@@ -298,7 +294,7 @@ void TFSintProt::MostraRNAt(int slot) {
   }
   TCella* aa = STAaRNAt[slot - 1];
   aa->move(AFinestra(PosicioAminoacid(r.Posicio)));
-  aa->Mostra(Q(r.Aminoacid), Estat(r.MarcaAminoacid), r.MarcaAminoacid.Erronia);
+  aa->Mostra(Idioma::Model(r.Aminoacid), Estat(r.MarcaAminoacid), r.MarcaAminoacid.Erronia);
   aa->setVisible(r.AminoacidVisible);
   aa->raise();
 }
@@ -308,7 +304,7 @@ void TFSintProt::MostraCadena() {
     TCella* residu = STAminoacid[d - 1];
     const bool visible = d <= exercici.NombreAminoacids();
     if (visible) {
-      residu->Mostra(Q(exercici.Residu(d)), Estils::Cella::Normal, false);
+      residu->Mostra(Idioma::Model(exercici.Residu(d)), Estils::Cella::Normal, false);
       residu->move(AFinestra(exercici.PosicioResidu(d)));
       residu->raise();
     }
@@ -327,9 +323,9 @@ void TFSintProt::MostraControls() {
     b->setEnabled(ordres);
   SBAaRNAt->setVisible(exercici.SelectorVisible());
   const TOpcions& o = exercici.Opcions();
-  LbErrorsAa->setText(QStringLiteral("Aminoàcids: %1").arg(exercici.ErrorsAminoacids()));
+  LbErrorsAa->setText(tr("Aminoàcids: %1").arg(exercici.ErrorsAminoacids()));
   LbErrorsAa->setVisible(o.DemanaAminoacids);
-  LbErrorsAnticodo->setText(QStringLiteral("Anticodons: %1").arg(exercici.ErrorsAnticodons()));
+  LbErrorsAnticodo->setText(tr("Anticodons: %1").arg(exercici.ErrorsAnticodons()));
   LbErrorsAnticodo->setVisible(o.DemanaAnticodons);
   if (exercici.EsperaAra() == Espera::Moviment) {
     if (!Timer1->isActive() && isVisible()) Timer1->start();

@@ -16,6 +16,7 @@
 #include "platform/Botons.h"
 #include "platform/Cella.h"
 #include "platform/Dialegs.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
 #include "platform/Teclat.h"
 
@@ -54,9 +55,13 @@ const char* const PrefixFila[TaulaResum::NombreFiles] = {"ST1DNA", "ST2DNA", "ST
 // Where a cell lies, for screen readers: the DNA rows change names as the
 // student labels them, so they are told by their place.
 const char* const LlocFila[TaulaResum::NombreFiles] = {
-    "de la primera cadena de DNA", "de la segona cadena de DNA", "de l'RNAm", "dels anticodons"};
-const QString Transcrita = QStringLiteral("DNA transcrita");
-const QString Complementaria = QStringLiteral("DNA complem.");
+    QT_TRANSLATE_NOOP("TFTaulaResum", "Posició %1 de la primera cadena de DNA"),
+    QT_TRANSLATE_NOOP("TFTaulaResum", "Posició %1 de la segona cadena de DNA"),
+    QT_TRANSLATE_NOOP("TFTaulaResum", "Posició %1 de l'RNAm"),
+    QT_TRANSLATE_NOOP("TFTaulaResum", "Posició %1 dels anticodons")};
+// The names of the DNA rows, in the language shown.
+QString Transcrita() { return TFTaulaResum::tr("DNA transcrita"); }
+QString Complementaria() { return TFTaulaResum::tr("DNA complem."); }
 
 Estils::Cella EstilCela(EstatCela estat) {
   switch (estat) {
@@ -81,7 +86,7 @@ QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text, const QRec
 TFTaulaResum::TFTaulaResum(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTaulaResum"));
   PosaOpcions(true, true, 0, 0, false);  // the table is drawn when it opens
-  setWindowTitle(QStringLiteral("Taula resum"));
+  setWindowTitle(tr("Taula resum"));
   setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint);
 }
 
@@ -108,9 +113,9 @@ void TFTaulaResum::CreaInformacio() {
     return pn;
   };
   PnErrorsComesos = panell("PnErrorsComesos", LbErrorsComesos, "LbErrorsComesos",
-                           QStringLiteral("Errors comesos: "), XPrimera);
+                           tr("Errors comesos: "), XPrimera);
   PnErrorsPendents = panell("PnErrorsPendents", LbErrorsPendents, "LbErrorsPendents",
-                            QStringLiteral("Errors pendents:"), XPrimera + 184);
+                            tr("Errors pendents:"), XPrimera + 184);
   LbAvaluacio = Etiqueta(this, "LbAvaluacio", QString(), QRect(XPrimera + 184, 6, 320, 34));
   QFont gran = font();
   gran.setPixelSize(18);
@@ -122,16 +127,16 @@ void TFTaulaResum::CreaInformacio() {
 
 void TFTaulaResum::CreaNomsFiles() {
   const QRect nom(8, 0, XPrimera - 14, Costat);
-  LbDNA1 = Etiqueta(this, "LbDNA1", Transcrita, nom.translated(0, YFila[0]));
-  LbDNA2 = Etiqueta(this, "LbDNA2", Complementaria, nom.translated(0, YFila[1]));
-  Etiqueta(this, "LbRNAm", QStringLiteral("RNAm"), nom.translated(0, YFila[2]));
-  Etiqueta(this, "LbAnticodons", QStringLiteral("Anticodons RNAt"), nom.translated(0, YFila[3]));
-  Etiqueta(this, "LbAminoacids", QStringLiteral("Aminoàcids"), nom.translated(0, YSelectors));
-  const QStringList noms{Transcrita, Complementaria, QStringLiteral(" ")};
+  LbDNA1 = Etiqueta(this, "LbDNA1", Transcrita(), nom.translated(0, YFila[0]));
+  LbDNA2 = Etiqueta(this, "LbDNA2", Complementaria(), nom.translated(0, YFila[1]));
+  Etiqueta(this, "LbRNAm", tr("RNAm"), nom.translated(0, YFila[2]));
+  Etiqueta(this, "LbAnticodons", tr("Anticodons RNAt"), nom.translated(0, YFila[3]));
+  Etiqueta(this, "LbAminoacids", tr("Aminoàcids"), nom.translated(0, YSelectors));
+  const QStringList noms{Transcrita(), Complementaria(), QStringLiteral(" ")};
   CBDNA1 = Selector(QStringLiteral("CBDNA1"), noms, QRect(2, YFila[0], XPrimera - 6, Costat));
   CBDNA2 = Selector(QStringLiteral("CBDNA2"), noms, QRect(2, YFila[1], XPrimera - 6, Costat));
-  CBDNA1->setAccessibleName(QStringLiteral("Nom de la primera cadena de DNA"));
-  CBDNA2->setAccessibleName(QStringLiteral("Nom de la segona cadena de DNA"));
+  CBDNA1->setAccessibleName(tr("Nom de la primera cadena de DNA"));
+  CBDNA2->setAccessibleName(tr("Nom de la segona cadena de DNA"));
   connect(CBDNA1, &QComboBox::currentIndexChanged, this,
           [this](int i) { ComprovaEtiquetaDNA(0, i); });
   connect(CBDNA2, &QComboBox::currentIndexChanged, this,
@@ -145,9 +150,8 @@ void TFTaulaResum::CreaCelles() {
   lletra.setBold(true);
   for (std::uint16_t fila = 0; fila < TaulaResum::NombreFiles; ++fila)
     for (std::uint16_t p = 1; p <= TaulaResum::NombrePosicions; ++p) {
-      auto* cella =
-          new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
-                     QStringLiteral("Posició %1 %2").arg(p).arg(QString::fromUtf8(LlocFila[fila])));
+      auto* cella = new TCella(this, QString::fromLatin1(PrefixFila[fila]) + QString::number(p),
+                               tr(LlocFila[fila]).arg(p));
       cella->setGeometry(RectCela(fila, p));
       cella->setFont(lletra);
       Teclat::MarcaCella(cella);
@@ -169,8 +173,7 @@ QComboBox* TFTaulaResum::Selector(const QString& nom, const QStringList& items, 
 void TFTaulaResum::CreaSelectors() {
   const QStringList extrems{QStringLiteral("N"), QStringLiteral("C"), QStringLiteral(" ")};
   QStringList aminoacids;
-  for (const char* abreviatura : RBGlobal::Abreviatures)
-    aminoacids << QString::fromLatin1(abreviatura);
+  for (const char* abreviatura : RBGlobal::Abreviatures) aminoacids << Idioma::Model(abreviatura);
   aminoacids << QStringLiteral(" ");
   // The end selectors are wider than their cell, centred under it.
   const int ampleExtrem = Costat + 12;
@@ -178,23 +181,22 @@ void TFTaulaResum::CreaSelectors() {
                           QRect(XCela(1) - 6, YSelectors, ampleExtrem, Costat));
   Selectors[7] = Selector(QStringLiteral("CBExtrem2"), extrems,
                           QRect(XCela(20) - 6, YSelectors, ampleExtrem, Costat));
-  Selectors[0]->setAccessibleName(QStringLiteral("Extrem de l'esquerra del pèptid"));
-  Selectors[7]->setAccessibleName(QStringLiteral("Extrem de la dreta del pèptid"));
+  Selectors[0]->setAccessibleName(tr("Extrem de l'esquerra del pèptid"));
+  Selectors[7]->setAccessibleName(tr("Extrem de la dreta del pèptid"));
   for (int k = 1; k <= 6; ++k) {
     const int x = XCela(3 * k - 1);
     Selectors[k] = Selector(QStringLiteral("CBAminoacid%1").arg(k), aminoacids,
                             QRect(x, YSelectors, 3 * Costat, Costat));
-    Selectors[k]->setAccessibleName(QStringLiteral("Aminoàcid %1").arg(k));
+    Selectors[k]->setAccessibleName(tr("Aminoàcid %1").arg(k));
     auto* sb = new QToolButton(this);
     sb->setObjectName(QStringLiteral("SBAminoacid%1").arg(k));
     sb->setIcon(Dibuixos::Icona(Dibuixos::Glif::TaulaCodi));
     sb->setIconSize(QSize(16, 16));
     sb->setGeometry(x + (3 * Costat - 28) / 2, YSelectorsTaula, 28, 22);
     sb->setAutoRaise(true);
-    sb->setToolTip(QStringLiteral("Clicar l'aminoàcid a la taula del codi genètic.|")
-                       .section(QLatin1Char('|'), 0, 0));
-    sb->setAccessibleName(
-        QStringLiteral("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
+    sb->setToolTip(
+        tr("Clicar l'aminoàcid a la taula del codi genètic.|").section(QLatin1Char('|'), 0, 0));
+    sb->setAccessibleName(tr("Triar l'aminoàcid %1 a la taula del codi genètic").arg(k));
     connect(sb, &QToolButton::clicked, this, [this, k] { TriaDeLaTaula(k); });
     SBAminoacid[k - 1] = sb;
   }
@@ -221,11 +223,10 @@ void TFTaulaResum::CreaBotonsBase() {
     boto->setGeometry(x, YBotonsBase, ample, 28);
     x += ample + 4;
   }
-  BEspai->setToolTip(QStringLiteral("Esborrar la casella."));
-  BEspai->setAccessibleName(
-      QStringLiteral("Espai: esborrar la casella; les fletxes mouen la tria"));
+  BEspai->setToolTip(tr("Esborrar la casella."));
+  BEspai->setAccessibleName(tr("Espai: esborrar la casella; les fletxes mouen la tria"));
   BEspai->installEventFilter(this);
-  BtOpcions = Botons::Crea(this, "BtOpcions", QStringLiteral("Opcions..."));
+  BtOpcions = Botons::Crea(this, "BtOpcions", tr("Opcions..."));
   BtOpcions->setGeometry(632 - 8 - 96, YBotonsBase, 96, 28);
   connect(BtOpcions, &QPushButton::clicked, this, &TFTaulaResum::BtOpcionsClick);
 }
@@ -240,16 +241,19 @@ void TFTaulaResum::CreaBotonsOrdre() {
     void (TFTaulaResum::*handler)();
   };
   const Def defs[] = {
-      {BtVeureTaula, "BtVeureTaula", "Veure Taula", Glif::TaulaCodi,
+      {BtVeureTaula, "BtVeureTaula", QT_TR_NOOP("Veure Taula"), Glif::TaulaCodi,
        &TFTaulaResum::BtVeureTaulaClick},
-      {BtTornemhi, "BtTornemhi", "Tornem-hi", Glif::Play, &TFTaulaResum::BtTornemhiClick},
-      {BtUnAltre, "BtUnAltre", "Un altre", Glif::TaulaResum, &TFTaulaResum::BtUnAltreClick},
-      {BtImprimir, "BtImprimir", "&Imprimir", Glif::Imprimir, &TFTaulaResum::BtImprimirClick},
-      {BtAjuda, "BtAjuda", "Ajuda", Glif::Ajuda, &TFTaulaResum::BtAjudaClick},
-      {BtTancar, "BtTancar", "Tancar", Glif::Tancar, nullptr}};
+      {BtTornemhi, "BtTornemhi", QT_TR_NOOP("Tornem-hi"), Glif::Play,
+       &TFTaulaResum::BtTornemhiClick},
+      {BtUnAltre, "BtUnAltre", QT_TR_NOOP("Un altre"), Glif::TaulaResum,
+       &TFTaulaResum::BtUnAltreClick},
+      {BtImprimir, "BtImprimir", QT_TR_NOOP("&Imprimir"), Glif::Imprimir,
+       &TFTaulaResum::BtImprimirClick},
+      {BtAjuda, "BtAjuda", QT_TR_NOOP("Ajuda"), Glif::Ajuda, &TFTaulaResum::BtAjudaClick},
+      {BtTancar, "BtTancar", QT_TR_NOOP("Tancar"), Glif::Tancar, nullptr}};
   int x = 8;
   for (const Def& d : defs) {
-    d.boto = Botons::Crea(this, d.nom, QString::fromUtf8(d.text), d.glif);
+    d.boto = Botons::Crea(this, d.nom, tr(d.text), d.glif);
     d.boto->setGeometry(x, YBotonsOrdre, 98, 30);
     x += 103;
     if (d.handler) connect(d.boto, &QPushButton::clicked, this, d.handler);
@@ -290,8 +294,8 @@ void TFTaulaResum::TornaALaTaula() { BEspai->setFocus(Qt::OtherFocusReason); }
 // the student must set in the fragments mode.
 void TFTaulaResum::MostraEtiquetesDNA() {
   const bool fragments = exercici.ModeFragments();
-  LbDNA1->setText(exercici.FilaTranscrita() == 0 ? Transcrita : Complementaria);
-  LbDNA2->setText(exercici.FilaTranscrita() == 1 ? Transcrita : Complementaria);
+  LbDNA1->setText(exercici.FilaTranscrita() == 0 ? Transcrita() : Complementaria());
+  LbDNA2->setText(exercici.FilaTranscrita() == 1 ? Transcrita() : Complementaria());
   LbDNA1->setVisible(!fragments);
   LbDNA2->setVisible(!fragments);
   QComboBox* noms[2] = {CBDNA1, CBDNA2};
@@ -328,12 +332,12 @@ void TFTaulaResum::MostraSelectors() {
 }
 
 void TFTaulaResum::MostraErrors() {
-  LbErrorsComesos->setText(QStringLiteral("Errors comesos: %1").arg(exercici.ErrorsComesos()));
-  LbErrorsPendents->setText(QStringLiteral("Errors pendents: %1").arg(exercici.ErrorsPendents()));
+  LbErrorsComesos->setText(tr("Errors comesos: %1").arg(exercici.ErrorsComesos()));
+  LbErrorsPendents->setText(tr("Errors pendents: %1").arg(exercici.ErrorsPendents()));
   PnErrorsPendents->setVisible(!exercici.Acabat());
   LbAvaluacio->setVisible(exercici.Acabat());
   LbAvaluacio->setText(exercici.Acabat()
-                           ? QString::fromStdString(TaulaResum::Avaluacio(exercici.ErrorsComesos()))
+                           ? Idioma::Model(TaulaResum::Avaluacio(exercici.ErrorsComesos()))
                            : QString());
 }
 

@@ -17,6 +17,7 @@
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
 #include "platform/GrupOpcions.h"
+#include "platform/Idioma.h"
 
 using namespace RBGlobal;
 
@@ -29,20 +30,15 @@ constexpr int NombreItems = NoAssignat + 1;
 
 // "Aturada (Fi)", "Glicina (Gly)", ... "Histidina (His)", then "No ho sé".
 QString TextItem(int numero) {
-  if (numero == NoAssignat) return QStringLiteral("No ho sé");
-  return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(NomsAminoacids[numero]),
-                                       QString::fromStdString(AbreviaturaAminoacid(numero)));
+  if (numero == NoAssignat) return TFAssCodo::tr("No ho sé");
+  return QStringLiteral("%1 (%2)").arg(Idioma::Model(NomsAminoacids[numero]),
+                                       Idioma::Model(AbreviaturaAminoacid(numero)));
 }
-
-const QString MissatgePrestigi = QStringLiteral(
-    "Una terrible pèrdua de prestigi!\n\n"
-    "Altres investigadors han replicat el nostre experiment i han comprovat que ens hem "
-    "equivocat.");
 }  // namespace
 
 TFAssCodo::TFAssCodo(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FAssCodo"));
-  setWindowTitle(QStringLiteral("Assignació d'un codó"));
+  setWindowTitle(tr("Assignació d'un codó"));
 }
 
 void TFAssCodo::ConstrueixFinestra() {
@@ -57,7 +53,7 @@ void TFAssCodo::ConstrueixFinestra() {
 // The items fill the columns top to bottom, as a radio group lays them out.
 void TFAssCodo::CreaAminoacids() {
   // Titled from the start, so that the first opening takes its height.
-  RGAminoacids = new QGroupBox(QStringLiteral("Aminoàcid corresponent al codó"), this);
+  RGAminoacids = new QGroupBox(tr("Aminoàcid corresponent al codó"), this);
   RGAminoacids->setObjectName(QStringLiteral("RGAminoacids"));
   grupAminoacids = new QButtonGroup(RGAminoacids);
   auto* graella = new QGridLayout(RGAminoacids);
@@ -75,11 +71,10 @@ QWidget* TFAssCodo::CreaBotons() {
   auto* fila = new QWidget(this);
   auto* capa = new QHBoxLayout(fila);
   capa->setContentsMargins(0, 4, 0, 0);
-  BtDAcord = Botons::Crea(fila, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord = Botons::Crea(fila, "BtDAcord", tr("D'ac&ord"), Dibuixos::Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar =
-      Botons::Crea(fila, "BtCancellar", QStringLiteral("&Cancel·lar"), Dibuixos::Glif::Cancellar);
-  BtAjuda = Botons::Crea(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  BtCancellar = Botons::Crea(fila, "BtCancellar", tr("&Cancel·lar"), Dibuixos::Glif::Cancellar);
+  BtAjuda = Botons::Crea(fila, "BtAjuda", tr("Aj&uda"), Dibuixos::Glif::Ajuda);
   // Here Enter presses the answer button that has the focus.
   for (QPushButton* b : {BtDAcord, BtCancellar}) b->setAutoDefault(true);
   capa->addStretch();
@@ -106,8 +101,8 @@ void TFAssCodo::showEvent(QShowEvent* e) {
 }
 
 void TFAssCodo::FormActivate() {
-  RGAminoacids->setTitle(QStringLiteral("Aminoàcid corresponent al codó ") +
-                         QString::fromStdString(CodoTriat));
+  RGAminoacids->setTitle(
+      tr("Aminoàcid corresponent al codó %1").arg(QString::fromStdString(CodoTriat)));
   PosaItemIndex(TaulaCodi::SignificatPublicat(EstatRecerca, IndexCodo(CodoTriat)));
 }
 
@@ -116,7 +111,11 @@ void TFAssCodo::BtDAcordClick() {
   if (triat >= 0 &&
       TaulaCodi::Publica(EstatRecerca, IndexCodo(CodoTriat), static_cast<unsigned>(triat)) ==
           TaulaCodi::TPublicacio::Refusat)
-    Dialegs::Missatge(this, MissatgePrestigi, QMessageBox::Warning);
+    Dialegs::Missatge(this,
+                      tr("Una terrible pèrdua de prestigi!\n\n"
+                         "Altres investigadors han replicat el nostre experiment i han "
+                         "comprovat que ens hem equivocat."),
+                      QMessageBox::Warning);
   accept();
 }
 

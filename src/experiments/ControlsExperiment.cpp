@@ -1,5 +1,6 @@
 #include "experiments/ControlsExperiment.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QGridLayout>
@@ -48,7 +49,17 @@ void FixaMida(QDialog* finestra, int amplada) {
 
 void MostraUnAltre(QPushButton* unAltre, QPushButton* ajuda, bool visible) {
   unAltre->setVisible(visible);
-  ajuda->setText(visible ? QStringLiteral("Ajuda") : QStringLiteral("Aj&uda"));
+  ajuda->setText(visible ? QCoreApplication::translate("ControlsExperiment", "Ajuda")
+                         : QCoreApplication::translate("ControlsExperiment", "Aj&uda"));
+}
+
+QString TextPolimer(const QString& polimer) {
+  // The words the model starts a copolymer's description with; the
+  // proportions after them read the same in every language.
+  static const QString Copolimer = QStringLiteral("RNA aleatori amb: ");
+  if (!polimer.startsWith(Copolimer)) return polimer;
+  return QCoreApplication::translate("ControlsExperiment", "RNA aleatori amb: %1")
+      .arg(polimer.mid(Copolimer.size()));
 }
 
 }  // namespace ControlsExperiment

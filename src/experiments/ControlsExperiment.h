@@ -1,6 +1,8 @@
 // Small builders shared by the experiment windows' controls.
 #pragma once
 
+#include <QString>
+
 class QDialog;
 class QGridLayout;
 class QPushButton;
@@ -20,5 +22,10 @@ void FixaMida(QDialog* finestra, int amplada);
 // Shows or hides "&Un altre". While it shows, Alt+U is its key alone:
 // "Aj&uda" gives up its mnemonic and stays on F1 and on a click.
 void MostraUnAltre(QPushButton* unAltre, QPushButton* ajuda, bool visible);
+
+// A synthetic RNA as the windows show it: a copolymer's description, as the
+// model writes it and the record keeps it, in the language shown; a
+// sequence as it is.
+QString TextPolimer(const QString& polimer);
 
 }  // namespace ControlsExperiment

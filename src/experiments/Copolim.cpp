@@ -55,12 +55,11 @@ QWidget* CreaSpin(QWidget* pare, const QString& nom, QToolButton*& amunt, QToolB
 
 TFCopolim::TFCopolim(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FCopolim"));
-  setWindowTitle(QStringLiteral("Construcció d'un RNA copolímer a l'atzar"));
+  setWindowTitle(tr("Construcció d'un RNA copolímer a l'atzar"));
 }
 
 void TFCopolim::ConstrueixFinestra() {
-  LbInformacio =
-      new QLabel(QStringLiteral("Tria dos o tres nucleòtids per a construir el copolímer."), this);
+  LbInformacio = new QLabel(tr("Tria dos o tres nucleòtids per a construir el copolímer."), this);
   LbInformacio->setObjectName(QStringLiteral("LbInformacio"));
   CreaNucleotids();
   CreaProporcions();
@@ -76,10 +75,10 @@ void TFCopolim::ConstrueixFinestra() {
   capa->addWidget(GrRNAPolimer);
 
   using Dibuixos::Glif;
-  BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
-  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("&Un altre"));
-  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtTraduir = Botons::Crea(this, "BtTraduir", tr("&Traduir"), Glif::DAcord);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", tr("&Un altre"));
+  BtTancar = Botons::Crea(this, "BtTancar", tr("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
   auto* fila = new QHBoxLayout;
   fila->addStretch();
   for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
@@ -95,11 +94,11 @@ void TFCopolim::ConstrueixFinestra() {
 }
 
 QGroupBox* TFCopolim::CreaNucleotids() {
-  GrNucleotids = new QGroupBox(QStringLiteral("Nucleòtids triats"), this);
+  GrNucleotids = new QGroupBox(tr("Nucleòtids triats"), this);
   GrNucleotids->setObjectName(QStringLiteral("GrNucleotids"));
   const std::array<const char*, 4> noms{"CBA", "CBG", "CBC", "CBU"};
-  const std::array<QString, 4> textos{QStringLiteral("Adenina (A)"), QStringLiteral("Guanina (G)"),
-                                      QStringLiteral("Citosina (C)"), QStringLiteral("Uracil (U)")};
+  const std::array<QString, 4> textos{tr("Adenina (A)"), tr("Guanina (G)"), tr("Citosina (C)"),
+                                      tr("Uracil (U)")};
   auto* graella = new QGridLayout(GrNucleotids);
   for (std::size_t i = 0; i < 4; ++i) {
     CBNucleotid[i] = new QCheckBox(textos[i], GrNucleotids);
@@ -107,8 +106,7 @@ QGroupBox* TFCopolim::CreaNucleotids() {
     graella->addWidget(CBNucleotid[i], int(i % 2), int(i / 2));
     connect(CBNucleotid[i], &QCheckBox::clicked, this, &TFCopolim::CBNucleotidClick);
   }
-  BtDAcord =
-      Botons::Crea(GrNucleotids, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord = Botons::Crea(GrNucleotids, "BtDAcord", tr("D'ac&ord"), Dibuixos::Glif::DAcord);
   GuardaLloc(BtDAcord);
   graella->addWidget(BtDAcord, 0, 2, 2, 1, Qt::AlignRight | Qt::AlignVCenter);
   connect(BtDAcord, &QPushButton::clicked, this, &TFCopolim::BtDAcordClick);
@@ -130,7 +128,7 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
   paleta.setColor(QPalette::HighlightedText, Qt::white);
   Gauge[k]->setPalette(paleta);
   SB[k] = CreaSpin(pare, QStringLiteral("SB") + n, SBAmunt[k], SBAvall[k]);
-  CBFix[k] = new QCheckBox(QStringLiteral("Fix"), pare);
+  CBFix[k] = new QCheckBox(tr("Fix"), pare);
   CBFix[k]->setObjectName(QStringLiteral("CBFix") + n);
   const int fila = int(k);
   graella->addWidget(Lb[k], fila, 0);
@@ -145,19 +143,17 @@ void TFCopolim::CreaFilaProporcio(QGridLayout* graella, std::size_t k) {
 }
 
 QGroupBox* TFCopolim::CreaProporcions() {
-  GrProporcionsNucleotids = new QGroupBox(QStringLiteral("Proporcions dels nucleòtids"), this);
+  GrProporcionsNucleotids = new QGroupBox(tr("Proporcions dels nucleòtids"), this);
   GrProporcionsNucleotids->setObjectName(QStringLiteral("GrProporcionsNucleotids"));
   auto* graella = new QGridLayout(GrProporcionsNucleotids);
   for (std::size_t k = 0; k < 3; ++k) CreaFilaProporcio(graella, k);
   NomenaFiles();
-  BtPolimeritzar =
-      Botons::Crea(GrProporcionsNucleotids, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
+  BtPolimeritzar = Botons::Crea(GrProporcionsNucleotids, "BtPolimeritzar", tr("&Polimeritzar"));
   GuardaLloc(BtPolimeritzar);
   graella->addWidget(BtPolimeritzar, 3, 1, 1, 3, Qt::AlignRight);
   connect(BtPolimeritzar, &QPushButton::clicked, this, &TFCopolim::BtPolimeritzarClick);
-  BtFrequencies =
-      Botons::Crea(GrProporcionsNucleotids, "BtFrequencies", QStringLiteral("&Freqüències..."));
-  BtFrequencies->setToolTip(QStringLiteral("Freqüència esperada de cada triplet amb aquestes proporcions."));
+  BtFrequencies = Botons::Crea(GrProporcionsNucleotids, "BtFrequencies", tr("&Freqüències..."));
+  BtFrequencies->setToolTip(tr("Freqüència esperada de cada triplet amb aquestes proporcions."));
   graella->addWidget(BtFrequencies, 3, 0, 1, 2, Qt::AlignLeft);
   QWidget::setTabOrder(BtFrequencies, BtPolimeritzar);  // left to right, as they stand
   connect(BtFrequencies, &QPushButton::clicked, this, &TFCopolim::BtFrequenciesClick);
@@ -165,7 +161,7 @@ QGroupBox* TFCopolim::CreaProporcions() {
 }
 
 QGroupBox* TFCopolim::CreaResultat() {
-  GrRNAPolimer = new QGroupBox(QStringLiteral("RNA polímer"), this);
+  GrRNAPolimer = new QGroupBox(tr("RNA polímer"), this);
   GrRNAPolimer->setObjectName(QStringLiteral("GrRNAPolimer"));
   LbRNAPolimer = new QLabel(GrRNAPolimer);
   LbRNAPolimer->setObjectName(QStringLiteral("LbRNAPolimer"));
@@ -241,10 +237,10 @@ void TFCopolim::BtDAcordClick() {
 void TFCopolim::NomenaFiles() {
   for (std::size_t k = 0; k < 3; ++k) {
     const QString lletra = Lb[k]->text().trimmed();
-    SBAmunt[k]->setAccessibleName(QStringLiteral("Augmentar %1").arg(lletra).trimmed());
-    SBAvall[k]->setAccessibleName(QStringLiteral("Disminuir %1").arg(lletra).trimmed());
-    CBFix[k]->setAccessibleName(QStringLiteral("Fix %1").arg(lletra).trimmed());
-    Gauge[k]->setAccessibleName(QStringLiteral("Proporció de %1").arg(lletra).trimmed());
+    SBAmunt[k]->setAccessibleName(tr("Augmentar %1").arg(lletra).trimmed());
+    SBAvall[k]->setAccessibleName(tr("Disminuir %1").arg(lletra).trimmed());
+    CBFix[k]->setAccessibleName(tr("Fix %1").arg(lletra).trimmed());
+    Gauge[k]->setAccessibleName(tr("Proporció de %1").arg(lletra).trimmed());
   }
 }
 
@@ -284,7 +280,8 @@ void TFCopolim::SBAmuntClick(std::size_t k) {
 void TFCopolim::BtPolimeritzarClick() {
   BtPolimeritzar->hide();
   DescripcioCopolimer = DescriuCopolimer(LletresCopolimer, Proporcions.P);
-  LbRNAPolimer->setText(QString::fromStdString(DescripcioCopolimer));
+  LbRNAPolimer->setText(
+      ControlsExperiment::TextPolimer(QString::fromStdString(DescripcioCopolimer)));
   GrRNAPolimer->show();
   CodonsCopolimer = GeneraCopolimer(LletresCopolimer, Proporcions.P);
   BtTraduir->show();

@@ -26,7 +26,7 @@ QString Percentatge(double x) { return QLocale().toString(x, 'f', 1) + QStringLi
 
 TFFreqTriplets::TFFreqTriplets(QWidget* pare) : TFinestra(pare, Qt::Tool) {
   setObjectName(QStringLiteral("FFreqTriplets"));
-  setWindowTitle(QStringLiteral("Freqüències esperades dels triplets"));
+  setWindowTitle(tr("Freqüències esperades dels triplets"));
 }
 
 void TFFreqTriplets::ConstrueixFinestra() {
@@ -34,21 +34,19 @@ void TFFreqTriplets::ConstrueixFinestra() {
   LbProporcions->setObjectName(QStringLiteral("LbProporcions"));
   TWTriplets = new QTreeWidget(this);
   TWTriplets->setObjectName(QStringLiteral("TWTriplets"));
-  TWTriplets->setAccessibleName(QStringLiteral("Freqüències esperades dels triplets"));
+  TWTriplets->setAccessibleName(tr("Freqüències esperades dels triplets"));
   TWTriplets->setRootIsDecorated(false);
   TWTriplets->setSelectionMode(QAbstractItemView::NoSelection);
-  TWTriplets->setHeaderLabels({QStringLiteral("Composició"), QStringLiteral("Triplets"),
-                               QStringLiteral("Cada triplet"), QStringLiteral("Total")});
+  TWTriplets->setHeaderLabels({tr("Composició"), tr("Triplets"), tr("Cada triplet"), tr("Total")});
   TWTriplets->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   TWTriplets->header()->setSectionResizeMode(1, QHeaderView::Stretch);
   TWTriplets->header()->setStretchLastSection(false);
-  auto* nota = new QLabel(
-      QStringLiteral("Compara-les amb la composició que dona l'experiment: l'aminoàcid més "
-                     "abundant ve dels triplets més freqüents."),
-      this);
+  auto* nota = new QLabel(tr("Compara-les amb la composició que dona l'experiment: l'aminoàcid més "
+                             "abundant ve dels triplets més freqüents."),
+                          this);
   nota->setWordWrap(true);
-  auto* BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Dibuixos::Glif::Tancar);
-  auto* BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
+  auto* BtTancar = Botons::Crea(this, "BtTancar", tr("&Tancar"), Dibuixos::Glif::Tancar);
+  auto* BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Dibuixos::Glif::Ajuda);
   auto* botons = new QHBoxLayout;
   botons->addStretch();
   botons->addWidget(BtTancar);
@@ -70,7 +68,7 @@ void TFFreqTriplets::Mostra(const std::array<char, 3>& lletres,
   QStringList parts;
   for (std::size_t k = 0; k < 3; ++k)
     if (p[k] > 0) parts << QStringLiteral("%1% %2").arg(p[k]).arg(QChar(lletres[k]));
-  LbProporcions->setText(QStringLiteral("Proporcions del copolímer: ") + parts.join(QStringLiteral(", ")));
+  LbProporcions->setText(tr("Proporcions del copolímer: %1").arg(parts.join(QStringLiteral(", "))));
   TWTriplets->clear();
   for (const Frequencies::TClasse& c : Frequencies::Esperades(lletres, p)) {
     QStringList triplets;

@@ -29,45 +29,43 @@ QSize MidaMemo(const QPlainTextEdit* memo) {
 }  // namespace
 
 // Broken by hand at most 87 characters a line; a line that goes on in the
-// next one ends in a blank.
+// next one ends in a blank. One text, so that each language breaks its own
+// lines.
 QStringList TFInfoDesxiframent::TextHistoria() {
-  return {
-      QStringLiteral("Som a l'any 1961; en els 8 anys des que James Watson i Francis Crick van "),
-      QStringLiteral("formular el model de la doble hèlix per a l'estructura del DNA, la biologia "
-                     "molecular "),
-      QStringLiteral("ha fet enormes progressos:"),
-      QStringLiteral("*El mètode de Sanger permet conèixer la seqüència d'aminoàcids de les "
-                     "proteïnes."),
-      QStringLiteral("*Es coneixen els principals orgànuls i molècules implicats en la síntesi de "
-                     "proteïnes "),
-      QStringLiteral("(ribosomes, RNA missatger i RNA de transferència)."),
-      QStringLiteral("*Sembla clar que cada codó del RNA missatger, que indica un aminoàcid, és "
-                     "format "),
-      QStringLiteral("per tres nucleòtids. Hi ha, doncs, 64 codons diferents per a 20 aminoàcids."),
-      QStringLiteral("*La polinucleòtid fosforilasa, aïllada per Severo Ochoa, permet fabricar RNA "
-                     "sintètics "),
-      QStringLiteral("de composició coneguda."),
-      QString(),
-      QStringLiteral("Amb el desenvolupament d'un sistema traductor lliure de cèl·lules, tot és a "
-                     "punt per a "),
-      QStringLiteral("una increïble sèrie de descobriments que, en només 5 anys, permetran "
-                     "desxifrar tot el "),
-      QStringLiteral("codi genètic."),
-      QString(),
-      QStringLiteral("¿Sereu capaços de contribuir a aquesta tasca apassionant?"),
-  };
+  return tr("Som a l'any 1961; en els 8 anys des que James Watson i Francis Crick van \n"
+            "formular el model de la doble hèlix per a l'estructura del DNA, la biologia "
+            "molecular \n"
+            "ha fet enormes progressos:\n"
+            "*El mètode de Sanger permet conèixer la seqüència d'aminoàcids de les proteïnes.\n"
+            "*Es coneixen els principals orgànuls i molècules implicats en la síntesi de "
+            "proteïnes \n"
+            "(ribosomes, RNA missatger i RNA de transferència).\n"
+            "*Sembla clar que cada codó del RNA missatger, que indica un aminoàcid, és format \n"
+            "per tres nucleòtids. Hi ha, doncs, 64 codons diferents per a 20 aminoàcids.\n"
+            "*La polinucleòtid fosforilasa, aïllada per Severo Ochoa, permet fabricar RNA "
+            "sintètics \n"
+            "de composició coneguda.\n"
+            "\n"
+            "Amb el desenvolupament d'un sistema traductor lliure de cèl·lules, tot és a punt "
+            "per a \n"
+            "una increïble sèrie de descobriments que, en només 5 anys, permetran desxifrar tot "
+            "el \n"
+            "codi genètic.\n"
+            "\n"
+            "¿Sereu capaços de contribuir a aquesta tasca apassionant?")
+      .split(QLatin1Char('\n'));
 }
 
 TFInfoDesxiframent::TFInfoDesxiframent(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FInfoDesxiframent"));
-  setWindowTitle(QStringLiteral("El desxiframent del codi genètic"));
+  setWindowTitle(tr("El desxiframent del codi genètic"));
 }
 
 void TFInfoDesxiframent::ConstrueixFinestra() {
   // Not read-only: the student may write on it; nothing is kept.
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setAccessibleName(QStringLiteral("El desxiframent del codi genètic"));
+  Memo1->setAccessibleName(tr("El desxiframent del codi genètic"));
   Memo1->setTabChangesFocus(true);  // Tab leads on to the buttons
   QFont lletra = font();
   lletra.setPointSizeF(lletra.pointSizeF() + 1);
@@ -75,8 +73,8 @@ void TFInfoDesxiframent::ConstrueixFinestra() {
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);  // the lines are broken by hand
   Memo1->setPlainText(TextHistoria().join(QLatin1Char('\n')));
   Memo1->setFixedSize(MidaMemo(Memo1));
-  BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtImprimir = Botons::Crea(this, "BtImprimir", tr("&Imprimir"), Glif::Imprimir);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
 
   auto* botons = new QHBoxLayout;

@@ -32,18 +32,18 @@ QFont LletraSerif(int punts) {
 
 TFRNASint::TFRNASint(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FRNASint"));
-  setWindowTitle(QStringLiteral("Construcció d'un RNAm polímer"));
+  setWindowTitle(tr("Construcció d'un RNAm polímer"));
 }
 
 void TFRNASint::ConstrueixFinestra() {
   auto* capa = new QVBoxLayout(this);
-  capa->addWidget(CreaResultat("GrRNASintetic", QStringLiteral("Oligonucleòtid"), "LbRNASintetic",
-                               LbRNASintetic));
+  capa->addWidget(
+      CreaResultat("GrRNASintetic", tr("Oligonucleòtid"), "LbRNASintetic", LbRNASintetic));
   GrRNASintetic = static_cast<QGroupBox*>(LbRNASintetic->parentWidget());
   LbRNASintetic->setFont(LletraSerif(18));
   // Building the oligonucleotide and the polymer made of it take turns.
   CreaConstruccio();
-  CreaResultat("GrRNAPolimer", QStringLiteral("RNA polímer"), "LbRNAPolimer", LbRNAPolimer);
+  CreaResultat("GrRNAPolimer", tr("RNA polímer"), "LbRNAPolimer", LbRNAPolimer);
   GrRNAPolimer = static_cast<QGroupBox*>(LbRNAPolimer->parentWidget());
   LbRNAPolimer->setFont(QFont(QStringLiteral("Monospace"), 10));
   for (QGroupBox* grup : {GrPolimeritzacio, GrRNASintetic, GrRNAPolimer})
@@ -51,10 +51,10 @@ void TFRNASint::ConstrueixFinestra() {
   capa->addLayout(ControlsExperiment::MateixLloc(GrPolimeritzacio, GrRNAPolimer));
 
   using Dibuixos::Glif;
-  BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("&Traduir"), Glif::DAcord);
-  BtUnAltre = Botons::Crea(this, "BtUnAltre", QStringLiteral("&Un altre"));
-  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtTraduir = Botons::Crea(this, "BtTraduir", tr("&Traduir"), Glif::DAcord);
+  BtUnAltre = Botons::Crea(this, "BtUnAltre", tr("&Un altre"));
+  BtTancar = Botons::Crea(this, "BtTancar", tr("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
   capa->addStretch();
   auto* fila = new QHBoxLayout;
   fila->addStretch();
@@ -70,20 +70,17 @@ void TFRNASint::ConstrueixFinestra() {
 }
 
 QGroupBox* TFRNASint::CreaConstruccio() {
-  GrPolimeritzacio = new QGroupBox(QStringLiteral("Construcció de l'oligonucleòtid"), this);
+  GrPolimeritzacio = new QGroupBox(tr("Construcció de l'oligonucleòtid"), this);
   GrPolimeritzacio->setObjectName(QStringLiteral("GrPolimeritzacio"));
   BtA = Botons::Crea(GrPolimeritzacio, "BtA", QStringLiteral("A"));
   BtG = Botons::Crea(GrPolimeritzacio, "BtG", QStringLiteral("G"));
   BtC = Botons::Crea(GrPolimeritzacio, "BtC", QStringLiteral("C"));
   BtU = Botons::Crea(GrPolimeritzacio, "BtU", QStringLiteral("U"));
-  BtEsborrarAnterior =
-      Botons::Crea(GrPolimeritzacio, "BtEsborrarAnterior", QStringLiteral("&Enrera"));
-  BtEsborrar = Botons::Crea(GrPolimeritzacio, "BtEsborrar", QStringLiteral("Es&borrar"));
-  BtPolimeritzar =
-      Botons::Crea(GrPolimeritzacio, "BtPolimeritzar", QStringLiteral("&Polimeritzar"));
+  BtEsborrarAnterior = Botons::Crea(GrPolimeritzacio, "BtEsborrarAnterior", tr("&Enrera"));
+  BtEsborrar = Botons::Crea(GrPolimeritzacio, "BtEsborrar", tr("Es&borrar"));
+  BtPolimeritzar = Botons::Crea(GrPolimeritzacio, "BtPolimeritzar", tr("&Polimeritzar"));
   auto* bases = new QHBoxLayout;
-  const QString noms[] = {QStringLiteral("Adenina"), QStringLiteral("Guanina"),
-                          QStringLiteral("Citosina"), QStringLiteral("Uracil")};
+  const QString noms[] = {tr("Adenina"), tr("Guanina"), tr("Citosina"), tr("Uracil")};
   int i = 0;
   for (QPushButton* b : {BtA, BtG, BtC, BtU}) {
     b->setAccessibleName(noms[i++]);  // the face is the letter alone

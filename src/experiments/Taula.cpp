@@ -17,6 +17,7 @@
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
 #include "platform/GraellaText.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
 
 using namespace RBGlobal;
@@ -32,6 +33,14 @@ constexpr int AjudaRecerca = 252;
 constexpr int AjudaFlux = 257;
 
 QString Lletra(int valor) { return QString(QLatin1Char(Nucleotids[valor])); }
+
+// "UUU: Phe": the codon as the model writes it, and the abbreviation of its
+// meaning, if any, in the language shown.
+QString TextCella(unsigned index) {
+  const std::string text = TaulaCodi::TextCella(EstatRecerca, index);
+  const std::size_t codo = TextCodo(index).size() + 2;  // "UUU: "
+  return QString::fromStdString(text.substr(0, codo)) + Idioma::Model(text.substr(codo));
+}
 
 void Posa(QTableWidget* graella, int fila, int columna, const QString& text) {
   auto* cella = new QTableWidgetItem(text);
@@ -53,7 +62,7 @@ TGraellaText* Capcalera(QWidget* pare, const char* nom, int columnes, int files,
 
 TFTaula::TFTaula(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTaula"));
-  setWindowTitle(QStringLiteral("Taula del codi genètic"));
+  setWindowTitle(tr("Taula del codi genètic"));
 }
 
 void TFTaula::ConstrueixFinestra() {
@@ -64,8 +73,8 @@ void TFTaula::ConstrueixFinestra() {
   Label2 = new QLabel(QStringLiteral("3'"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   // Screen readers hear what the bare marks mean: the codon is read 5' to 3'.
-  Label1->setAccessibleName(QStringLiteral("Extrem 5' del codó: primera base, a l'esquerra"));
-  Label2->setAccessibleName(QStringLiteral("Extrem 3' del codó: tercera base, a la dreta"));
+  Label1->setAccessibleName(tr("Extrem 5' del codó: primera base, a l'esquerra"));
+  Label2->setAccessibleName(tr("Extrem 3' del codó: tercera base, a la dreta"));
   graella->addWidget(CreaCapcaleraSegona(), 0, 2);
   graella->addWidget(Label1, 1, 0, Qt::AlignVCenter);
   graella->addWidget(CreaCapcaleraPrimera(), 1, 1);
@@ -75,9 +84,7 @@ void TFTaula::ConstrueixFinestra() {
   auto* capa = new QVBoxLayout(this);
   capa->addLayout(graella);
   capa->addWidget(CreaBotons());
-  LbEstat = new QLabel(QStringLiteral("Fes clic en un codó per publicar-ne el significat o "
-                                      "retirar-lo."),
-                       this);
+  LbEstat = new QLabel(tr("Fes clic en un codó per publicar-ne el significat o retirar-lo."), this);
   LbEstat->setObjectName(QStringLiteral("LbEstat"));
   LbEstat->setFrameShape(QFrame::StyledPanel);
   LbEstat->setFrameShadow(QFrame::Sunken);
@@ -108,7 +115,7 @@ QTableWidget* TFTaula::Graella(const char* nom, int columnes, int files, int amp
 QTableWidget* TFTaula::CreaTaula() {
   SGTaula = Graella("SGTaula", TaulaCodi::Columnes, TaulaCodi::Files, AmpladaColumna, AlcadaFila);
   SGTaula->setSelectionMode(QAbstractItemView::SingleSelection);
-  SGTaula->setAccessibleName(QStringLiteral("Taula del codi genètic"));
+  SGTaula->setAccessibleName(tr("Taula del codi genètic"));
   // The arrows move between the codons; Tab goes on to the buttons.
   SGTaula->setTabKeyNavigation(false);
   // White cells stand out from the grey headers around them.
@@ -128,7 +135,7 @@ QWidget* TFTaula::CreaCapcaleraSegona() {
   SGSegonaLletra = Capcalera(this, "SGSegonaLletra", 4, 1, AmpladaColumna, AlcadaFila, font());
   for (int k = 0; k < 4; ++k)
     SGSegonaLletra->PosaText(0, k, QStringLiteral("_ %1 _").arg(Lletra(k)));
-  SGSegonaLletra->setAccessibleName(QStringLiteral("Segona lletra del codó"));
+  SGSegonaLletra->setAccessibleName(tr("Segona lletra del codó"));
   connect(SGSegonaLletra, &TGraellaText::cellClicked, this, &TFTaula::SGSegonaLletraClick);
   return SGSegonaLletra;
 }
@@ -142,7 +149,7 @@ QWidget* TFTaula::CreaCapcaleraPrimera() {
   for (int j = 0; j < 4; ++j)
     SGPrimeraLletra->PosaText(j, 0, QStringLiteral("%1 _ _").arg(Lletra(j)));
   SGPrimeraLletra->PosaAlineacio(Qt::AlignCenter);
-  SGPrimeraLletra->setAccessibleName(QStringLiteral("Primera lletra del codó"));
+  SGPrimeraLletra->setAccessibleName(tr("Primera lletra del codó"));
   return SGPrimeraLletra;
 }
 
@@ -157,8 +164,7 @@ QWidget* TFTaula::CreaCapcaleraTercera() {
     for (int l = 0; l < 4; ++l)
       g->PosaText(l, 0, QStringLiteral("%1 _ %2").arg(Lletra(j), Lletra(l)));
     g->PosaLinies(false);
-    g->setAccessibleName(
-        QStringLiteral("Tercera lletra dels codons que comencen per %1").arg(Lletra(j)));
+    g->setAccessibleName(tr("Tercera lletra dels codons que comencen per %1").arg(Lletra(j)));
     SGTerceraLletra[j] = g;
     capa->addWidget(g);
   }
@@ -169,10 +175,9 @@ QWidget* TFTaula::CreaBotons() {
   auto* fila = new QWidget(this);
   auto* capa = new QHBoxLayout(fila);
   capa->setContentsMargins(0, 4, 0, 0);
-  BtImprimir =
-      Botons::Crea(fila, "BtImprimir", QStringLiteral("&Imprimir"), Dibuixos::Glif::Imprimir);
-  BtAjuda = Botons::Crea(fila, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
-  BtTancar = Botons::Crea(fila, "BtTancar", QStringLiteral("&Tancar"), Dibuixos::Glif::Tancar);
+  BtImprimir = Botons::Crea(fila, "BtImprimir", tr("&Imprimir"), Dibuixos::Glif::Imprimir);
+  BtAjuda = Botons::Crea(fila, "BtAjuda", tr("Aj&uda"), Dibuixos::Glif::Ajuda);
+  BtTancar = Botons::Crea(fila, "BtTancar", tr("&Tancar"), Dibuixos::Glif::Tancar);
   capa->addStretch();
   capa->addWidget(BtImprimir);
   capa->addWidget(BtAjuda);
@@ -187,8 +192,7 @@ QWidget* TFTaula::CreaBotons() {
 void TFTaula::OmpleTaula() {
   Construeix();
   for (unsigned i = 0; i < 64; ++i)
-    SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))
-        ->setText(QString::fromStdString(TaulaCodi::TextCella(EstatRecerca, i)));
+    SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))->setText(TextCella(i));
   const bool selectora = TaulaCodi::TaulaSelectora(EstatRecerca);
   contextAjuda = selectora ? AjudaFlux : AjudaRecerca;
   // In a research a click publishes: the status line and each cell say so.
@@ -196,7 +200,7 @@ void TFTaula::OmpleTaula() {
   for (unsigned i = 0; i < 64; ++i)
     SGTaula->item(TaulaCodi::FilaCodo(i), TaulaCodi::ColumnaCodo(i))
         ->setToolTip(selectora ? QString()
-                               : QStringLiteral("Un clic publica o retira el significat de %1.")
+                               : tr("Un clic publica o retira el significat de %1.")
                                      .arg(QString::fromStdString(TextCodo(i))));
 }
 

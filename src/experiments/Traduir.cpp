@@ -17,9 +17,10 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
-#include "platform/Text1252.h"
 #include "platform/Llocs.h"
+#include "platform/Text1252.h"
 
 using namespace RBGlobal;
 
@@ -33,8 +34,28 @@ constexpr int AjudaRevisio = 254;
 constexpr int MaxConclusions = 255;  // bytes of the record, a line break taking two
 
 QString TitolResultats(bool composicio) {
-  return composicio ? QStringLiteral("Aminoàcids presents en el polipèptid")
-                    : QStringLiteral("Polipèptids produïts");
+  return composicio ? TFTraduccio::tr("Aminoàcids presents en el polipèptid")
+                    : TFTraduccio::tr("Polipèptids produïts");
+}
+
+// A result in words, as the model writes it, each abbreviation in the
+// language shown: "Phe - Phe - Phe ..." for a polypeptide, "Phe: 50%;  "
+// for each amino acid of a composition.
+QString ResultatEnParaules(const TResultat& slot, bool composicio) {
+  const auto abreviatura = [](std::uint16_t n) { return Idioma::Model(AbreviaturaResultat(n)); };
+  QString text;
+  if (composicio) {
+    for (std::size_t i = 1; i < TResultat::size() && slot[i] != 0; i += 2)
+      text += QStringLiteral("%1: %2%;  ").arg(abreviatura(slot[i])).arg(slot[i + 1]);
+    return text;
+  }
+  if (slot[1] == 0) return text;
+  text = abreviatura(slot[1]);
+  std::size_t i = 2;
+  for (; i <= TResultat::size() && slot[i] != 0; ++i)
+    text += QStringLiteral(" - ") + abreviatura(slot[i]);
+  if (i > TResultat::size()) text += QStringLiteral(" ...");
+  return text;
 }
 
 // Conclusions are stored with the line breaks of the desktop the record
@@ -49,7 +70,7 @@ QString ConclusionsGuardades(const TextFix<255>& text) {
 
 TFTraduccio::TFTraduccio(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTraduccio"));
-  setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
+  setWindowTitle(tr("Traducció d'un RNA polímer"));
 }
 
 void TFTraduccio::ConstrueixFinestra() {
@@ -67,7 +88,7 @@ void TFTraduccio::CreaControls() {
   LbNExperiments->setMinimumHeight(20);  // as high empty as with its text
   capa->addWidget(LbNExperiments);
 
-  GrRNAPolimer = new QGroupBox(QStringLiteral("RNA polímer"), this);
+  GrRNAPolimer = new QGroupBox(tr("RNA polímer"), this);
   GrRNAPolimer->setObjectName(QStringLiteral("GrRNAPolimer"));
   LbRNAPolimer = new QLabel(GrRNAPolimer);
   LbRNAPolimer->setObjectName(QStringLiteral("LbRNAPolimer"));
@@ -91,7 +112,7 @@ void TFTraduccio::CreaControls() {
   GrPolipeptids->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   capa->addWidget(GrPolipeptids);
 
-  LbConclusions = new QLabel(QStringLiteral("Conclusions:"), this);
+  LbConclusions = new QLabel(tr("Conclusions:"), this);
   LbConclusions->setObjectName(QStringLiteral("LbConclusions"));
   LbQueden = new QLabel(this);
   LbQueden->setObjectName(QStringLiteral("LbQueden"));
@@ -127,18 +148,16 @@ QPushButton* TFTraduccio::BotoNavegacio(const char* nom, const QString& text, co
 
 void TFTraduccio::CreaBotons() {
   using Dibuixos::Glif;
-  BtPrimer = BotoNavegacio("BtPrimer", QStringLiteral("|<"), QStringLiteral("Primer experiment.|"));
-  BtAnterior =
-      BotoNavegacio("BtAnterior", QStringLiteral("<"), QStringLiteral("Experiment anterior.|"));
-  BtSeguent =
-      BotoNavegacio("BtSeguent", QStringLiteral(">"), QStringLiteral("Experiment següent.|"));
-  BtUltim = BotoNavegacio("BtUltim", QStringLiteral(">|"), QStringLiteral("Últim experiment.|"));
-  BtTraduir = Botons::Crea(this, "BtTraduir", QStringLiteral("T&raduir"), Glif::DAcord);
+  BtPrimer = BotoNavegacio("BtPrimer", QStringLiteral("|<"), tr("Primer experiment.|"));
+  BtAnterior = BotoNavegacio("BtAnterior", QStringLiteral("<"), tr("Experiment anterior.|"));
+  BtSeguent = BotoNavegacio("BtSeguent", QStringLiteral(">"), tr("Experiment següent.|"));
+  BtUltim = BotoNavegacio("BtUltim", QStringLiteral(">|"), tr("Últim experiment.|"));
+  BtTraduir = Botons::Crea(this, "BtTraduir", tr("T&raduir"), Glif::DAcord);
   BtTraduir->setDefault(true);
-  BtImprimir = Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Glif::Imprimir);
-  BtTaula = Botons::Crea(this, "BtTaula", QStringLiteral("Publicar codó"), Glif::TaulaCodi);
-  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtImprimir = Botons::Crea(this, "BtImprimir", tr("&Imprimir"), Glif::Imprimir);
+  BtTaula = Botons::Crea(this, "BtTaula", tr("Publicar codó"), Glif::TaulaCodi);
+  BtTancar = Botons::Crea(this, "BtTancar", tr("&Tancar"), Glif::Tancar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
 
   auto* fila = new QHBoxLayout;
   for (QPushButton* b : {BtPrimer, BtAnterior, BtSeguent, BtUltim}) {
@@ -201,15 +220,16 @@ void TFTraduccio::FormActivate() {
   experimentFet = 0;
   if (ModeTraduccio) {
     const bool copolimer = TipusExperiment != ExperimentSintetic;
-    setWindowTitle(QStringLiteral("Traducció d'un RNA polímer"));
+    setWindowTitle(tr("Traducció d'un RNA polímer"));
     contextAjuda = AjudaTraduccio;
     GrPolipeptids->setTitle(TitolResultats(copolimer));
-    LbRNAPolimer->setText(copolimer ? QString::fromStdString(DescripcioCopolimer)
-                                    : QString::fromStdString(RNAPolimer) + QStringLiteral("..."));
+    LbRNAPolimer->setText(
+        copolimer ? ControlsExperiment::TextPolimer(QString::fromStdString(DescripcioCopolimer))
+                  : QString::fromStdString(RNAPolimer) + QStringLiteral("..."));
     BtTraduir->setDefault(true);
     BtTraduir->setFocus();
   } else {
-    setWindowTitle(QStringLiteral("Repassar els experiments anteriors"));
+    setWindowTitle(tr("Repassar els experiments anteriors"));
     contextAjuda = AjudaRevisio;
     experimentActual = 1;
     MostraExperiment();
@@ -229,7 +249,7 @@ void TFTraduccio::BtTraduirClick() {
   const unsigned n =
       RegistraExperiment(copolimer ? DescripcioCopolimer : RNAPolimer, TipusExperiment);
   experimentFet = n;
-  LbNExperiments->setText(QStringLiteral("Experiment número %1").arg(n));
+  LbNExperiments->setText(tr("Experiment número %1").arg(n));
   LbNExperiments->show();
   MostraResultats(Polipeptids, copolimer);
   GrPolipeptids->show();
@@ -239,9 +259,9 @@ void TFTraduccio::BtTraduirClick() {
 
 void TFTraduccio::MostraResultats(const TResultatsExperiment& resultats, bool composicio) {
   for (std::size_t k = 1; k <= resultats.size(); ++k) {
-    const std::string text = TextResultat(resultats[k], composicio);
-    if (text.empty()) continue;
-    LbPolipeptid[k - 1]->setText(DeText1252(text));
+    const QString text = ResultatEnParaules(resultats[k], composicio);
+    if (text.isEmpty()) continue;
+    LbPolipeptid[k - 1]->setText(text);
     LbPolipeptid[k - 1]->show();
   }
 }
@@ -251,10 +271,11 @@ void TFTraduccio::MostraExperiment() {
   const unsigned n = experimentActual;
   for (QLabel* lb : LbPolipeptid) lb->hide();
   MConclusions->clear();
-  LbNExperiments->setText(
-      QStringLiteral("Experiment número %1 (de %2)").arg(n).arg(e.NombreExperiments));
+  LbNExperiments->setText(tr("Experiment número %1 (de %2)").arg(n).arg(e.NombreExperiments));
   LbNExperiments->show();
-  LbRNAPolimer->setText(DeText1252(e.PolimersExperiment[n].Text()) + QStringLiteral("..."));
+  LbRNAPolimer->setText(
+      ControlsExperiment::TextPolimer(DeText1252(e.PolimersExperiment[n].Text())) +
+      QStringLiteral("..."));
   const bool composicio = e.ExperimentCopolimer[n] != ExperimentSintetic;
   GrPolipeptids->setTitle(TitolResultats(composicio));
   MostraResultats(e.ResultatsExperiment[n], composicio);
@@ -304,8 +325,7 @@ void TFTraduccio::MConclusionsChange() {
     MConclusions->moveCursor(QTextCursor::End);
   }
   const qsizetype queden = MaxConclusions - ocupats(MConclusions->toPlainText());
-  LbQueden->setText(queden == 1 ? QStringLiteral("Queda 1 caràcter.")
-                                : QStringLiteral("Queden %1 caràcters.").arg(queden));
+  LbQueden->setText(queden == 1 ? tr("Queda 1 caràcter.") : tr("Queden %1 caràcters.").arg(queden));
 }
 
 void TFTraduccio::BtImprimirClick() { Impressio::ImprimeixFinestra(this); }

@@ -1,6 +1,7 @@
 #include "platform/Idioma.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -24,5 +25,7 @@ void Prepara() {
               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QApplication::installTranslator(&qt);
 }
+
+QString Model(const std::string& text) { return QCoreApplication::translate("Model", text.c_str()); }
 
 }  // namespace Idioma

@@ -2,6 +2,9 @@
 // standard buttons, dates and sizes.
 #pragma once
 
+#include <QString>
+#include <string>
+
 namespace Idioma {
 
 // Before the QApplication exists: the file dialogs write dates in the
@@ -11,5 +14,8 @@ void PreparaEntorn();
 // Sets the program's names, the Catalan locale and Qt's Catalan
 // translations. Called once, after the QApplication exists.
 void Prepara();
+
+// A text the model gives, in the language chosen.
+QString Model(const std::string& text);
 
 }  // namespace Idioma
