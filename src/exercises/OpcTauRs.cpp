@@ -65,7 +65,7 @@ void TFOpcionsTaulaResum::ConstrueixFinestra() {
   auto* grups = new QHBoxLayout;
   grups->setSpacing(6);
   grups->addLayout(esquerra, 1);
-  GroupBox1->setFixedWidth(206);
+  GroupBox1->setFixedWidth(204);
   grups->addWidget(GroupBox1, 0, Qt::AlignTop);
   auto* botons = new QHBoxLayout;
   botons->addStretch();

@@ -221,6 +221,8 @@ void TFSintProt::CreaBotonsOrdre() {
     b->setGeometry(x, 354, 86, 32);
     x += 89;
   }
+  Botons::AjustaFila(
+      {BtRepetir, BtUnAltre, BtOpcions, BtVeureTaula, BtImprimir, BtAjuda, BtTancar});
 }
 
 void TFSintProt::Connecta() {

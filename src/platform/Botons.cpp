@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <algorithm>
 
 namespace Botons {
 
@@ -61,6 +62,32 @@ TTecles CreaBases(QWidget* pare, std::initializer_list<TBotoBase> bases,
       tecles.emplace_back(d.Tecla, b.Boto);
     }
   return tecles;
+}
+
+void AjustaFila(const QList<QPushButton*>& fila) {
+  const QRect primer = fila.first()->geometry();
+  const int n = int(fila.size());
+  const int separacio = n > 1 ? fila[1]->x() - primer.right() - 1 : 0;
+  const int lliure = fila.last()->geometry().right() + 1 - primer.x() - separacio * (n - 1);
+  // The share falls as more buttons take what they need, until none more does.
+  int part = lliure / n;
+  for (int grans = 0, abans = -1; grans != abans && grans < n;) {
+    abans = grans;
+    grans = 0;
+    int resta = lliure;
+    for (const QPushButton* b : fila)
+      if (b->sizeHint().width() > part) {
+        resta -= b->sizeHint().width();
+        ++grans;
+      }
+    if (grans < n) part = resta / (n - grans);
+  }
+  int x = primer.x();
+  for (QPushButton* b : fila) {
+    const int ample = std::max(part, b->sizeHint().width());
+    b->setGeometry(x, primer.y(), ample, primer.height());
+    x += ample + separacio;
+  }
 }
 
 }  // namespace Botons

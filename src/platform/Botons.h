@@ -2,6 +2,7 @@
 // "&Cancel·lar", "Aj&uda", "&Imprimir").
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -38,5 +39,11 @@ struct TBotoBase {
 };
 TTecles CreaBases(QWidget* pare, std::initializer_list<TBotoBase> bases,
                   const std::function<void(char)>& prem);
+
+// A row of buttons already placed side by side with equal widths keeps its
+// place and span, but a button whose caption needs more than an even share
+// gets what it needs and the others share the rest evenly. A row where every
+// caption fits is left as it is.
+void AjustaFila(const QList<QPushButton*>& fila);
 
 }  // namespace Botons

@@ -22,6 +22,7 @@
 #include "experiments/Polimer.h"
 #include "experiments/Traduir.h"
 #include "helpers/Entorn.h"
+#include "helpers/Recorregut.h"
 #include "lab/Comprar.h"
 #include "lab/Invntari.h"
 #include "lab/Novatecn.h"
@@ -33,7 +34,9 @@
 #include "platform/GraellaText.h"
 
 using namespace RBGlobal;
-using Entorn::Fill;
+using Recorregut::Finestres;
+using Recorregut::Mostra;
+using Recorregut::Nom;
 
 namespace {
 
@@ -75,13 +78,6 @@ QString TextVisible(const QWidget* w, const QWidget* finestra) {
   return {};
 }
 
-QList<QWidget*> Finestres() {
-  QList<QWidget*> finestres{FPrincipal, Ajuda::Finestra()};
-  for (QDialog* d : FPrincipal->findChildren<QDialog*>())
-    if (!finestres.contains(d)) finestres.append(d);
-  return finestres;
-}
-
 // Controls a student can reach: the window's own, not the parts of another.
 QList<QWidget*> Controls(QWidget* finestra) {
   QList<QWidget*> controls;
@@ -99,47 +95,6 @@ QString NomAccessible(QWidget* w) {
   return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-QString Nom(const QWidget* w) {
-  return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                   : w->objectName();
-}
-
-void Clica(QWidget* finestra, const char* boto) { Fill<QAbstractButton>(finestra, boto)->click(); }
-
-// Shows the window at a step where controls hidden at its opening show:
-// "joc" is a research with a budget and a technique in development.
-void Mostra(QWidget* finestra, const QString& pas) {
-  const bool joc = pas == QLatin1String("joc");
-  EstatRecerca = TEstatRecerca{};
-  EstatRecerca.TipusPartida = joc ? JocPressupost : CodiLliure;
-  EstatRecerca.Centre = 3;
-  IniciaRecerca();
-  if (joc) {
-    EstatRecerca.Diners = 1000000;
-    EstatRecerca.TecnicaEnCurs = 1;
-  }
-  FPrincipal->UpdateMenuItems();
-  ModeTraduccio = true;
-  if (pas == QLatin1String("revisio")) {  // two experiments to look back on
-    for (int i = 0; i < 2; ++i) {
-      FTraduccio->show();
-      Clica(FTraduccio, "BtTraduir");
-      FTraduccio->hide();
-    }
-    ModeTraduccio = false;
-  }
-  finestra->show();
-  if (pas == QLatin1String("demostracio")) Clica(finestra, "BtDemostracio");
-  if (pas == QLatin1String("resultats")) Clica(finestra, "BtTraduir");
-  if (pas == QLatin1String("polimer")) {
-    Clica(finestra, "BtA");
-    Clica(finestra, "BtPolimeritzar");
-  }
-  if (pas == QLatin1String("proporcions")) {
-    for (const char* boto : {"CBA", "CBG", "CBU", "BtDAcord"}) Clica(finestra, boto);
-  }
-}
-
 }  // namespace
 
 class TestAccessibilitat : public QObject {
@@ -151,19 +106,8 @@ class TestAccessibilitat : public QObject {
   void everyControlHasANameAndATabStop_data() {
     QTest::addColumn<QWidget*>("finestra");
     QTest::addColumn<QString>("pas");
-    for (QWidget* f : Finestres()) QTest::newRow(qPrintable(f->objectName())) << f << QString();
-    const std::pair<QWidget*, const char*> passos[] = {{FDNAComplementari, "demostracio"},
-                                                       {FTraduccio, "resultats"},
-                                                       {FTraduccio, "revisio"},
-                                                       {FRNASint, "polimer"},
-                                                       {FCopolim, "proporcions"},
-                                                       {FPrincipal, "joc"},
-                                                       {FComprar, "joc"},
-                                                       {FInventari, "joc"},
-                                                       {FNovaTecnica, "joc"},
-                                                       {FTecniques, "joc"}};
-    for (const auto& [f, pas] : passos)
-      QTest::addRow("%s %s", qPrintable(f->objectName()), pas) << f << QString::fromLatin1(pas);
+    for (const auto& [f, pas] : Recorregut::Passos())
+      QTest::newRow(qPrintable((f->objectName() + ' ' + pas).trimmed())) << f << pas;
   }
   // Hidden controls need a name too: they show at some step of the window.
   // Tab stops once in a group of radio buttons, whose arrows move within it,

@@ -47,7 +47,7 @@ void RespostesMissatges(QList<QMessageBox::StandardButton> respostes) {
 
 void RespostaModal(std::function<int(QDialog*)> resposta) { Modal() = std::move(resposta); }
 
-void Prepara() {
+void Prepara(const std::function<void()>& abansDeLesFinestres) {
   QStandardPaths::setTestModeEnabled(true);
   Idioma::Prepara();
   // Settings of their own, so test programs running at once never share them.
@@ -65,6 +65,7 @@ void Prepara() {
     DialegsMostrats().append(dialeg->objectName());
     return Modal() ? Modal()(dialeg) : int(QDialog::Rejected);
   });
+  if (abansDeLesFinestres) abansDeLesFinestres();
   if (!FPrincipal) CreaFinestres();
 }
 

@@ -15,7 +15,9 @@ namespace Entorn {
 
 // Test mode for QStandardPaths, CreaFinestres(), and handlers that answer
 // modal dialogs (Rejected) and message boxes (Ok) instead of a person.
-void Prepara();
+// `abansDeLesFinestres` runs once the program's language is set and before
+// the windows exist: a test that needs another language installs it there.
+void Prepara(const std::function<void()>& abansDeLesFinestres = {});
 
 // Messages "shown" since the last call to Prepara or NetejaMissatges.
 QStringList& Missatges();
