@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PAQUETS=(g++ cmake make qt6-base-dev qt6-translations-l10n libgl-dev libgtest-dev
+PAQUETS=(g++ cmake make qt6-base-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev libgtest-dev
          libbenchmark-dev fonts-dejavu-core appstream desktop-file-utils shared-mime-info
          poppler-utils)
 

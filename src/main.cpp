@@ -28,21 +28,26 @@ int ExecutaShell(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   Idioma::Prepara();
   QCommandLineParser opcions;
-  opcions.setApplicationDescription(
-      QStringLiteral("Ribolia: el flux de la informació genètica. Sense opcions, obre el "
-                     "programa; amb un fitxer, hi obre aquella recerca."));
-  const QCommandLineOption ajuda({QStringLiteral("h"), QStringLiteral("help")},
-                                 QStringLiteral("Mostra aquestes opcions i acaba."));
+  opcions.setApplicationDescription(QCoreApplication::translate(
+      "main",
+      "Ribolia: el flux de la informació genètica. Sense opcions, obre el "
+      "programa; amb un fitxer, hi obre aquella recerca."));
+  const QCommandLineOption ajuda(
+      {QStringLiteral("h"), QStringLiteral("help")},
+      QCoreApplication::translate("main", "Mostra aquestes opcions i acaba."));
   const QCommandLineOption classe(
       QStringLiteral("classe"),
-      QStringLiteral("Escriu a la sortida estàndard, en CSV, el resum de cada recerca (.srb) "
-                     "de la CARPETA, sense obrir cap finestra."),
-      QStringLiteral("CARPETA"));
+      QCoreApplication::translate(
+          "main",
+          "Escriu a la sortida estàndard, en CSV, el resum de cada recerca (.srb) "
+          "de la CARPETA, sense obrir cap finestra."),
+      QCoreApplication::translate("main", "CARPETA"));
   opcions.addOption(ajuda);
   opcions.addOption(classe);
-  opcions.addPositionalArgument(QStringLiteral("fitxer"),
-                                QStringLiteral("Una recerca desada (.srb) per obrir."),
-                                QStringLiteral("[fitxer]"));
+  opcions.addPositionalArgument(
+      QCoreApplication::translate("main", "fitxer"),
+      QCoreApplication::translate("main", "Una recerca desada (.srb) per obrir."),
+      QCoreApplication::translate("main", "[fitxer]"));
   QTextStream sortida(stdout);
   QTextStream errors(stderr);
   if (!opcions.parse(QCoreApplication::arguments())) {

@@ -10,6 +10,7 @@
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
 #include "platform/DibuixosLab.h"
+#include "platform/Idioma.h"
 
 using namespace ComunsLab;
 
@@ -33,7 +34,7 @@ void TFAvisNovaTecnica::ConstrueixFinestra() {
   negreta.setPointSizeF(negreta.pointSizeF() * 1.15);
   LbTecnica->setFont(negreta);
   LbTecnica->setWordWrap(true);
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Dibuixos::Glif::DAcord);
   BtDAcord->setDefault(true);
 
   auto* capa = new QGridLayout(this);
@@ -59,14 +60,13 @@ void TFAvisNovaTecnica::Avisa(const QString& titol, const QString& informacio, c
 }
 
 void TFAvisNovaTecnica::AvisaTecnica(unsigned t) {
-  Avisa(QStringLiteral("Desenvolupament d'una nova tècnica"),
-        QStringLiteral("Has aconseguit desenvolupar:"), QString::fromUtf8(Labs::NomsTecniques[t]));
+  Avisa(tr("Desenvolupament d'una nova tècnica"), tr("Has aconseguit desenvolupar:"),
+        Idioma::Model(Labs::NomsTecniques[t]));
 }
 
 void TFAvisNovaTecnica::AvisaExperiment(unsigned experiment) {
-  Avisa(QStringLiteral("Desenvolupament d'un nou experiment"),
-        QStringLiteral("Ara ja pots fer experiments de"),
-        QString::fromUtf8(Labs::NomsExperiments[experiment]));
+  Avisa(tr("Desenvolupament d'un nou experiment"), tr("Ara ja pots fer experiments de"),
+        Idioma::Model(Labs::NomsExperiments[experiment]));
 }
 
 void TFAvisNovaTecnica::Anuncia(const RBGlobal::TProgres& pas) {
@@ -76,19 +76,21 @@ void TFAvisNovaTecnica::Anuncia(const RBGlobal::TProgres& pas) {
 }
 
 void TFAvisNovaTecnica::AvisaEncallament(const Labs::TEncallament& encallament) {
-  const QString tecnica = QString::fromUtf8(Labs::NomsTecniques[encallament.Tecnica]);
-  QString text = QStringLiteral("Aquest mes la tècnica «%1» no ha avançat gens: ").arg(tecnica);
+  const QString tecnica = Idioma::Model(Labs::NomsTecniques[encallament.Tecnica]);
+  QString text;
   if (encallament.Motiu == Labs::TAturada::SenseDiners) {
     const auto dolars = [](std::int32_t n) {
       return Q(RBGlobal::FormataNombre(n, 0)) + QStringLiteral(" $");
     };
-    text += QStringLiteral(
-                "cada proveta costa %1 i només en tenim %2. Falten %3 per pagar-ne "
-                "una; els ingressos dels mesos vinents hi ajudaran.")
-                .arg(dolars(encallament.Preu), dolars(encallament.Diners),
-                     dolars(encallament.Preu - encallament.Diners));
+    text = tr("Aquest mes la tècnica «%1» no ha avançat gens: cada proveta costa %2 i només en "
+              "tenim %3. Falten %4 per pagar-ne una; els ingressos dels mesos vinents hi "
+              "ajudaran.")
+               .arg(tecnica, dolars(encallament.Preu), dolars(encallament.Diners),
+                    dolars(encallament.Preu - encallament.Diners));
   } else {
-    text += QStringLiteral("el laboratori no té provetes per treballar-hi.");
+    text = tr("Aquest mes la tècnica «%1» no ha avançat gens: el laboratori no té provetes per "
+              "treballar-hi.")
+               .arg(tecnica);
   }
   Dialegs::Missatge(parentWidget(), text, QMessageBox::Warning);
 }

@@ -10,6 +10,8 @@
 #include "lab/ComunsLab.h"
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
+#include "platform/Idioma.h"
+#include "platform/TextosJoc.h"
 
 using namespace ComunsLab;
 using Dibuixos::Glif;
@@ -24,7 +26,7 @@ constexpr int ContextAjuda = 301;
 
 TFComprar::TFComprar(QWidget* pare) : TFinestra(pare), compra(EstatRecerca) {
   setObjectName(QStringLiteral("FComprar"));
-  setWindowTitle(QStringLiteral("Comprar material, aparells o reactius"));
+  setWindowTitle(tr("Comprar material, aparells o reactius"));
 }
 
 void TFComprar::ConstrueixFinestra() {
@@ -33,15 +35,13 @@ void TFComprar::ConstrueixFinestra() {
   LbQuedaran = EtiquetaXifres(caixa, "LbQuedaran");
   caixa->layout()->addWidget(LbGastem);
   caixa->layout()->addWidget(LbQuedaran);
-  QWidget* material = CreaGrup("GrMaterialBiologic", QStringLiteral("Material biològic"),
+  QWidget* material = CreaGrup("GrMaterialBiologic", tr("Material biològic"),
                                TCategoria::MaterialBiologic, "CBMBiologic");
-  QWidget* aparells =
-      CreaGrup("GrAparells", QStringLiteral("Aparells"), TCategoria::Aparells, "CBAparells");
-  QWidget* reactius =
-      CreaGrup("GrReactius", QStringLiteral("Reactius"), TCategoria::Reactius, "CBReactius");
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  QWidget* aparells = CreaGrup("GrAparells", tr("Aparells"), TCategoria::Aparells, "CBAparells");
+  QWidget* reactius = CreaGrup("GrReactius", tr("Reactius"), TCategoria::Reactius, "CBReactius");
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Glif::Cancellar);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel.lar"), Glif::Cancellar);
 
   ComunsLab::DisposaArticles(this, {caixa, material, reactius, aparells}, BtDAcord, BtCancellar);
 
@@ -87,13 +87,13 @@ void TFComprar::FormActivate() {
 void TFComprar::PreparaCasella(unsigned article) {
   const Labs::TArticle a = Labs::Articles()[article];
   Caselles[article]->setText(QStringLiteral("%1 (%2$)")
-                                 .arg(QString::fromUtf8(Labs::NomArticle(a)),
+                                 .arg(Idioma::Model(Labs::NomArticle(a)),
                                       Q(RBGlobal::FormataNombre(Labs::PreuArticle(a), 6))));
 }
 
 void TFComprar::MostraDespesa() {
-  LbGastem->setText(Q(compra.TextGastem()));
-  LbQuedaran->setText(Q(compra.TextQueden()));
+  LbGastem->setText(TextosJoc::Gastem(compra.Gastem()));
+  LbQuedaran->setText(TextosJoc::Queden(compra.Queden()));
 }
 
 void TFComprar::MarcaCompra(unsigned article, bool marcat) {

@@ -1,16 +1,18 @@
 #include "lab/ComunsLab.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "model/Labs.h"
 #include "platform/DibuixosLab.h"
+#include "platform/TextosJoc.h"
 
 namespace ComunsLab {
 
@@ -33,7 +35,8 @@ QLabel* EtiquetaXifres(QWidget* pare, const char* nom) {
 QLabel* ImatgeProveta(QWidget* pare, const char* nom, int alt) {
   QLabel* imatge = Etiqueta(pare, nom);
   imatge->setPixmap(Dibuixos::ProvetaAlta(alt));
-  imatge->setAccessibleName(QStringLiteral("Provetes"));  // the figures beside it count them
+  imatge->setAccessibleName(
+      QCoreApplication::translate("ComunsLab", "Provetes"));  // the figures beside it count them
   return imatge;
 }
 
@@ -44,7 +47,7 @@ QGroupBox* Grup(QWidget* pare, const char* nom, const QString& titol) {
 }
 
 QGroupBox* CreaCaixa(QWidget* pare, QLabel*& LbMesada, QLabel*& LbCaixa) {
-  QGroupBox* caixa = Grup(pare, "GrCaixa", QStringLiteral("Caixa"));
+  QGroupBox* caixa = Grup(pare, "GrCaixa", QCoreApplication::translate("ComunsLab", "Caixa"));
   LbMesada = EtiquetaXifres(caixa, "LbMesada");
   LbCaixa = EtiquetaXifres(caixa, "LbCaixa");
   auto* capa = new QVBoxLayout(caixa);
@@ -70,8 +73,8 @@ void DisposaArticles(QDialog* finestra, const std::array<QWidget*, 4>& grups, QP
 }
 
 void MostraCaixa(QLabel* LbMesada, QLabel* LbCaixa, const RBGlobal::TEstatRecerca& e) {
-  LbMesada->setText(Q(Labs::TextMesada(e.Ingressos)));
-  LbCaixa->setText(Q(Labs::TextCaixa(e.Diners)));
+  LbMesada->setText(TextosJoc::Mesada(e.Ingressos));
+  LbCaixa->setText(TextosJoc::Caixa(e.Diners));
 }
 
 }  // namespace ComunsLab

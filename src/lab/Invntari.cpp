@@ -12,6 +12,8 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
+#include "platform/Idioma.h"
+#include "platform/TextosJoc.h"
 
 using namespace ComunsLab;
 using Dibuixos::Glif;
@@ -31,7 +33,7 @@ void OmpleEtiquetes(const std::array<QLabel*, N>& etiquetes, TCategoria categori
   for (QLabel* etiqueta : etiquetes) etiqueta->clear();
   const std::vector<std::string> noms = Labs::Posseits(EstatRecerca, categoria);
   for (std::size_t i = 0; i < noms.size(); ++i)
-    etiquetes[std::min(i, N - 1)]->setText(QString::fromStdString(noms[i]));
+    etiquetes[std::min(i, N - 1)]->setText(Idioma::Model(noms[i]));
 }
 }  // namespace
 
@@ -41,12 +43,11 @@ TFInventari::TFInventari(QWidget* pare) : TFinestra(pare) {
 
 void TFInventari::ConstrueixFinestra() {
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
-  QWidget* material =
-      CreaGrup("GrMaterialBiologic", QStringLiteral("Material biològic"), "LbMatBio", LbMatBio);
-  QWidget* aparells = CreaGrup("GrAparells", QStringLiteral("Aparells"), "LbAparells", LbAparells);
-  QWidget* reactius = CreaGrup("GrReactius", QStringLiteral("Reactius"), "LbReactius", LbReactius);
-  BtComprar = Botons::Crea(this, "BtComprar", QStringLiteral("&Comprar..."));
-  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("&Tancar"), Glif::Tancar);
+  QWidget* material = CreaGrup("GrMaterialBiologic", tr("Material biològic"), "LbMatBio", LbMatBio);
+  QWidget* aparells = CreaGrup("GrAparells", tr("Aparells"), "LbAparells", LbAparells);
+  QWidget* reactius = CreaGrup("GrReactius", tr("Reactius"), "LbReactius", LbReactius);
+  BtComprar = Botons::Crea(this, "BtComprar", tr("&Comprar..."));
+  BtTancar = Botons::Crea(this, "BtTancar", tr("&Tancar"), Glif::Tancar);
   BtTancar->setDefault(true);
 
   ComunsLab::DisposaArticles(this, {caixa, material, reactius, aparells}, BtComprar, BtTancar);
@@ -79,7 +80,7 @@ void TFInventari::showEvent(QShowEvent* e) {
 }
 
 void TFInventari::FormActivate() {
-  setWindowTitle(QStringLiteral("Inventari (%1)").arg(Q(Labs::TextData(EstatRecerca))));
+  setWindowTitle(tr("Inventari (%1)").arg(TextosJoc::Data(EstatRecerca)));
   MostraCaixa(LbMesada, LbCaixa, EstatRecerca);
   OmpleEtiquetes(LbMatBio, TCategoria::MaterialBiologic);
   OmpleEtiquetes(LbAparells, TCategoria::Aparells);

@@ -17,7 +17,9 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
+#include "platform/Idioma.h"
 #include "platform/Teclat.h"
+#include "platform/TextosJoc.h"
 
 using namespace ComunsLab;
 using RBGlobal::EstatRecerca;
@@ -34,7 +36,7 @@ TFNovaTecnica::TFNovaTecnica(QWidget* pare) : TFinestra(pare) {
 }
 
 void TFNovaTecnica::ConstrueixFinestra() {
-  Label1 = Etiqueta(this, "Label1", QStringLiteral("Quina tècnica hem de desenvolupar?"));
+  Label1 = Etiqueta(this, "Label1", tr("Quina tècnica hem de desenvolupar?"));
   CBNovesTecniques = new QComboBox(this);
   CBNovesTecniques->setObjectName(QStringLiteral("CBNovesTecniques"));
   CBNovesTecniques->setEditable(false);
@@ -43,11 +45,10 @@ void TFNovaTecnica::ConstrueixFinestra() {
   QGroupBox* caixa = CreaCaixa(this, LbMesada, LbCaixa);
   QGroupBox* treball = CreaTreball();
   GrTecnica = CreaTecnica();
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Dibuixos::Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar =
-      Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Dibuixos::Glif::Cancellar);
-  BtTutor = Botons::Crea(this, "BtTutor", QStringLiteral("&Tutor"));
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel.lar"), Dibuixos::Glif::Cancellar);
+  BtTutor = Botons::Crea(this, "BtTutor", tr("&Tutor"));
 
   auto* fila = new QHBoxLayout;
   fila->addWidget(caixa);
@@ -73,7 +74,7 @@ void TFNovaTecnica::ConstrueixFinestra() {
 }
 
 QGroupBox* TFNovaTecnica::CreaTreball() {
-  QGroupBox* treball = Grup(this, "GrTreball", QStringLiteral("Treball de laboratori"));
+  QGroupBox* treball = Grup(this, "GrTreball", tr("Treball de laboratori"));
   LbProvetesMensuals = EtiquetaXifres(treball, "LbProvetesMensuals");
   LbProvetesRestants = EtiquetaXifres(treball, "LbProvetesRestants");
   auto* capa = new QGridLayout(treball);
@@ -91,7 +92,7 @@ QGroupBox* TFNovaTecnica::CreaTecnica() {
   Image3 = ImatgeProveta(grup, "Image3", 20);
   LbCostDiners = EtiquetaXifres(grup, "LbCostDiners");
   LbMesosRestants = Etiqueta(grup, "LbMesosRestants");
-  LbPermet = Etiqueta(grup, "LbPermet", QStringLiteral("Permet desenvolupar:"));
+  LbPermet = Etiqueta(grup, "LbPermet", tr("Permet desenvolupar:"));
   LBTecniquesFilles = new QListWidget(grup);
   LBTecniquesFilles->setObjectName(QStringLiteral("LBTecniquesFilles"));
   LBTecniquesFilles->setSelectionMode(QAbstractItemView::NoSelection);
@@ -117,17 +118,15 @@ void TFNovaTecnica::showEvent(QShowEvent* e) {
 
 void TFNovaTecnica::FormActivate() {
   const RBGlobal::TEstatRecerca& e = EstatRecerca;
-  setWindowTitle(QStringLiteral("Desenvolupar una nova tècnica (%1)").arg(Q(Labs::TextData(e))));
+  setWindowTitle(tr("Desenvolupar una nova tècnica (%1)").arg(TextosJoc::Data(e)));
   MostraCaixa(LbMesada, LbCaixa, e);
-  LbProvetesMensuals->setText(QStringLiteral("Cada mes podem fer ") +
-                              Q(FormataNombre(e.ProvetesMes, 5)));
-  LbProvetesRestants->setText(QStringLiteral("Aquest mes queden  ") +
-                              Q(FormataNombre(e.Provetes, 5)));
+  LbProvetesMensuals->setText(tr("Cada mes podem fer %1").arg(Q(FormataNombre(e.ProvetesMes, 5))));
+  LbProvetesRestants->setText(tr("Aquest mes queden  %1").arg(Q(FormataNombre(e.Provetes, 5))));
   TecniquesPossibles = Labs::LlistaTecniquesPossibles(e);
   QSignalBlocker bloqueig(CBNovesTecniques);
   CBNovesTecniques->clear();
   for (std::uint16_t t : TecniquesPossibles)
-    CBNovesTecniques->addItem(QString::fromUtf8(Labs::NomsTecniques[t]));
+    CBNovesTecniques->addItem(Idioma::Model(Labs::NomsTecniques[t]));
   CBNovesTecniques->setCurrentIndex(TecniquesPossibles.empty() ? -1 : 0);
   MostraTecnica();
 }
@@ -136,10 +135,10 @@ void TFNovaTecnica::CBNovesTecniquesChange() { MostraTecnica(); }
 
 void TFNovaTecnica::MostraAvis() {
   TecnicaTriada = 0;
-  GrTecnica->setTitle(QStringLiteral("Avís"));
+  GrTecnica->setTitle(tr("Avís"));
   Image3->hide();
-  LbCostProvetes->setText(QStringLiteral("Necessitem material per a"));
-  LbCostDiners->setText(QStringLiteral("desenvolupar noves tècniques"));
+  LbCostProvetes->setText(tr("Necessitem material per a"));
+  LbCostDiners->setText(tr("desenvolupar noves tècniques"));
   LbMesosRestants->clear();
   LbPermet->hide();
   LBTecniquesFilles->hide();
@@ -155,19 +154,17 @@ void TFNovaTecnica::MostraTecnica() {
   TecnicaTriada = static_cast<unsigned>(posicio) + 1;
   const std::uint16_t t = TecniquesPossibles[TecnicaTriada - 1];
   const std::int32_t provetes = Labs::ProvetesNecessaries(e, t);
-  GrTecnica->setTitle(QString::fromUtf8(Labs::NomsTecniques[t]));
+  GrTecnica->setTitle(Idioma::Model(Labs::NomsTecniques[t]));
   Image3->show();
-  LbCostProvetes->setText(QStringLiteral("Requereix ") + Q(FormataNombre(provetes, 7)));
-  LbCostDiners->setText(QStringLiteral("Costa ") +
-                        Q(FormataNombre(Labs::CostTecnica(e, t), 3)) +
-                        QStringLiteral("$"));
+  LbCostProvetes->setText(tr("Requereix %1").arg(Q(FormataNombre(provetes, 7))));
+  LbCostDiners->setText(tr("Costa %1$").arg(Q(FormataNombre(Labs::CostTecnica(e, t), 3))));
   LbMesosRestants->setText(
-      Q(Labs::TextMesos(Labs::MesosPerTecnica(provetes, e.Provetes, e.ProvetesMes))));
+      TextosJoc::Mesos(Labs::MesosPerTecnica(provetes, e.Provetes, e.ProvetesMes)));
   LbPermet->show();
   LBTecniquesFilles->show();
   LBTecniquesFilles->clear();
   for (std::uint16_t fill : Labs::FillsTecnica(t))
-    LBTecniquesFilles->addItem(QString::fromUtf8(Labs::NomsTecniques[fill]));
+    LBTecniquesFilles->addItem(Idioma::Model(Labs::NomsTecniques[fill]));
 }
 
 // Choosing starts the technique from no tubes, abandoning any other, and

@@ -16,6 +16,8 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
+#include "platform/Idioma.h"
+#include "platform/TextosJoc.h"
 
 using namespace ComunsLab;
 using RBGlobal::EstatRecerca;
@@ -33,7 +35,7 @@ int AmpleColumna(const QListWidget* llista) {
   int ample = 0;
   for (unsigned t = 1; t <= Labs::NombreTecniques; ++t)
     ample = std::max(
-        ample, llista->fontMetrics().horizontalAdvance(QString::fromUtf8(Labs::NomsTecniques[t])));
+        ample, llista->fontMetrics().horizontalAdvance(Idioma::Model(Labs::NomsTecniques[t])));
   const int marge = llista->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, llista) + 1;
   return ample + 2 * marge + 8;
 }
@@ -41,11 +43,11 @@ int AmpleColumna(const QListWidget* llista) {
 
 TFTecniques::TFTecniques(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTecniques"));
-  setWindowTitle(QStringLiteral("Tècniques"));
+  setWindowTitle(tr("Tècniques"));
 }
 
 void TFTecniques::ConstrueixFinestra() {
-  Label1 = Etiqueta(this, "Label1", QStringLiteral("Tècniques Desenvolupades:"));
+  Label1 = Etiqueta(this, "Label1", tr("Tècniques Desenvolupades:"));
   ListTecniques = new QListWidget(this);
   ListTecniques->setObjectName(QStringLiteral("ListTecniques"));
   // Top to bottom, then the next column: two columns of fourteen rows.
@@ -66,7 +68,7 @@ void TFTecniques::ConstrueixFinestra() {
   ListTecniques->setSelectionMode(QAbstractItemView::NoSelection);
   Label1->setBuddy(ListTecniques);  // names the list for screen readers
 
-  GrTecnicaEnCurs = Grup(this, "GrTecnicaEnCurs", QStringLiteral("Tècnica en desenvolupament:"));
+  GrTecnicaEnCurs = Grup(this, "GrTecnicaEnCurs", tr("Tècnica en desenvolupament:"));
   LbTecnica = Etiqueta(GrTecnicaEnCurs, "LbTecnica");
   LbProvetesInvertides = EtiquetaXifres(GrTecnicaEnCurs, "LbProvetesInvertides");
   LbProporcioProvetes = Etiqueta(GrTecnicaEnCurs, "LbProporcioProvetes");
@@ -85,10 +87,9 @@ void TFTecniques::ConstrueixFinestra() {
   graella->setColumnStretch(3, 1);
   graella->setColumnMinimumWidth(0, 30);
 
-  BtDacord = Botons::Crea(this, "BtDacord", QStringLiteral("D'ac&ord"), Dibuixos::Glif::DAcord);
+  BtDacord = Botons::Crea(this, "BtDacord", tr("D'ac&ord"), Dibuixos::Glif::DAcord);
   BtDacord->setDefault(true);
-  BtCancellar =
-      Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Dibuixos::Glif::Cancellar);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Dibuixos::Glif::Cancellar);
   // Hidden while nothing is in development: the window keeps its layout.
   QSizePolicy politica = BtCancellar->sizePolicy();
   politica.setRetainSizeWhenHidden(true);
@@ -129,7 +130,7 @@ void TFTecniques::FormActivate() {
   ListTecniques->clear();
   for (unsigned t = 1; t <= Labs::NombreTecniques; ++t)
     if (EstatRecerca.TecniquesDominades[t])
-      ListTecniques->addItem(QString::fromUtf8(Labs::NomsTecniques[t]));
+      ListTecniques->addItem(Idioma::Model(Labs::NomsTecniques[t]));
   if (Labs::EsTecnica(EstatRecerca.TecnicaEnCurs))
     MostraTecnicaEnCurs();
   else
@@ -138,7 +139,7 @@ void TFTecniques::FormActivate() {
 
 void TFTecniques::MostraCapTecnica() {
   BtCancellar->hide();
-  LbTecnica->setText(QStringLiteral("No estem desenvolupant cap tècnica."));
+  LbTecnica->setText(tr("No estem desenvolupant cap tècnica."));
   for (QLabel* etiqueta :
        {LbProvetesInvertides, LbProporcioProvetes, LbDinersInvertits, LbProporcioDiners, LbMesos})
     etiqueta->clear();
@@ -151,18 +152,15 @@ void TFTecniques::MostraTecnicaEnCurs() {
   const std::int32_t provetes = Labs::ProvetesNecessaries(e, t);
   const std::int32_t cost = Labs::CostPerProveta(e, t);
   BtCancellar->show();
-  LbTecnica->setText(QStringLiteral("Estem investigant ") +
-                     QString::fromUtf8(Labs::NomsTecniques[t]));
-  LbProvetesInvertides->setText(QStringLiteral("Hem dedicat ") +
-                                Q(FormataNombre(e.UnitatsTecnica, 5)));
-  LbProporcioProvetes->setText(
-      QStringLiteral("(d'un total de %1).").arg(Q(FormataNombre(provetes, 1))));
-  LbDinersInvertits->setText(QStringLiteral("Hem gastat ") +
-                             Q(FormataNombre(cost * e.UnitatsTecnica, 7)) + QStringLiteral("$"));
+  LbTecnica->setText(tr("Estem investigant %1").arg(Idioma::Model(Labs::NomsTecniques[t])));
+  LbProvetesInvertides->setText(tr("Hem dedicat %1").arg(Q(FormataNombre(e.UnitatsTecnica, 5))));
+  LbProporcioProvetes->setText(tr("(d'un total de %1).").arg(Q(FormataNombre(provetes, 1))));
+  LbDinersInvertits->setText(
+      tr("Hem gastat %1$").arg(Q(FormataNombre(cost * e.UnitatsTecnica, 7))));
   LbProporcioDiners->setText(
-      QStringLiteral("(d'un total de %1).").arg(Q(FormataNombre(Labs::CostTecnica(e, t), 1))));
-  LbMesos->setText(Q(Labs::TextMesos(
-      Labs::MesosRestants(static_cast<std::uint16_t>(provetes), e.UnitatsTecnica, e.ProvetesMes))));
+      tr("(d'un total de %1).").arg(Q(FormataNombre(Labs::CostTecnica(e, t), 1))));
+  LbMesos->setText(TextosJoc::Mesos(
+      Labs::MesosRestants(static_cast<std::uint16_t>(provetes), e.UnitatsTecnica, e.ProvetesMes)));
   ImgProveta->show();
 }
 
@@ -170,12 +168,12 @@ void TFTecniques::MostraTecnicaEnCurs() {
 // first, as Escape reaches this button too.
 void TFTecniques::BtCancellarClick() {
   if (!Labs::EsTecnica(EstatRecerca.TecnicaEnCurs)) return;
-  const QString nom = QString::fromUtf8(Labs::NomsTecniques[EstatRecerca.TecnicaEnCurs]);
+  const QString nom = Idioma::Model(Labs::NomsTecniques[EstatRecerca.TecnicaEnCurs]);
   const auto resposta = Dialegs::Missatge(
       this,
-      QStringLiteral("Vols deixar de desenvolupar «%1»?\n"
-                     "Es perdran les provetes que hi has dedicat i les que queden aquest mes; "
-                     "els diners gastats no es recuperen.")
+      tr("Vols deixar de desenvolupar «%1»?\n"
+         "Es perdran les provetes que hi has dedicat i les que queden aquest mes; "
+         "els diners gastats no es recuperen.")
           .arg(nom),
       QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
   if (resposta != QMessageBox::Yes) return;

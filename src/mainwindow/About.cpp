@@ -18,7 +18,7 @@ QLabel* Etiqueta(QWidget* pare, const char* nom, const QString& text) {
 
 TAboutBox::TAboutBox(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("AboutBox"));
-  setWindowTitle(QStringLiteral("Sobre Ribolia..."));
+  setWindowTitle(tr("Sobre Ribolia..."));
 }
 
 void TAboutBox::ConstrueixFinestra() {
@@ -29,7 +29,7 @@ void TAboutBox::ConstrueixFinestra() {
   negreta.setBold(true);
   negreta.setPointSize(negreta.pointSize() + 4);
   nom->setFont(negreta);
-  auto* boto = new QPushButton(QStringLiteral("D'ac&ord"), this);
+  auto* boto = new QPushButton(tr("D'ac&ord"), this);
   boto->setObjectName(QStringLiteral("BtDAcord"));
   boto->setDefault(true);
   connect(boto, &QPushButton::clicked, this, &QDialog::accept);
@@ -38,13 +38,11 @@ void TAboutBox::ConstrueixFinestra() {
   graella->setContentsMargins(16, 16, 16, 12);
   graella->addWidget(icona, 0, 0, 2, 1, Qt::AlignTop);
   graella->addWidget(nom, 0, 1);
-  graella->addWidget(Etiqueta(this, "Version", QStringLiteral("Versió 1.0.")), 1, 1);
-  graella->addWidget(Etiqueta(this, "Copyright",
-                              QStringLiteral("Programa educatiu fet per l'equip de Ribolia.")),
-                     2, 0, 1, 2);
+  graella->addWidget(Etiqueta(this, "Version", tr("Versió 1.0.")), 1, 1);
+  graella->addWidget(
+      Etiqueta(this, "Copyright", tr("Programa educatiu fet per l'equip de Ribolia.")), 2, 0, 1, 2);
   graella->addWidget(Etiqueta(this, "Comments", QString()), 3, 0, 1, 2);
-  graella->addWidget(Etiqueta(this, "Lloc", QStringLiteral("Barcelona, desembre de 2026.")), 4,
-                     0, 1, 2);
+  graella->addWidget(Etiqueta(this, "Lloc", tr("Barcelona, desembre de 2026.")), 4, 0, 1, 2);
   graella->addWidget(boto, 5, 0, 1, 2, Qt::AlignCenter);
   graella->setSizeConstraint(QLayout::SetFixedSize);  // a fixed-size box
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/Classe.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QHBoxLayout>
@@ -28,7 +29,8 @@ constexpr int ContextAjuda = 360;
 constexpr int AmpleNomMaxim = 240;
 constexpr int RolIndex = Qt::UserRole;     // the row's place in Recerques
 constexpr int RolClau = Qt::UserRole + 1;  // what the column sorts by
-const char* const FiltreRecerques = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
+const char* const FiltreRecerques =
+    QT_TRANSLATE_NOOP("TFClasse", "Simulacions Ribolia (*.srb);;Tots els fitxers (*)");
 
 // Numbers as numbers, words in Catalan order; empty cells of a numeric
 // column last in either order.
@@ -60,11 +62,13 @@ QString DataIHora() {
 
 QString TaulaHtml(const QList<const TRecercaClasse*>& recerques) {
   QString html = QStringLiteral(
-                     "<html><body><h2>Recerques de la classe</h2><p>%1. %2 recerques.</p>"
+                     "<html><body><h2>%1</h2><p>%2</p>"
                      "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
                      "style=\"border-collapse: collapse;\"><thead><tr>")
-                     .arg(DataIHora())
-                     .arg(recerques.size());
+                     .arg(QCoreApplication::translate("TFClasse", "Recerques de la classe"),
+                          QCoreApplication::translate("TFClasse", "%1. %2 recerques.")
+                              .arg(DataIHora())
+                              .arg(recerques.size()));
   for (const QString& capcalera : Capcaleres())
     html += QStringLiteral("<th>%1</th>").arg(capcalera.toHtmlEscaped());
   html += QStringLiteral("</tr></thead>");
@@ -83,7 +87,7 @@ QString TaulaHtml(const QList<const TRecercaClasse*>& recerques) {
 
 TFClasse::TFClasse(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FClasse"));
-  setWindowTitle(QStringLiteral("Recerques de la classe"));
+  setWindowTitle(tr("Recerques de la classe"));
 }
 
 void TFClasse::ConstrueixFinestra() {
@@ -101,15 +105,14 @@ void TFClasse::ConstrueixFinestra() {
   SGClasse->setSortingEnabled(true);
   SGClasse->sortByColumn(ColFitxer, Qt::AscendingOrder);
 
-  BtAfegir = Botons::Crea(this, "BtAfegir", QStringLiteral("&Afegir..."));
-  BtAfegirCarpeta = Botons::Crea(this, "BtAfegirCarpeta", QStringLiteral("Afegir una &carpeta..."));
-  BtTreure = Botons::Crea(this, "BtTreure", QStringLiteral("&Treure"));
-  BtExportarCsv = Botons::Crea(this, "BtExportarCsv", QStringLiteral("Exportar &CSV..."));
-  BtImprimir =
-      Botons::Crea(this, "BtImprimir", QStringLiteral("&Imprimir"), Dibuixos::Glif::Imprimir);
-  BtInforme = Botons::Crea(this, "BtInforme", QStringLiteral("&Informe..."));
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Dibuixos::Glif::Ajuda);
-  BtTancar = Botons::Crea(this, "BtTancar", QStringLiteral("Tancar"), Dibuixos::Glif::Tancar);
+  BtAfegir = Botons::Crea(this, "BtAfegir", tr("&Afegir..."));
+  BtAfegirCarpeta = Botons::Crea(this, "BtAfegirCarpeta", tr("Afegir una &carpeta..."));
+  BtTreure = Botons::Crea(this, "BtTreure", tr("&Treure"));
+  BtExportarCsv = Botons::Crea(this, "BtExportarCsv", tr("Exportar &CSV..."));
+  BtImprimir = Botons::Crea(this, "BtImprimir", tr("&Imprimir"), Dibuixos::Glif::Imprimir);
+  BtInforme = Botons::Crea(this, "BtInforme", tr("&Informe..."));
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Dibuixos::Glif::Ajuda);
+  BtTancar = Botons::Crea(this, "BtTancar", tr("Tancar"), Dibuixos::Glif::Tancar);
 
   auto* botons = new QHBoxLayout;
   for (QPushButton* b : {BtAfegir, BtAfegirCarpeta, BtTreure, BtExportarCsv, BtImprimir, BtInforme})
@@ -193,24 +196,21 @@ QList<const TRecercaClasse*> TFClasse::OrdreVisible() const {
 }
 
 void TFClasse::BtAfegirClick() {
-  AfegeixFitxers(Dialegs::TriaFitxersObrir(this, QStringLiteral("Afegir recerques"),
-                                           QString::fromUtf8(FiltreRecerques)));
+  AfegeixFitxers(Dialegs::TriaFitxersObrir(this, tr("Afegir recerques"), tr(FiltreRecerques)));
 }
 
 void TFClasse::BtAfegirCarpetaClick() {
-  const QString carpeta =
-      Dialegs::TriaCarpeta(this, QStringLiteral("Afegir les recerques d'una carpeta"));
+  const QString carpeta = Dialegs::TriaCarpeta(this, tr("Afegir les recerques d'una carpeta"));
   if (carpeta.isEmpty()) return;
   QStringList fitxers;
   if (!FitxersCarpeta(carpeta, fitxers)) {
-    Dialegs::Missatge(this,
-                      QStringLiteral("No s'ha pogut llegir la carpeta «%1».")
-                          .arg(QDir::toNativeSeparators(carpeta)),
-                      QMessageBox::Warning);
+    Dialegs::Missatge(
+        this, tr("No s'ha pogut llegir la carpeta «%1».").arg(QDir::toNativeSeparators(carpeta)),
+        QMessageBox::Warning);
     return;
   }
   if (fitxers.isEmpty())
-    Dialegs::Missatge(this, QStringLiteral("A la carpeta «%1» no hi ha cap recerca (.srb).")
+    Dialegs::Missatge(this, tr("A la carpeta «%1» no hi ha cap recerca (.srb).")
                                 .arg(QDir::toNativeSeparators(carpeta)));
   AfegeixFitxers(fitxers);
 }
@@ -225,15 +225,15 @@ void TFClasse::BtTreureClick() {
 }
 
 void TFClasse::BtExportarCsvClick() {
-  const QString nom = Dialegs::TriaFitxerDesar(this, QStringLiteral("Exportar la taula en CSV"),
-                                               QStringLiteral("Fitxers CSV (*.csv)"),
-                                               QStringLiteral("Recerques de la classe.csv"));
+  const QString nom =
+      Dialegs::TriaFitxerDesar(this, tr("Exportar la taula en CSV"), tr("Fitxers CSV (*.csv)"),
+                               tr("Recerques de la classe.csv"));
   if (nom.isEmpty()) return;
   QSaveFile fitxer(nom);
   const QByteArray csv = Csv(OrdreVisible()).toUtf8();
   if (!fitxer.open(QIODevice::WriteOnly) || fitxer.write(csv) != csv.size() || !fitxer.commit())
     Dialegs::Missatge(this,
-                      QStringLiteral("No s'ha pogut desar la taula al fitxer «%1».\n%2.")
+                      tr("No s'ha pogut desar la taula al fitxer «%1».\n%2.")
                           .arg(QDir::toNativeSeparators(nom), fitxer.errorString()),
                       QMessageBox::Warning);
 }
@@ -242,7 +242,7 @@ void TFClasse::BtImprimirClick() {
   QTextDocument document;
   document.setHtml(TaulaHtml(OrdreVisible()));
   document.setMetaInformation(QTextDocument::DocumentTitle, windowTitle());
-  Impressio::ImprimeixDocument(this, document, QStringLiteral("Recerques de la classe.pdf"));
+  Impressio::ImprimeixDocument(this, document, tr("Recerques de la classe.pdf"));
 }
 
 // The student's report, as the main window writes it; the research open

@@ -28,25 +28,23 @@ TFDades::TFDades(QWidget* pare) : TFinestra(pare) {
 }
 
 void TFDades::ConstrueixFinestra() {
-  Label1 = new QLabel(QStringLiteral("Entra les teves dades personals:"), this);
+  Label1 = new QLabel(tr("Entra les teves dades personals:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label2 = new QLabel(QStringLiteral("Nom:"), this);
+  Label2 = new QLabel(tr("Nom:"), this);
   Label2->setObjectName(QStringLiteral("Label2"));
   ENom = new QLineEdit(this);
   ENom->setObjectName(QStringLiteral("ENom"));
   ENom->setMaxLength(LlargadaNom);
   ENom->setMinimumWidth(ENom->fontMetrics().averageCharWidth() * (LlargadaNom + 6));
   Label2->setBuddy(ENom);
-  RGGenere = new TGrupOpcions("RGGenere", QStringLiteral("Gènere"),
-                              {QStringLiteral("Femení"), QStringLiteral("Masculí")}, this);
+  RGGenere = new TGrupOpcions("RGGenere", tr("Gènere"), {tr("Femení"), tr("Masculí")}, this);
   RGGenere->PosaItemIndex(0);
-  RGNivellEducatiu = new TGrupOpcions(
-      "RGNivellEducatiu", QStringLiteral("Nivell educatiu"),
-      {QStringLiteral("ESO"), QStringLiteral("Batxillerat"), QStringLiteral("Universitari")}, this);
+  RGNivellEducatiu = new TGrupOpcions("RGNivellEducatiu", tr("Nivell educatiu"),
+                                      {tr("ESO"), tr("Batxillerat"), tr("Universitari")}, this);
   RGNivellEducatiu->PosaItemIndex(0);
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Glif::Cancellar);
 
   auto* nom = new QHBoxLayout;
   nom->addWidget(Label2);

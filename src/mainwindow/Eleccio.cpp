@@ -24,35 +24,34 @@ constexpr int ItemAleatori = 1;    // second item of RGTipusCodi
 
 TFEleccio::TFEleccio(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FEleccio"));
-  setWindowTitle(QStringLiteral("Elecció del tipus de simulació"));
+  setWindowTitle(tr("Elecció del tipus de simulació"));
 }
 
 void TFEleccio::ConstrueixFinestra() {
-  Label1 = new QLabel(QStringLiteral("Tria les opcions que vulguis:"), this);
+  Label1 = new QLabel(tr("Tria les opcions que vulguis:"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  RGTipusPartida = new TGrupOpcions(
-      "RGTipusPartida", QStringLiteral("Simulació"),
-      {QStringLiteral("Flux de la informació genètica"), QStringLiteral("Investigar codi genètic"),
-       QStringLiteral("Investigar amb pressupost")},
-      this);
+  RGTipusPartida =
+      new TGrupOpcions("RGTipusPartida", tr("Simulació"),
+                       {tr("Flux de la informació genètica"), tr("Investigar codi genètic"),
+                        tr("Investigar amb pressupost")},
+                       this);
   RGTipusPartida->PosaItemIndex(0);
-  RGTipusCodi = new TGrupOpcions("RGTipusCodi", QStringLiteral("Codi genètic"),
-                                 {QStringLiteral("Real"), QStringLiteral("Aleatori")}, this);
+  RGTipusCodi =
+      new TGrupOpcions("RGTipusCodi", tr("Codi genètic"), {tr("Real"), tr("Aleatori")}, this);
   RGTipusCodi->PosaItemIndex(0);
   // Keeps its place while hidden, so the dialog does not jump.
   QSizePolicy politica = RGTipusCodi->sizePolicy();
   politica.setRetainSizeWhenHidden(true);
   RGTipusCodi->setSizePolicy(politica);
   RGTipusCodi->hide();
-  RGTipusSimulacio =
-      new TGrupOpcions("RGTipusSimulacio", QStringLiteral("Investigació"),
-                       {QStringLiteral("Individual"), QStringLiteral("Joc competitiu")}, this);
+  RGTipusSimulacio = new TGrupOpcions("RGTipusSimulacio", tr("Investigació"),
+                                      {tr("Individual"), tr("Joc competitiu")}, this);
   RGTipusSimulacio->PosaItemIndex(0);
   RGTipusSimulacio->hide();
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel·lar"), Glif::Cancellar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
 
   auto* grups = new QHBoxLayout;
   grups->addWidget(RGTipusPartida, 0, Qt::AlignTop);

@@ -14,15 +14,15 @@
 #include "model/Labs.h"
 #include "model/Registre.h"
 #include "platform/Dibuixos.h"
+#include "platform/Idioma.h"
 #include "platform/Text1252.h"
+#include "platform/TextosJoc.h"
 
 using namespace RBGlobal;
 using namespace Comandes;
 using Guia::TPas;
 
 namespace {
-QString U8(const char* text) { return QString::fromUtf8(text); }
-
 // A command's caption as a button face: no mnemonic (the menus own the
 // letters) and no dots.
 QString TextAccio(const QAction* accio) {
@@ -75,8 +75,7 @@ TPanellInici::TPanellInici(const TAccions& accions, QWidget* pare)
 QWidget* TPanellInici::CreaExercicis() {
   auto* pagina = new QWidget(this);
   pagina->setObjectName(QStringLiteral("PgExercicis"));
-  auto* titol =
-      new QLabel(QStringLiteral("Exercicis sobre el flux de la informació genètica"), pagina);
+  auto* titol = new QLabel(tr("Exercicis sobre el flux de la informació genètica"), pagina);
   titol->setObjectName(QStringLiteral("LbExercicis"));
   titol->setFont(Gran(font(), 1.4, true));
   auto* graella = new QVBoxLayout;
@@ -128,23 +127,23 @@ QWidget* TPanellInici::CreaRecerca() {
   Formulari = new QFormLayout;
   Formulari->setLabelAlignment(Qt::AlignRight);
   Formulari->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  LbCodi = Fila("LbCodi", QStringLiteral("Codi:"));
-  LbFitxer = Fila("LbFitxer", QStringLiteral("Fitxer:"));
-  LbExperiments = Fila("LbExperiments", QStringLiteral("Experiments:"));
-  LbCodons = Fila("LbCodons", QStringLiteral("Codons publicats:"));
-  LbDarrer = Fila("LbDarrer", QStringLiteral("Darrer experiment:"));
-  LbConclusio = Fila("LbConclusio", QStringLiteral("Conclusions:"));
-  LbCentre = Fila("LbCentre", QStringLiteral("Centre:"));
-  LbMes = Fila("LbMes", QStringLiteral("Mes:"));
-  LbCaixa = Fila("LbCaixa", QStringLiteral("Diners i provetes:"));
-  LbTecnica = Fila("LbTecnica", QStringLiteral("En desenvolupament:"));
+  LbCodi = Fila("LbCodi", tr("Codi:"));
+  LbFitxer = Fila("LbFitxer", tr("Fitxer:"));
+  LbExperiments = Fila("LbExperiments", tr("Experiments:"));
+  LbCodons = Fila("LbCodons", tr("Codons publicats:"));
+  LbDarrer = Fila("LbDarrer", tr("Darrer experiment:"));
+  LbConclusio = Fila("LbConclusio", tr("Conclusions:"));
+  LbCentre = Fila("LbCentre", tr("Centre:"));
+  LbMes = Fila("LbMes", tr("Mes:"));
+  LbCaixa = Fila("LbCaixa", tr("Diners i provetes:"));
+  LbTecnica = Fila("LbTecnica", tr("En desenvolupament:"));
   PbTecnica = new QProgressBar(PgRecerca);
   PbTecnica->setObjectName(QStringLiteral("PbTecnica"));
   PbTecnica->setFormat(QStringLiteral("%p%"));
-  PbTecnica->setAccessibleName(QStringLiteral("Progrés de la tècnica"));
+  PbTecnica->setAccessibleName(tr("Progrés de la tècnica"));
   Formulari->addRow(QString(), PbTecnica);
 
-  auto* pas = new QLabel(QStringLiteral("Què puc fer ara?"), PgRecerca);
+  auto* pas = new QLabel(tr("Què puc fer ara?"), PgRecerca);
   pas->setObjectName(QStringLiteral("LbQuePucFer"));
   pas->setFont(Gran(font(), 1.15, true));
   LbPas = new QLabel(PgRecerca);
@@ -152,10 +151,10 @@ QWidget* TPanellInici::CreaRecerca() {
   LbPas->setWordWrap(true);
   LbPas->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   LbPas->setFocusPolicy(Qt::TabFocus);
-  LbPas->setAccessibleName(QStringLiteral("Què puc fer ara?"));
+  LbPas->setAccessibleName(tr("Què puc fer ara?"));
   BtPas = new QPushButton(PgRecerca);
   BtPas->setObjectName(QStringLiteral("BtPas"));
-  BtPas->setAccessibleName(QStringLiteral("Fer el pas suggerit"));
+  BtPas->setAccessibleName(tr("Fer el pas suggerit"));
   connect(BtPas, &QPushButton::clicked, this, &TPanellInici::BtPasClick);
 
   auto* fila = new QHBoxLayout;
@@ -177,29 +176,27 @@ void TPanellInici::Mostra(const TEstatRecerca& e, const QString& fitxer) {
     return;
   }
   Pagines->setCurrentWidget(PgRecerca);
-  static const char* const Nivells[] = {"ESO", "Batxillerat", "Universitari"};
-  const QString nivell = e.NivellEducatiu < 3 ? U8(Nivells[e.NivellEducatiu]) : QString();
+  static const char* const Nivells[] = {QT_TR_NOOP("ESO"), QT_TR_NOOP("Batxillerat"),
+                                        QT_TR_NOOP("Universitari")};
+  const QString nivell = e.NivellEducatiu < 3 ? tr(Nivells[e.NivellEducatiu]) : QString();
   const QString nom = DeText1252(e.Nom.Text()).trimmed();
-  QString titol = nom.isEmpty() ? QStringLiteral("Recerca sense nom")
-                                : QStringLiteral("Recerca de %1").arg(nom);
+  QString titol = nom.isEmpty() ? tr("Recerca sense nom") : tr("Recerca de %1").arg(nom);
   if (!nivell.isEmpty()) titol += QStringLiteral(" (%1)").arg(nivell);
   LbTitol->setText(titol);
-  LbCodi->setText(e.TipusCodi == 1 ? QStringLiteral("Codi aleatori") : QStringLiteral("Codi real"));
-  LbFitxer->setText(fitxer.isEmpty() ? QStringLiteral("Encara no s'ha desat.")
-                                     : QFileInfo(fitxer).fileName());
+  LbCodi->setText(e.TipusCodi == 1 ? tr("Codi aleatori") : tr("Codi real"));
+  LbFitxer->setText(fitxer.isEmpty() ? tr("Encara no s'ha desat.") : QFileInfo(fitxer).fileName());
   LbFitxer->setToolTip(fitxer);
-  LbExperiments->setText(QStringLiteral("%1 de %2").arg(e.NombreExperiments).arg(MaxExperiments));
-  LbCodons->setText(QStringLiteral("%1 de 64").arg(Guia::CodonsPublicats(e)));
+  LbExperiments->setText(tr("%1 de %2").arg(e.NombreExperiments).arg(MaxExperiments));
+  LbCodons->setText(tr("%1 de 64").arg(Guia::CodonsPublicats(e)));
   const unsigned darrer = std::min<unsigned>(e.NombreExperiments, MaxExperiments);
   if (darrer == 0) {
-    LbDarrer->setText(QStringLiteral("Encara cap."));
+    LbDarrer->setText(tr("Encara cap."));
     LbConclusio->setText(QStringLiteral("—"));
   } else {
     LbDarrer->setText(
         QStringLiteral("%1: %2").arg(darrer).arg(DeText1252(e.PolimersExperiment[darrer].Text())));
     const QString conclusio = DeText1252(e.ConclusionsExperiment[darrer].Text()).simplified();
-    LbConclusio->setText(conclusio.isEmpty() ? QStringLiteral("Encara no n'has escrit.")
-                                             : conclusio);
+    LbConclusio->setText(conclusio.isEmpty() ? tr("Encara no n'has escrit.") : conclusio);
   }
   MostraJoc(e);
   const Guia::TPasSeguent pas = Guia::PasSeguent(e);
@@ -220,24 +217,24 @@ void TPanellInici::MostraJoc(const TEstatRecerca& e) {
     Formulari->setRowVisible(w, joc);
   if (!joc) return;
   const QString centre = e.Centre < OfertesCentres.size() && e.Oferta < 6
-                             ? U8(OfertesCentres[e.Centre].Noms[e.Oferta])
+                             ? Idioma::Model(OfertesCentres[e.Centre].Noms[e.Oferta])
                              : QString();
   LbCentre->setText(centre);
-  LbMes->setText(QString::fromStdString(Labs::TextData(e)));
-  LbCaixa->setText(QStringLiteral("%1 $ i %2 provetes (%3 $ i %4 provetes cada mes)")
+  LbMes->setText(TextosJoc::Data(e));
+  LbCaixa->setText(tr("%1 $ i %2 provetes (%3 $ i %4 provetes cada mes)")
                        .arg(QString::fromStdString(FormataNombre(e.Diners, 0)))
                        .arg(e.Provetes)
                        .arg(QString::fromStdString(FormataNombre(e.Ingressos, 0)))
                        .arg(e.ProvetesMes));
   const std::uint16_t t = e.TecnicaEnCurs;
   if (!Labs::EsTecnica(t)) {
-    LbTecnica->setText(QStringLiteral("Cap tècnica."));
+    LbTecnica->setText(tr("Cap tècnica."));
     Formulari->setRowVisible(PbTecnica, false);
     return;
   }
   const int total = Labs::ProvetesNecessaries(e, t);
-  LbTecnica->setText(QStringLiteral("%1: %2 de %3 provetes")
-                         .arg(U8(Labs::NomsTecniques[t]))
+  LbTecnica->setText(tr("%1: %2 de %3 provetes")
+                         .arg(Idioma::Model(Labs::NomsTecniques[t]))
                          .arg(e.UnitatsTecnica)
                          .arg(total));
   PbTecnica->setRange(0, total);
@@ -246,66 +243,58 @@ void TPanellInici::MostraJoc(const TEstatRecerca& e) {
 
 QString TPanellInici::TextPas(Guia::TPasSeguent pas) {
   const unsigned n = pas.Numero;
-  const QString tecnica = Labs::EsTecnica(n) ? U8(Labs::NomsTecniques[n]) : QString();
+  const QString tecnica = Labs::EsTecnica(n) ? Idioma::Model(Labs::NomsTecniques[n]) : QString();
   switch (pas.Pas) {
     case TPas::FerRNASintetic:
-      return QStringLiteral(
+      return tr(
           "Fes el primer experiment: construeix un RNA sintètic i tradueix-lo en el sistema "
           "lliure de cèl·lules.");
     case TPas::EscriureConclusions:
-      return QStringLiteral(
-                 "L'experiment %1 té resultats però encara no té conclusions: repassa'l i "
-                 "escriu què en dedueixes.")
+      return tr("L'experiment %1 té resultats però encara no té conclusions: repassa'l i "
+                "escriu què en dedueixes.")
           .arg(n);
     case TPas::Publicar:
-      return (n == 1 ? QStringLiteral("Els teus experiments han llegit un codó que encara no has "
-                                      "publicat")
-                     : QStringLiteral("Els teus experiments han llegit %1 codons que encara no "
-                                      "has publicat")
-                           .arg(n)) +
-             QStringLiteral(
-                 ": obre la taula del codi i fes clic al codó per publicar-ne el "
-                 "significat.");
+      return n == 1 ? tr("Els teus experiments han llegit un codó que encara no has publicat: "
+                         "obre la taula del codi i fes clic al codó per publicar-ne el significat.")
+                    : tr("Els teus experiments han llegit %1 codons que encara no has publicat: "
+                         "obre la taula del codi i fes clic al codó per publicar-ne el significat.")
+                          .arg(n);
     case TPas::FerMesExperiments:
-      return QStringLiteral(
+      return tr(
           "Fes més experiments amb RNA sintètics diferents per llegir codons nous, i publica "
           "el que en dedueixis.");
     case TPas::RegistrePle:
-      return QStringLiteral(
+      return tr(
           "El registre ja té els 60 experiments: repassa'ls i publica a la taula del codi el "
           "que n'has deduït.");
     case TPas::CodiComplet:
-      return QStringLiteral("Has publicat el significat dels 64 codons: el codi està desxifrat!");
+      return tr("Has publicat el significat dels 64 codons: el codi està desxifrat!");
     case TPas::ComprarAparellsBasics:
-      return QStringLiteral(
+      return tr(
           "El laboratori encara és buit: compra els aparells bàsics i els reactius bàsics, que "
           "demana la primera tècnica.");
     case TPas::Comprar:
       if (tecnica.isEmpty())
-        return QStringLiteral(
+        return tr(
             "Amb el que tens no pots desenvolupar cap tècnica: el Tutor de Desenvolupar "
             "tècnica et diu què cal comprar.");
-      return QStringLiteral(
-                 "Amb el que tens no pots desenvolupar cap tècnica. La compra més barata obre "
-                 "«%1»: el Tutor de Desenvolupar tècnica t'hi ajuda.")
+      return tr("Amb el que tens no pots desenvolupar cap tècnica. La compra més barata obre "
+                "«%1»: el Tutor de Desenvolupar tècnica t'hi ajuda.")
           .arg(tecnica);
     case TPas::DesenvoluparTecnica:
-      return n == 1 ? QStringLiteral("Ja pots desenvolupar una tècnica: tria-la i comença.")
-                    : QStringLiteral("Ja pots desenvolupar %1 tècniques: tria'n una i comença.")
-                          .arg(n);
+      return n == 1 ? tr("Ja pots desenvolupar una tècnica: tria-la i comença.")
+                    : tr("Ja pots desenvolupar %1 tècniques: tria'n una i comença.").arg(n);
     case TPas::PassarTorn:
-      return QStringLiteral(
-                 "El laboratori treballa en «%1»: passa torn perquè avanci amb les provetes del "
-                 "mes nou.")
+      return tr("El laboratori treballa en «%1»: passa torn perquè avanci amb les provetes del "
+                "mes nou.")
           .arg(tecnica);
     case TPas::ProvarExperiment:
-      return QStringLiteral(
+      return tr(
           "Ja domines la traducció de copolímers: prova de traduir un RNA copolímer a l'atzar.");
     case TPas::EsperarMes: break;
   }
-  return QStringLiteral(
-             "Cada experiment costa %1 provetes i %2 $, i ara no n'hi ha prou: passa torn per "
-             "tenir-ne de noves.")
+  return tr("Cada experiment costa %1 provetes i %2 $, i ara no n'hi ha prou: passa torn per "
+            "tenir-ne de noves.")
       .arg(CostProvetes[ExperimentPolimer])
       .arg(QString::fromStdString(FormataNombre(CostDiners[ExperimentPolimer], 0)));
 }

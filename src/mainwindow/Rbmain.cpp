@@ -1,6 +1,7 @@
 #include "mainwindow/Rbmain.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -23,8 +24,8 @@
 
 #include "exercises/DNAComplementari.h"
 #include "exercises/OpcSinPr.h"
-#include "exercises/SintProt.h"
 #include "exercises/OpcTauRs.h"
+#include "exercises/SintProt.h"
 #include "exercises/TaulaResum.h"
 #include "experiments/Asscodo.h"
 #include "experiments/Copolim.h"
@@ -33,25 +34,27 @@
 #include "experiments/Polimer.h"
 #include "experiments/Taula.h"
 #include "experiments/Traduir.h"
+#include "lab/Avisnovt.h"
+#include "lab/Comprar.h"
+#include "lab/Invntari.h"
+#include "lab/Novatecn.h"
+#include "lab/Tecnica.h"
 #include "mainwindow/About.h"
 #include "mainwindow/Classe.h"
 #include "mainwindow/Dades.h"
 #include "mainwindow/Eleccio.h"
 #include "mainwindow/PanellInici.h"
 #include "mainwindow/Triaofer.h"
-#include "lab/Avisnovt.h"
-#include "lab/Comprar.h"
-#include "lab/Invntari.h"
-#include "lab/Novatecn.h"
-#include "lab/Tecnica.h"
 #include "model/Comandes.h"
 #include "model/Labs.h"
 #include "model/RBGlobal.h"
 #include "platform/Ajuda.h"
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
 #include "platform/Informe.h"
+#include "platform/TextosJoc.h"
 
 using namespace RBGlobal;
 
@@ -78,7 +81,7 @@ int AmpleInformacio(const QGroupBox* grup) {
   opcio.textAlignment = grup->alignment();
   int ample = 105;
   for (unsigned m = 1; m <= 12; ++m) {
-    opcio.text = QStringLiteral("%1 de %2").arg(QString::fromUtf8(NomsMesos[m]), QString(4, xifra));
+    opcio.text = TextosJoc::Data(m, QString(4, xifra));
     const QRect etiqueta =
         grup->style()->subControlRect(QStyle::CC_GroupBox, &opcio, QStyle::SC_GroupBoxLabel, grup);
     ample = std::max(ample, etiqueta.right() + 1 + etiqueta.left());
@@ -86,7 +89,7 @@ int AmpleInformacio(const QGroupBox* grup) {
   return ample;
 }
 
-enum class TTipus { Menu, Item, Separador };
+enum class TTipus { Menu, Submenu, Item, Separador };
 }  // namespace
 
 // One entry of the menu bar: a menu, one of its items or a separator. What
@@ -104,60 +107,66 @@ struct TFPrincipal::TDefComanda {
 
 // clang-format off
 const TFPrincipal::TDefComanda TFPrincipal::DefComandes[] = {
-  {Fitxer, TTipus::Menu, "MFitxer", "&Fitxer", "Comandaments per a començar, acabar, obrir o desar recerques."},
-  {NovaRecerca, TTipus::Item, "MNovaRecerca", "&Nova recerca...", "Començar una nova recerca.", &TFPrincipal::MNovaRecercaClick},
-  {ObrirRecerca, TTipus::Item, "MObrirRecerca", "&Obrir recerca...", "Recuperar la recerca desada a un fitxer.", &TFPrincipal::MObrirRecercaClick},
-  {DesarRecerca, TTipus::Item, "MDesarRecerca", "&Desar recerca...", "Desar la recerca a un fitxer.", &TFPrincipal::MDesarRecercaClick},
-  {InformeRecerca, TTipus::Item, "MInformeRecerca", "&Informe de la recerca...", "Imprimir un informe de la recerca: dades, experiments i codons publicats.", &TFPrincipal::MInformeRecercaClick},
-  {CompararRecerques, TTipus::Item, "MCompararRecerques", "&Comparar recerques...", "Comparar les recerques desades d'una classe: experiments, conclusions i codons.", &TFPrincipal::MCompararRecerquesClick},
+  {Fitxer, TTipus::Menu, "MFitxer", QT_TRANSLATE_NOOP("TFPrincipal", "&Fitxer"), QT_TRANSLATE_NOOP("TFPrincipal", "Comandaments per a començar, acabar, obrir o desar recerques.")},
+  {NovaRecerca, TTipus::Item, "MNovaRecerca", QT_TRANSLATE_NOOP("TFPrincipal", "&Nova recerca..."), QT_TRANSLATE_NOOP("TFPrincipal", "Començar una nova recerca."), &TFPrincipal::MNovaRecercaClick},
+  {ObrirRecerca, TTipus::Item, "MObrirRecerca", QT_TRANSLATE_NOOP("TFPrincipal", "&Obrir recerca..."), QT_TRANSLATE_NOOP("TFPrincipal", "Recuperar la recerca desada a un fitxer."), &TFPrincipal::MObrirRecercaClick},
+  {DesarRecerca, TTipus::Item, "MDesarRecerca", QT_TRANSLATE_NOOP("TFPrincipal", "&Desar recerca..."), QT_TRANSLATE_NOOP("TFPrincipal", "Desar la recerca a un fitxer."), &TFPrincipal::MDesarRecercaClick},
+  {InformeRecerca, TTipus::Item, "MInformeRecerca", QT_TRANSLATE_NOOP("TFPrincipal", "&Informe de la recerca..."), QT_TRANSLATE_NOOP("TFPrincipal", "Imprimir un informe de la recerca: dades, experiments i codons publicats."), &TFPrincipal::MInformeRecercaClick},
+  {CompararRecerques, TTipus::Item, "MCompararRecerques", QT_TRANSLATE_NOOP("TFPrincipal", "&Comparar recerques..."), QT_TRANSLATE_NOOP("TFPrincipal", "Comparar les recerques desades d'una classe: experiments, conclusions i codons."), &TFPrincipal::MCompararRecerquesClick},
   {N2, TTipus::Separador, "N2", nullptr, nullptr},
-  {OfertesLaborals, TTipus::Item, "MOfertesLaborals", "Ofertes &laborals...", "Veure les ofertes de feina que tenim."},
+  {OfertesLaborals, TTipus::Item, "MOfertesLaborals", QT_TRANSLATE_NOOP("TFPrincipal", "Ofertes &laborals..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure les ofertes de feina que tenim.")},
   {N3, TTipus::Separador, "N3", nullptr, nullptr},
-  {PassarTorn, TTipus::Item, "MPassarTorn", "&Passar torn", "Passar al mes següent.", &TFPrincipal::MPassarTornClick, true},
+  {PassarTorn, TTipus::Item, "MPassarTorn", QT_TRANSLATE_NOOP("TFPrincipal", "&Passar torn"), QT_TRANSLATE_NOOP("TFPrincipal", "Passar al mes següent."), &TFPrincipal::MPassarTornClick, true},
   {N1, TTipus::Separador, "N1", nullptr, nullptr},
-  {Retirarse, TTipus::Item, "MRetirarse", "&Retirar-se", "Retirar-se de la investigació i acabar el programa.", &TFPrincipal::MRetirarseClick},
+  {Retirarse, TTipus::Item, "MRetirarse", QT_TRANSLATE_NOOP("TFPrincipal", "&Retirar-se"), QT_TRANSLATE_NOOP("TFPrincipal", "Retirar-se de la investigació i acabar el programa."), &TFPrincipal::MRetirarseClick},
 
   // Alt+X is kept for quitting, so the menu takes a letter no other uses.
-  {Exercicis, TTipus::Menu, "MExercicis", "Exe&rcicis", "Comandaments per a fer exercicis sobre replicació, transcripció i traducció."},
-  {ExercicisDNAComplementari, TTipus::Item, "MExercicisDNAComplementari", "Replicació del &DNA...", "Donada una cadena de DNA, determinar la seqüència de la cadena complementària.", &TFPrincipal::MExercicisDNAComplementariClick},
-  {ExercicisRNAComplementari, TTipus::Item, "MExercicisRNAComplementari", "Transcripció fabricant &RNA...", "Donada una cadena de DNA, determinar la seqüència del RNA complementari.", &TFPrincipal::MExercicisRNAComplementariClick},
-  {ExercicisTraduccio, TTipus::Item, "MExercicisTraduccio", "Traducció...", "Donada una cadena de RNAm, traduir-la fabricant la proteïna corresponent.", &TFPrincipal::MExercicisTraduccioClick},
-  {ExercicisOpcionsTraduccio, TTipus::Item, "MExercicisOpcionsTraduccio", "Opcions traducció...", "Decidir les característiques de l'RNA que es traduirà i què es demanarà.", &TFPrincipal::MExercicisOpcionsTraduccioClick},
+  {Exercicis, TTipus::Menu, "MExercicis", QT_TRANSLATE_NOOP("TFPrincipal", "Exe&rcicis"), QT_TRANSLATE_NOOP("TFPrincipal", "Comandaments per a fer exercicis sobre replicació, transcripció i traducció.")},
+  {ExercicisDNAComplementari, TTipus::Item, "MExercicisDNAComplementari", QT_TRANSLATE_NOOP("TFPrincipal", "Replicació del &DNA..."), QT_TRANSLATE_NOOP("TFPrincipal", "Donada una cadena de DNA, determinar la seqüència de la cadena complementària."), &TFPrincipal::MExercicisDNAComplementariClick},
+  {ExercicisRNAComplementari, TTipus::Item, "MExercicisRNAComplementari", QT_TRANSLATE_NOOP("TFPrincipal", "Transcripció fabricant &RNA..."), QT_TRANSLATE_NOOP("TFPrincipal", "Donada una cadena de DNA, determinar la seqüència del RNA complementari."), &TFPrincipal::MExercicisRNAComplementariClick},
+  {ExercicisTraduccio, TTipus::Item, "MExercicisTraduccio", QT_TRANSLATE_NOOP("TFPrincipal", "Traducció..."), QT_TRANSLATE_NOOP("TFPrincipal", "Donada una cadena de RNAm, traduir-la fabricant la proteïna corresponent."), &TFPrincipal::MExercicisTraduccioClick},
+  {ExercicisOpcionsTraduccio, TTipus::Item, "MExercicisOpcionsTraduccio", QT_TRANSLATE_NOOP("TFPrincipal", "Opcions traducció..."), QT_TRANSLATE_NOOP("TFPrincipal", "Decidir les característiques de l'RNA que es traduirà i què es demanarà."), &TFPrincipal::MExercicisOpcionsTraduccioClick},
   {N8, TTipus::Separador, "N8", nullptr, nullptr},
-  {ExercicisTaulaResum, TTipus::Item, "MExercicisTaulaResum", "&Taula resum...", "Omplir una taula que resumeix els processos de replicació, transcripció i traducció.", &TFPrincipal::MExercicisTaulaResumClick},
-  {ExercicisOpcionsTaulaResum, TTipus::Item, "MExercicisOpcionsTaulaResum", "&Opcions taula...", "Canviar la forma en què la taula resum presenta la informació inicial.", &TFPrincipal::MExercicisOpcionsTaulaResumClick},
+  {ExercicisTaulaResum, TTipus::Item, "MExercicisTaulaResum", QT_TRANSLATE_NOOP("TFPrincipal", "&Taula resum..."), QT_TRANSLATE_NOOP("TFPrincipal", "Omplir una taula que resumeix els processos de replicació, transcripció i traducció."), &TFPrincipal::MExercicisTaulaResumClick},
+  {ExercicisOpcionsTaulaResum, TTipus::Item, "MExercicisOpcionsTaulaResum", QT_TRANSLATE_NOOP("TFPrincipal", "&Opcions taula..."), QT_TRANSLATE_NOOP("TFPrincipal", "Canviar la forma en què la taula resum presenta la informació inicial."), &TFPrincipal::MExercicisOpcionsTaulaResumClick},
 
-  {Bibliografia, TTipus::Menu, "MBibliografia", "&Bibliografia", "Comandaments per a revisar la bibliografia científica."},
-  {BibliografiaAntecedents, TTipus::Item, "MBibliografiaAntecedents", "&Antecedents...", "Revisar els antecedents més importants apareguts fins ara a la bibliografia científica."},
-  {Novetats, TTipus::Item, "MNovetats", "&Novetats...", "Veure les últimes novetats aparegudes a la bilbiografia científica."},
-  {Taula, TTipus::Item, "MTaula", "&Taula...", "Veure la taula del codi genètic.", &TFPrincipal::MTaulaClick},
+  {Bibliografia, TTipus::Menu, "MBibliografia", QT_TRANSLATE_NOOP("TFPrincipal", "&Bibliografia"), QT_TRANSLATE_NOOP("TFPrincipal", "Comandaments per a revisar la bibliografia científica.")},
+  {BibliografiaAntecedents, TTipus::Item, "MBibliografiaAntecedents", QT_TRANSLATE_NOOP("TFPrincipal", "&Antecedents..."), QT_TRANSLATE_NOOP("TFPrincipal", "Revisar els antecedents més importants apareguts fins ara a la bibliografia científica.")},
+  {Novetats, TTipus::Item, "MNovetats", QT_TRANSLATE_NOOP("TFPrincipal", "&Novetats..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure les últimes novetats aparegudes a la bilbiografia científica.")},
+  {Taula, TTipus::Item, "MTaula", QT_TRANSLATE_NOOP("TFPrincipal", "&Taula..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure la taula del codi genètic."), &TFPrincipal::MTaulaClick},
   {N7, TTipus::Separador, "N7", nullptr, nullptr},
-  {Publicar, TTipus::Item, "MPublicar", "&Publicar...", "Publicar el significat d'un codó en una revista científica.", &TFPrincipal::MTaulaClick},
+  {Publicar, TTipus::Item, "MPublicar", QT_TRANSLATE_NOOP("TFPrincipal", "&Publicar..."), QT_TRANSLATE_NOOP("TFPrincipal", "Publicar el significat d'un codó en una revista científica."), &TFPrincipal::MTaulaClick},
   {N6, TTipus::Separador, "N6", nullptr, nullptr},
-  {Curriculum, TTipus::Item, "MCurriculum", "&Currículum...", "Veure el nostre currículum vítae com a investigadors."},
+  {Curriculum, TTipus::Item, "MCurriculum", QT_TRANSLATE_NOOP("TFPrincipal", "&Currículum..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure el nostre currículum vítae com a investigadors.")},
 
-  {Laboratori, TTipus::Menu, "MLaboratori", "&Laboratori", "Comandaments per a controlar el material del laboratori."},
-  {Inventari, TTipus::Item, "MInventari", "&Inventari...", "Veure tot el que hi ha al nostre laboratori.", &TFPrincipal::MInventariClick, true},
-  {Comprar, TTipus::Item, "MComprar", "&Comprar...", "Comprar aparells per al nostre laboratori.", &TFPrincipal::MComprarClick, true},
+  {Laboratori, TTipus::Menu, "MLaboratori", QT_TRANSLATE_NOOP("TFPrincipal", "&Laboratori"), QT_TRANSLATE_NOOP("TFPrincipal", "Comandaments per a controlar el material del laboratori.")},
+  {Inventari, TTipus::Item, "MInventari", QT_TRANSLATE_NOOP("TFPrincipal", "&Inventari..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure tot el que hi ha al nostre laboratori."), &TFPrincipal::MInventariClick, true},
+  {Comprar, TTipus::Item, "MComprar", QT_TRANSLATE_NOOP("TFPrincipal", "&Comprar..."), QT_TRANSLATE_NOOP("TFPrincipal", "Comprar aparells per al nostre laboratori."), &TFPrincipal::MComprarClick, true},
   {N5, TTipus::Separador, "N5", nullptr, nullptr},
-  {TecniquesPublicades, TTipus::Item, "Tcniquespublicades1", "Tècniques &publicades...", "Veure les tècniques experimentals publicades a la bibliografia científica."},
-  {TecniquesDesenvolupades, TTipus::Item, "MTecniquesDesenvolupades", "&Tècniques dominades...", "Veure les tècniques experimentals que podem fer al nostre laboratori.", &TFPrincipal::MTecniquesDesenvolupadesClick, true},
-  {DesenvoluparTecnica, TTipus::Item, "MDesenvoluparTecnica", "&Desenvolupar tècnica...", "Desenvolupar una nova tècnica experimental.", &TFPrincipal::MDesenvoluparTecnicaClick, true},
+  {TecniquesPublicades, TTipus::Item, "Tcniquespublicades1", QT_TRANSLATE_NOOP("TFPrincipal", "Tècniques &publicades..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure les tècniques experimentals publicades a la bibliografia científica.")},
+  {TecniquesDesenvolupades, TTipus::Item, "MTecniquesDesenvolupades", QT_TRANSLATE_NOOP("TFPrincipal", "&Tècniques dominades..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure les tècniques experimentals que podem fer al nostre laboratori."), &TFPrincipal::MTecniquesDesenvolupadesClick, true},
+  {DesenvoluparTecnica, TTipus::Item, "MDesenvoluparTecnica", QT_TRANSLATE_NOOP("TFPrincipal", "&Desenvolupar tècnica..."), QT_TRANSLATE_NOOP("TFPrincipal", "Desenvolupar una nova tècnica experimental."), &TFPrincipal::MDesenvoluparTecnicaClick, true},
 
-  {Experiment, TTipus::Menu, "MExperiment", "&Experiment", "Comandaments per a fer experiments."},
-  {TraduirRNASintetic, TTipus::Item, "MTraduirRNASintetic", "&Traduir un RNA sintètic...", "Traduir un RNA sintètic en un sistema lliure de cèl.lules.", &TFPrincipal::MTraduirRNASinteticClick, true},
-  {TraduirRNAAleatori, TTipus::Item, "MTraduirRNAAleatori", "Traduir un RNA aleatori...", "Traduir un RNA copolímer a l'atzar en un sistema lliure de cèl.lules.", &TFPrincipal::MTraduirRNAAleatoriClick, true},
-  {Acoblar, TTipus::Item, "MAcoblar", "&Acoblar trinucleòtids...", "Acoblar trinucleòtids amb ribosomes i aminoacil-t-RNA."},
-  {TraduirRNAViric, TTipus::Item, "MTraduirRNAViric", "Traduir un RNA &víric...", "Traduir un RNA víric en un sistema lliure de cèl.lules."},
+  {Experiment, TTipus::Menu, "MExperiment", QT_TRANSLATE_NOOP("TFPrincipal", "&Experiment"), QT_TRANSLATE_NOOP("TFPrincipal", "Comandaments per a fer experiments.")},
+  {TraduirRNASintetic, TTipus::Item, "MTraduirRNASintetic", QT_TRANSLATE_NOOP("TFPrincipal", "&Traduir un RNA sintètic..."), QT_TRANSLATE_NOOP("TFPrincipal", "Traduir un RNA sintètic en un sistema lliure de cèl.lules."), &TFPrincipal::MTraduirRNASinteticClick, true},
+  {TraduirRNAAleatori, TTipus::Item, "MTraduirRNAAleatori", QT_TRANSLATE_NOOP("TFPrincipal", "Traduir un RNA aleatori..."), QT_TRANSLATE_NOOP("TFPrincipal", "Traduir un RNA copolímer a l'atzar en un sistema lliure de cèl.lules."), &TFPrincipal::MTraduirRNAAleatoriClick, true},
+  {Acoblar, TTipus::Item, "MAcoblar", QT_TRANSLATE_NOOP("TFPrincipal", "&Acoblar trinucleòtids..."), QT_TRANSLATE_NOOP("TFPrincipal", "Acoblar trinucleòtids amb ribosomes i aminoacil-t-RNA.")},
+  {TraduirRNAViric, TTipus::Item, "MTraduirRNAViric", QT_TRANSLATE_NOOP("TFPrincipal", "Traduir un RNA &víric..."), QT_TRANSLATE_NOOP("TFPrincipal", "Traduir un RNA víric en un sistema lliure de cèl.lules.")},
   {N4, TTipus::Separador, "N4", nullptr, nullptr},
-  {RevisarExperiments, TTipus::Item, "MRevisarExperiments", "&Revisar experiments...", "Revisar els experiments fets anteriorment.", &TFPrincipal::MRevisarExperimentsClick},
+  {RevisarExperiments, TTipus::Item, "MRevisarExperiments", QT_TRANSLATE_NOOP("TFPrincipal", "&Revisar experiments..."), QT_TRANSLATE_NOOP("TFPrincipal", "Revisar els experiments fets anteriorment."), &TFPrincipal::MRevisarExperimentsClick},
 
-  {MenuAjuda, TTipus::Menu, "MAjuda", "Aj&uda", "Comandaments per accedir al sistema d'ajuda o veure la referència del programa."},
-  {AjudaDescripcioGeneral, TTipus::Item, "MAjudaDescripcioGeneral", "Descripció general...", "Descripció general del programa.", &TFPrincipal::MAjudaDescripcioGeneralClick},
-  {AjudaUtilitzacioDelPrograma, TTipus::Item, "MAjudaUtilitzacioDelPrograma", "Utilització del programa...", "Com utilitzar el programa.", &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
-  {AjudaTemesDAjuda, TTipus::Item, "MAjudaTemesDAjuda", "Temes d'ajuda...", "Índex del sistema d'ajuda.", &TFPrincipal::MAjudaTemesDAjudaClick},
+  {MenuAjuda, TTipus::Menu, "MAjuda", QT_TRANSLATE_NOOP("TFPrincipal", "Aj&uda"), QT_TRANSLATE_NOOP("TFPrincipal", "Comandaments per accedir al sistema d'ajuda o veure la referència del programa.")},
+  {AjudaDescripcioGeneral, TTipus::Item, "MAjudaDescripcioGeneral", QT_TRANSLATE_NOOP("TFPrincipal", "Descripció general..."), QT_TRANSLATE_NOOP("TFPrincipal", "Descripció general del programa."), &TFPrincipal::MAjudaDescripcioGeneralClick},
+  {AjudaUtilitzacioDelPrograma, TTipus::Item, "MAjudaUtilitzacioDelPrograma", QT_TRANSLATE_NOOP("TFPrincipal", "Utilització del programa..."), QT_TRANSLATE_NOOP("TFPrincipal", "Com utilitzar el programa."), &TFPrincipal::MAjudaUtilitzacioDelProgramaClick},
+  {AjudaTemesDAjuda, TTipus::Item, "MAjudaTemesDAjuda", QT_TRANSLATE_NOOP("TFPrincipal", "Temes d'ajuda..."), QT_TRANSLATE_NOOP("TFPrincipal", "Índex del sistema d'ajuda."), &TFPrincipal::MAjudaTemesDAjudaClick},
   {N11, TTipus::Separador, "N11", nullptr, nullptr},
-  {Sobre, TTipus::Item, "MSobre", "&Sobre Ribolia...", "Veure la referència del programa.", &TFPrincipal::MSobreClick},
+  {Sobre, TTipus::Item, "MSobre", QT_TRANSLATE_NOOP("TFPrincipal", "&Sobre Ribolia..."), QT_TRANSLATE_NOOP("TFPrincipal", "Veure la referència del programa."), &TFPrincipal::MSobreClick},
+  {N12, TTipus::Separador, "N12", nullptr, nullptr},
+  {MenuIdioma, TTipus::Submenu, "MIdioma", QT_TRANSLATE_NOOP("TFPrincipal", "&Idioma"), QT_TRANSLATE_NOOP("TFPrincipal", "Triar l'idioma del programa.")},
+  // Each language is named in itself, whatever the language in use.
+  {IdiomaCatala, TTipus::Item, "MIdiomaCatala", "Català", QT_TRANSLATE_NOOP("TFPrincipal", "Fer servir el programa en català."), &TFPrincipal::MIdiomaCatalaClick},
+  {IdiomaEspanyol, TTipus::Item, "MIdiomaEspanyol", "Español", QT_TRANSLATE_NOOP("TFPrincipal", "Fer servir el programa en castellà."), &TFPrincipal::MIdiomaEspanyolClick},
+  {IdiomaAngles, TTipus::Item, "MIdiomaAngles", "English", QT_TRANSLATE_NOOP("TFPrincipal", "Fer servir el programa en anglès."), &TFPrincipal::MIdiomaAnglesClick},
 };
 // clang-format on
 
@@ -174,20 +183,20 @@ struct TDefBoto {
 };
 // clang-format off
 const TDefBoto DefBotons[] = {
-  {"SBNovaRecerca", NovaRecerca, "Començar una nova recerca.|", Glif::NovaRecerca},
-  {"SBObrirRecerca", ObrirRecerca, "Obrir una recerca desada a un fitxer.|", Glif::Obrir},
-  {"SBDesarRecerca", DesarRecerca, "Desar la recerca.|", Glif::Desar},
-  {"SBTaulaCodi", Taula, "Veure la taula del codi genètic.|", Glif::TaulaCodi},
-  {"SBNovaTecnica", DesenvoluparTecnica, "Desenvolupar una nova tècnica.|", std::nullopt},
-  {"SBRNAPolimer", TraduirRNASintetic, "Fer un RNA sintètic i traduir-lo.|", Glif::RNAPolimer},
-  {"SBRNAAleatori", TraduirRNAAleatori, "Fer un RNA copolímer a l'atzar i traduir-lo.|", Glif::RNAAleatori},
-  {"SBExperimentsAntics", RevisarExperiments, "Repassar els experiments anteriors.|", Glif::Experiments},
-  {"SBReplicacio", ExercicisDNAComplementari, "Fer un exercici de replicació del DNA.|", Glif::Replicacio, 10},
-  {"SBTranscripcio", ExercicisRNAComplementari, "Fer un exercici de transcripció, fabricant RNA.|", Glif::Transcripcio},
-  {"SBTraduccio", ExercicisTraduccio, "Fer un exercici de traducció d'un RNAm, fabricant una proteïna.|", Glif::Traduccio},
-  {"SBTaulaResum", ExercicisTaulaResum, "Fer un exercici de taula resum.|", Glif::TaulaResum},
-  {"SBPassarTorn", PassarTorn, "Passar al mes següent.|", Glif::PassarTorn, 10},
-  {"SBSortir", Retirarse, "Retirar-se de la recerca, acabant el programa.|", Glif::Sortir, -1},
+  {"SBNovaRecerca", NovaRecerca, QT_TRANSLATE_NOOP("TFPrincipal", "Començar una nova recerca.|"), Glif::NovaRecerca},
+  {"SBObrirRecerca", ObrirRecerca, QT_TRANSLATE_NOOP("TFPrincipal", "Obrir una recerca desada a un fitxer.|"), Glif::Obrir},
+  {"SBDesarRecerca", DesarRecerca, QT_TRANSLATE_NOOP("TFPrincipal", "Desar la recerca.|"), Glif::Desar},
+  {"SBTaulaCodi", Taula, QT_TRANSLATE_NOOP("TFPrincipal", "Veure la taula del codi genètic.|"), Glif::TaulaCodi},
+  {"SBNovaTecnica", DesenvoluparTecnica, QT_TRANSLATE_NOOP("TFPrincipal", "Desenvolupar una nova tècnica.|"), std::nullopt},
+  {"SBRNAPolimer", TraduirRNASintetic, QT_TRANSLATE_NOOP("TFPrincipal", "Fer un RNA sintètic i traduir-lo.|"), Glif::RNAPolimer},
+  {"SBRNAAleatori", TraduirRNAAleatori, QT_TRANSLATE_NOOP("TFPrincipal", "Fer un RNA copolímer a l'atzar i traduir-lo.|"), Glif::RNAAleatori},
+  {"SBExperimentsAntics", RevisarExperiments, QT_TRANSLATE_NOOP("TFPrincipal", "Repassar els experiments anteriors.|"), Glif::Experiments},
+  {"SBReplicacio", ExercicisDNAComplementari, QT_TRANSLATE_NOOP("TFPrincipal", "Fer un exercici de replicació del DNA.|"), Glif::Replicacio, 10},
+  {"SBTranscripcio", ExercicisRNAComplementari, QT_TRANSLATE_NOOP("TFPrincipal", "Fer un exercici de transcripció, fabricant RNA.|"), Glif::Transcripcio},
+  {"SBTraduccio", ExercicisTraduccio, QT_TRANSLATE_NOOP("TFPrincipal", "Fer un exercici de traducció d'un RNAm, fabricant una proteïna.|"), Glif::Traduccio},
+  {"SBTaulaResum", ExercicisTaulaResum, QT_TRANSLATE_NOOP("TFPrincipal", "Fer un exercici de taula resum.|"), Glif::TaulaResum},
+  {"SBPassarTorn", PassarTorn, QT_TRANSLATE_NOOP("TFPrincipal", "Passar al mes següent.|"), Glif::PassarTorn, 10},
+  {"SBSortir", Retirarse, QT_TRANSLATE_NOOP("TFPrincipal", "Retirar-se de la recerca, acabant el programa.|"), Glif::Sortir, -1},
 };
 // clang-format on
 }  // namespace
@@ -236,19 +245,30 @@ void TFPrincipal::CreaMenus() {
     QAction* accio = nullptr;
     switch (d.tipus) {
       case TTipus::Menu:
-        menu = menuBar()->addMenu(QString::fromUtf8(d.text));
+        menu = menuBar()->addMenu(tr(d.text));
         menu->setObjectName(QString::fromLatin1(d.nom));
         accio = menu->menuAction();
         break;
-      case TTipus::Item: accio = menu->addAction(QString::fromUtf8(d.text)); break;
+      case TTipus::Submenu:
+        menu = menu->addMenu(tr(d.text));
+        menu->setObjectName(QString::fromLatin1(d.nom));
+        accio = menu->menuAction();
+        break;
+      case TTipus::Item: accio = menu->addAction(tr(d.text)); break;
       case TTipus::Separador: accio = menu->addSeparator(); break;
     }
     accio->setObjectName(QString::fromLatin1(d.nom));
-    if (d.hint) accio->setStatusTip(QString::fromUtf8(d.hint));
+    if (d.hint) accio->setStatusTip(tr(d.hint));
     if (d.handler) connect(accio, &QAction::triggered, this, [this, d] { Executa(d.handler, d.refresca); });
     Accions[d.comanda] = accio;
   }
   Accions[Retirarse]->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+  auto* idiomes = new QActionGroup(this);
+  for (TComanda c : {IdiomaCatala, IdiomaEspanyol, IdiomaAngles}) {
+    Accions[c]->setCheckable(true);
+    idiomes->addAction(Accions[c]);
+  }
+  Accions[IdiomaCatala + Idioma::Codis.indexOf(Idioma::Actual())]->setChecked(true);
 }
 
 void TFPrincipal::Executa(Handler handler, bool refresca) {
@@ -270,7 +290,7 @@ void TFPrincipal::CreaBotons(QWidget* pare) {
   for (const TDefBoto& d : DefBotons) {
     if (d.espai > 0) fila->addSpacing(d.espai);
     if (d.espai < 0) fila->addStretch();
-    const QString hint = QString::fromUtf8(d.hint);
+    const QString hint = tr(d.hint);
     auto* boto = new QToolButton(SpeedPanel);
     boto->setObjectName(QString::fromLatin1(d.nom));
     boto->setFixedSize(25, 25);
@@ -308,7 +328,7 @@ void TFPrincipal::CreaInformacio(QWidget* pare) {
   auto* proveta = new QLabel(GrInformacioGeneral);
   proveta->setObjectName(QStringLiteral("ImProveta"));
   proveta->setPixmap(Dibuixos::Proveta());
-  proveta->setAccessibleName(QStringLiteral("Provetes"));
+  proveta->setAccessibleName(tr("Provetes"));
   proveta->setFixedSize(16, 16);
   auto* graella = new QGridLayout(GrInformacioGeneral);
   graella->setContentsMargins(4, 0, 4, 2);
@@ -341,7 +361,7 @@ void TFPrincipal::ActualitzaInformacio() {
   // Only the budget game shows the panel: its font is measured then, not at start.
   if (GrInformacioGeneral->width() == 105)
     GrInformacioGeneral->setFixedWidth(AmpleInformacio(GrInformacioGeneral));
-  GrInformacioGeneral->setTitle(QString::fromStdString(Labs::TextData(e)));
+  GrInformacioGeneral->setTitle(TextosJoc::Data(e));
   LbDiners->setText(QString::fromStdString(FormataNombre(e.Diners, 7)) + QStringLiteral(" $."));
   LbProvetes->setText(QString::number(e.Provetes));
   GrInformacioGeneral->show();
@@ -388,7 +408,7 @@ bool TFPrincipal::eventFilter(QObject* objecte, QEvent* e) {
 }
 
 void TFPrincipal::closeEvent(QCloseEvent* e) {
-  if (!Recerca.PotDeixar(QStringLiteral("de sortir"))) {
+  if (!Recerca.PotDeixar(tr("Vols desar-la abans de sortir?"))) {
     e->ignore();
     return;
   }
@@ -399,7 +419,7 @@ void TFPrincipal::closeEvent(QCloseEvent* e) {
 // Cancelling any dialog of the chain puts back the research as it was: the
 // dialogs write their choices on OK, and a later Cancel must undo them.
 void TFPrincipal::MNovaRecercaClick() {
-  if (!Recerca.PotDeixar(QStringLiteral("de començar-ne una de nova"))) return;
+  if (!Recerca.PotDeixar(tr("Vols desar-la abans de començar-ne una de nova?"))) return;
   const TEstatRecerca abans = EstatRecerca;
   if (!ConfirmaNovaRecerca()) {
     EstatRecerca = abans;
@@ -420,7 +440,7 @@ bool TFPrincipal::ConfirmaNovaRecerca() {
 }
 
 void TFPrincipal::MObrirRecercaClick() {
-  if (!Recerca.PotDeixar(QStringLiteral("d'obrir-ne una altra"))) return;
+  if (!Recerca.PotDeixar(tr("Vols desar-la abans d'obrir-ne una altra?"))) return;
   const QString nom = Recerca.TriaPerObrir();
   if (!nom.isEmpty()) ObreFitxer(nom);
 }
@@ -446,6 +466,20 @@ void TFPrincipal::MAjudaDescripcioGeneralClick() { Ajuda::MostraTema(TemaDescrip
 void TFPrincipal::MAjudaUtilitzacioDelProgramaClick() { Ajuda::MostraTema(TemaUtilitzacio); }
 void TFPrincipal::MAjudaTemesDAjudaClick() { Ajuda::MostraContingut(); }
 void TFPrincipal::MSobreClick() { Dialegs::Executa(AboutBox); }
+void TFPrincipal::MIdiomaCatalaClick() { TriaIdioma(QStringLiteral("ca")); }
+void TFPrincipal::MIdiomaEspanyolClick() { TriaIdioma(QStringLiteral("es")); }
+void TFPrincipal::MIdiomaAnglesClick() { TriaIdioma(QStringLiteral("en")); }
+
+// The texts are loaded at start, so a new language waits for the next one;
+// the notice is given in the language chosen and in the one in use.
+void TFPrincipal::TriaIdioma(const QString& codi) {
+  Idioma::Desa(codi);
+  if (codi == Idioma::Actual()) return;
+  static const char* const Avis =
+      QT_TR_NOOP("L'idioma canviarà el proper cop que obris el programa.");
+  const QString ara = tr(Avis), nou = Idioma::TextEn(codi, "TFPrincipal", Avis);
+  Dialegs::Missatge(this, nou == ara ? ara : nou + QStringLiteral("\n\n") + ara);
+}
 
 // Exercises touch no research state, so nothing is refreshed afterwards.
 void TFPrincipal::MExercicisDNAComplementariClick() {

@@ -57,6 +57,9 @@ class TFPrincipal : public QMainWindow {
   void MAjudaUtilitzacioDelProgramaClick();
   void MAjudaTemesDAjudaClick();
   void MSobreClick();
+  void MIdiomaCatalaClick();
+  void MIdiomaEspanyolClick();
+  void MIdiomaAnglesClick();
   void MExercicisDNAComplementariClick();
   void MExercicisRNAComplementariClick();
   void MExercicisTraduccioClick();
@@ -86,6 +89,8 @@ class TFPrincipal : public QMainWindow {
   void Executa(Handler handler, bool refresca);
   // The new-research dialogs in turn; false when one was cancelled.
   bool ConfirmaNovaRecerca();
+  // Remembers the language chosen in the menu for the next start.
+  void TriaIdioma(const QString& codi);
 
   std::array<QAction*, Comandes::NombreComandes> Accions{};  // by command
   std::vector<std::pair<QToolButton*, Comandes::TComanda>> Botons;

@@ -1,13 +1,16 @@
 #include "mainwindow/RecercaOberta.h"
 
+#include <QCoreApplication>
+
 #include "platform/Dialegs.h"
 #include "platform/FitxerRecerca.h"
 
 using namespace RBGlobal;
 
 namespace {
-const char* const FiltreObrir = "Simulacions Ribolia (*.srb);;Tots els fitxers (*)";
-const char* const FiltreDesar = "Simulacions Ribolia (*.srb)";
+const char* const FiltreObrir =
+    QT_TRANSLATE_NOOP("TRecercaOberta", "Simulacions Ribolia (*.srb);;Tots els fitxers (*)");
+const char* const FiltreDesar = QT_TRANSLATE_NOOP("TRecercaOberta", "Simulacions Ribolia (*.srb)");
 }  // namespace
 
 void TRecercaOberta::Nova() { Recorda(QString()); }
@@ -21,13 +24,13 @@ bool TRecercaOberta::Canviada() const {
   return EstatRecerca.TipusPartida != FluxInformacio && CodificaEstat(EstatRecerca) != recordada_;
 }
 
-bool TRecercaOberta::PotDeixar(const QString& abansDe) {
+bool TRecercaOberta::PotDeixar(const QString& pregunta) {
   if (!Canviada()) return true;
   const auto resposta = Dialegs::Missatge(
       finestra_,
-      QStringLiteral("La recerca ha canviat des que la vas començar, obrir o desar.\n"
-                     "Vols desar-la abans %1?")
-          .arg(abansDe),
+      QCoreApplication::translate("TRecercaOberta",
+                                  "La recerca ha canviat des que la vas començar, obrir o desar.") +
+          QLatin1Char('\n') + pregunta,
       QMessageBox::Question, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
       QMessageBox::Save);
   if (resposta == QMessageBox::Save) return DesaAmbDialeg();
@@ -36,8 +39,9 @@ bool TRecercaOberta::PotDeixar(const QString& abansDe) {
 
 // A research that has a file is offered under that file's name.
 bool TRecercaOberta::DesaAmbDialeg() {
-  const QString nom = Dialegs::TriaFitxerDesar(finestra_, QStringLiteral("Desar recerca"),
-                                               QString::fromUtf8(FiltreDesar), fitxer_);
+  const QString nom = Dialegs::TriaFitxerDesar(
+      finestra_, QCoreApplication::translate("TRecercaOberta", "Desar recerca"),
+      QCoreApplication::translate("TRecercaOberta", FiltreDesar), fitxer_);
   if (nom.isEmpty()) return false;
   const QString error = DesaRecerca(nom);
   if (!error.isEmpty()) {
@@ -59,6 +63,7 @@ bool TRecercaOberta::Obre(const QString& nom) {
 }
 
 QString TRecercaOberta::TriaPerObrir() const {
-  return Dialegs::TriaFitxerObrir(finestra_, QStringLiteral("Obrir recerca"),
-                                  QString::fromUtf8(FiltreObrir));
+  return Dialegs::TriaFitxerObrir(finestra_,
+                                  QCoreApplication::translate("TRecercaOberta", "Obrir recerca"),
+                                  QCoreApplication::translate("TRecercaOberta", FiltreObrir));
 }

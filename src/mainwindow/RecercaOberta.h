@@ -17,8 +17,9 @@ class TRecercaOberta {
   // A research just started: no file yet, and unchanged as it stands.
   void Nova();
   // Whether it may be left now (to quit, start or open another), after
-  // asking to save it when it changed: "Vols desar-la abans <abansDe>?"
-  bool PotDeixar(const QString& abansDe);
+  // asking to save it when it changed; `pregunta` is the question asked
+  // ("Vols desar-la abans de sortir?").
+  bool PotDeixar(const QString& pregunta);
   // Asks for a name and saves; false when cancelled or failed.
   bool DesaAmbDialeg();
   // Asks for a research file to open; "" when cancelled.

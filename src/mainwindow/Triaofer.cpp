@@ -10,6 +10,7 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/GrupOpcions.h"
+#include "platform/Idioma.h"
 
 using namespace RBGlobal;
 using Dibuixos::Glif;
@@ -22,16 +23,15 @@ constexpr int AjudaCentres = 306;  // choosing a centre
 
 TFTriaOfertes::TFTriaOfertes(QWidget* pare) : TFinestra(pare) {
   setObjectName(QStringLiteral("FTriaOfertes"));
-  setWindowTitle(QStringLiteral("Ofertes de centres investigadors"));
+  setWindowTitle(tr("Ofertes de centres investigadors"));
 }
 
 void TFTriaOfertes::ConstrueixFinestra() {
-  RGCentres = new TGrupOpcions("RGCentres", QStringLiteral("Tria el centre on vulguis investigar:"),
-                               {}, this);
-  BtDAcord = Botons::Crea(this, "BtDAcord", QStringLiteral("D'ac&ord"), Glif::DAcord);
+  RGCentres = new TGrupOpcions("RGCentres", tr("Tria el centre on vulguis investigar:"), {}, this);
+  BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
-  BtCancellar = Botons::Crea(this, "BtCancellar", QStringLiteral("&Cancel.lar"), Glif::Cancellar);
-  BtAjuda = Botons::Crea(this, "BtAjuda", QStringLiteral("Aj&uda"), Glif::Ajuda);
+  BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel.lar"), Glif::Cancellar);
+  BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
 
   auto* botons = new QHBoxLayout;
   botons->addStretch();
@@ -64,7 +64,7 @@ void TFTriaOfertes::OmpleOfertes() {
   for (std::size_t fila = 0; fila < files.size(); ++fila) {
     TierFila[fila] = files[fila].Centre;
     VariantFila[fila] = files[fila].Oferta;
-    noms << QString::fromUtf8(OfertesCentres[files[fila].Centre].Noms[files[fila].Oferta]);
+    noms << Idioma::Model(OfertesCentres[files[fila].Centre].Noms[files[fila].Oferta]);
   }
   RGCentres->PosaItems(noms);
 }

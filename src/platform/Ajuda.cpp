@@ -17,6 +17,7 @@
 
 #include "platform/Dialegs.h"
 #include "platform/Dibuixos.h"
+#include "platform/Idioma.h"
 #include "platform/Llocs.h"
 
 namespace {
@@ -55,18 +56,17 @@ QString TFitxerAjuda::Contingut() const {
 TFAjuda::TFAjuda(QWidget* pare, const QString& cami)
     : QDialog(pare, Qt::Window), cami(cami.isEmpty() ? Ajuda::CamiFitxer() : cami) {
   setObjectName(QStringLiteral("FAjuda"));
-  setWindowTitle(QStringLiteral("Ajuda de Ribolia"));
+  setWindowTitle(tr("Ajuda de Ribolia"));
   resize(MidaPreferida);
   TBAjuda = new QTextBrowser(this);
   TBAjuda->setObjectName(QStringLiteral("TBAjuda"));
-  TBAjuda->setAccessibleName(QStringLiteral("Text de l'ajuda"));
+  TBAjuda->setAccessibleName(tr("Text de l'ajuda"));
   TBAjuda->setOpenLinks(false);
-  BtIndex = new QPushButton(QStringLiteral("Í&ndex"), this);
+  BtIndex = new QPushButton(tr("Í&ndex"), this);
   BtIndex->setObjectName(QStringLiteral("BtIndex"));
-  BtEnrere = new QPushButton(QStringLiteral("&Enrere"), this);
+  BtEnrere = new QPushButton(tr("&Enrere"), this);
   BtEnrere->setObjectName(QStringLiteral("BtEnrere"));
-  BtTancar =
-      new QPushButton(Dibuixos::Icona(Dibuixos::Glif::Tancar), QStringLiteral("&Tancar"), this);
+  BtTancar = new QPushButton(Dibuixos::Icona(Dibuixos::Glif::Tancar), tr("&Tancar"), this);
   BtTancar->setObjectName(QStringLiteral("BtTancar"));
   auto* botons = new QHBoxLayout;
   botons->addWidget(BtIndex);
@@ -86,8 +86,7 @@ bool TFAjuda::CarregaFitxer() {
   if (carregat) return true;
   QFile f(cami);
   if (!f.open(QIODevice::ReadOnly)) {
-    Dialegs::Missatge(parentWidget(),
-                      QStringLiteral("No s'ha pogut obrir el fitxer d'ajuda «Ribolia.hlp»."),
+    Dialegs::Missatge(parentWidget(), tr("No s'ha pogut obrir el fitxer d'ajuda «Ribolia.hlp»."),
                       QMessageBox::Warning);
     return false;
   }
@@ -99,10 +98,9 @@ bool TFAjuda::CarregaFitxer() {
 bool TFAjuda::MostraTema(int context) {
   if (!CarregaFitxer()) return false;
   if (!fitxer.Temes.contains(context)) {
-    Dialegs::Missatge(
-        parentWidget(),
-        QStringLiteral("El fitxer d'ajuda no té cap tema amb el número %1.").arg(context),
-        QMessageBox::Warning);
+    Dialegs::Missatge(parentWidget(),
+                      tr("El fitxer d'ajuda no té cap tema amb el número %1.").arg(context),
+                      QMessageBox::Warning);
     return false;
   }
   const TTemaAjuda& tema = fitxer.Temes[context];
@@ -112,7 +110,7 @@ bool TFAjuda::MostraTema(int context) {
 
 bool TFAjuda::MostraContingut() {
   if (!CarregaFitxer()) return false;
-  Mostra(0, QStringLiteral("Índex"), fitxer.Contingut());
+  Mostra(0, tr("Índex"), fitxer.Contingut());
   return true;
 }
 
@@ -120,7 +118,7 @@ void TFAjuda::Mostra(int context, const QString& titol, const QString& markdown)
   if (isVisible() && context != temaActual) historia.append(temaActual);
   temaActual = context;
   TBAjuda->setMarkdown(markdown);
-  setWindowTitle(QStringLiteral("Ajuda de Ribolia: %1").arg(titol));
+  setWindowTitle(tr("Ajuda de Ribolia: %1").arg(titol));
   BtEnrere->setEnabled(!historia.isEmpty());
   Presenta();
 }
@@ -186,18 +184,12 @@ void TFAjuda::BtEnrereClick() {
 namespace Ajuda {
 
 QString CamiFitxer() {
-  const QString nom = QStringLiteral("Ribolia.hlp");
-  const QByteArray entorn = qgetenv("RIBOLIA_DIR_AJUDA");
-  QStringList dirs;
-  if (!entorn.isEmpty()) dirs << QString::fromLocal8Bit(entorn);
-  // Installed, it sits in the data folder at the same place relative to the
-  // executable wherever the prefix was moved; in the build tree, beside it.
-  const QString dirExe = QCoreApplication::applicationDirPath();
-  dirs << dirExe << QDir::cleanPath(dirExe + QStringLiteral("/" RIBOLIA_DIR_AJUDA_INSTALLADA))
-       << QStringLiteral(RIBOLIA_DIR_AJUDA_FONT);
-  for (const QString& dir : dirs)
-    if (QFile::exists(QDir(dir).filePath(nom))) return QDir(dir).filePath(nom);
-  return QDir(QCoreApplication::applicationDirPath()).filePath(nom);
+  const QString catala = QStringLiteral("Ribolia.hlp");
+  QString cami;
+  if (Idioma::Actual() != QLatin1String("ca"))
+    cami = Idioma::CamiRecurs(QStringLiteral("Ribolia.%1.hlp").arg(Idioma::Actual()));
+  if (cami.isEmpty()) cami = Idioma::CamiRecurs(catala);
+  return cami.isEmpty() ? QDir(QCoreApplication::applicationDirPath()).filePath(catala) : cami;
 }
 
 TFAjuda* Finestra() {

@@ -66,8 +66,10 @@ class TFAjuda : public QDialog {
 };
 
 namespace Ajuda {
-// The help file: $RIBOLIA_DIR_AJUDA, beside the executable, in the installed
-// data folder relative to it, or the source tree.
+// The help file in the language in use (Ribolia.es.hlp, Ribolia.en.hlp; the
+// Catalan Ribolia.hlp when that one is missing): $RIBOLIA_DIR_AJUDA, beside
+// the executable, in the installed data folder relative to it, or the
+// source tree.
 QString CamiFitxer();
 // Opens the help window at a context number or at the contents, beside
 // whatever window is modal now, as a new visit.

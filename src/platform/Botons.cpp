@@ -1,5 +1,6 @@
 #include "platform/Botons.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -38,14 +39,14 @@ struct TBase {
   const char* NomAccessible;  // nullptr: the caption says it
 };
 constexpr TBase Bases[] = {
-    {'A', "BAdenina", "&Adenina", Qt::Key_A, nullptr},
-    {'G', "BGuanina", "&Guanina", Qt::Key_G, nullptr},
-    {'C', "BCitosina", "&Citosina", Qt::Key_C, nullptr},
-    {'T', "BTimina", "&Timina", Qt::Key_T, nullptr},
-    {'U', "BUracil", "&Uracil", Qt::Key_U, nullptr},
+    {'A', "BAdenina", QT_TRANSLATE_NOOP("Botons", "&Adenina"), Qt::Key_A, nullptr},
+    {'G', "BGuanina", QT_TRANSLATE_NOOP("Botons", "&Guanina"), Qt::Key_G, nullptr},
+    {'C', "BCitosina", QT_TRANSLATE_NOOP("Botons", "&Citosina"), Qt::Key_C, nullptr},
+    {'T', "BTimina", QT_TRANSLATE_NOOP("Botons", "&Timina"), Qt::Key_T, nullptr},
+    {'U', "BUracil", QT_TRANSLATE_NOOP("Botons", "&Uracil"), Qt::Key_U, nullptr},
     {' ', "BEspai", "& ", Qt::Key_Space, nullptr},
-    {'5', "B5", "&5'", Qt::Key_5, "Extrem 5'"},
-    {'3', "B3", "&3'", Qt::Key_3, "Extrem 3'"},
+    {'5', "B5", "&5'", Qt::Key_5, QT_TRANSLATE_NOOP("Botons", "Extrem 5'")},
+    {'3', "B3", "&3'", Qt::Key_3, QT_TRANSLATE_NOOP("Botons", "Extrem 3'")},
 };
 }  // namespace
 
@@ -55,8 +56,9 @@ TTecles CreaBases(QWidget* pare, std::initializer_list<TBotoBase> bases,
   for (const TBotoBase& b : bases)
     for (const TBase& d : Bases) {
       if (d.Lletra != b.Lletra) continue;
-      b.Boto = Crea(pare, d.Nom, QString::fromUtf8(d.Text));
-      if (d.NomAccessible) b.Boto->setAccessibleName(QString::fromUtf8(d.NomAccessible));
+      b.Boto = Crea(pare, d.Nom, QCoreApplication::translate("Botons", d.Text));
+      if (d.NomAccessible)
+        b.Boto->setAccessibleName(QCoreApplication::translate("Botons", d.NomAccessible));
       const char lletra = d.Lletra;
       QObject::connect(b.Boto, &QPushButton::clicked, b.Boto, [prem, lletra] { prem(lletra); });
       tecles.emplace_back(d.Tecla, b.Boto);

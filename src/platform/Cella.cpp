@@ -1,15 +1,16 @@
 #include "platform/Cella.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 
 QString NomAccessibleCella(const QString& lloc, const QString& text, Estils::Cella estat,
                            bool erronia) {
   const QString contingut = text.trimmed();
-  QString nom =
-      lloc + QStringLiteral(": ") + (contingut.isEmpty() ? QStringLiteral("buida") : contingut);
-  if (estat == Estils::Cella::Seleccionada) nom += QStringLiteral(", triada");
-  if (estat == Estils::Cella::Donada) nom += QStringLiteral(", donada");
-  if (erronia) nom += QStringLiteral(", errònia");
+  QString nom = lloc + QStringLiteral(": ") +
+                (contingut.isEmpty() ? QCoreApplication::translate("Cella", "buida") : contingut);
+  if (estat == Estils::Cella::Seleccionada) nom += QCoreApplication::translate("Cella", ", triada");
+  if (estat == Estils::Cella::Donada) nom += QCoreApplication::translate("Cella", ", donada");
+  if (erronia) nom += QCoreApplication::translate("Cella", ", errònia");
   return nom;
 }
 

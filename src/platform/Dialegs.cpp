@@ -1,5 +1,6 @@
 #include "platform/Dialegs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -31,11 +32,15 @@ ManejadorFitxer& Fitxers() {
 // rather than Qt's ("Cancel·la", "Desa").
 void PosaTextosCatalans(QMessageBox& caixa) {
   const std::pair<QMessageBox::StandardButton, const char*> textos[] = {
-      {QMessageBox::Ok, "D'ac&ord"},       {QMessageBox::Save, "&Desar"},
-      {QMessageBox::Discard, "&No desar"}, {QMessageBox::Cancel, "&Cancel·lar"},
-      {QMessageBox::Yes, "&Sí"},           {QMessageBox::No, "&No"}};
+      {QMessageBox::Ok, QT_TRANSLATE_NOOP("Dialegs", "D'ac&ord")},
+      {QMessageBox::Save, QT_TRANSLATE_NOOP("Dialegs", "&Desar")},
+      {QMessageBox::Discard, QT_TRANSLATE_NOOP("Dialegs", "&No desar")},
+      {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Dialegs", "&Cancel·lar")},
+      {QMessageBox::Yes, QT_TRANSLATE_NOOP("Dialegs", "&Sí")},
+      {QMessageBox::No, QT_TRANSLATE_NOOP("Dialegs", "&No")}};
   for (const auto& [boto, text] : textos)
-    if (QAbstractButton* b = caixa.button(boto)) b->setText(QString::fromUtf8(text));
+    if (QAbstractButton* b = caixa.button(boto))
+      b->setText(QCoreApplication::translate("Dialegs", text));
 }
 }  // namespace
 
@@ -135,7 +140,8 @@ QString TriaFitxerDesar(QWidget* pare, const QString& titol, const QString& filt
     const QString nom = AmbExtensio(dialeg.selectedFiles().constFirst(), filtre);
     if (!QFileInfo::exists(nom) ||
         Missatge(pare,
-                 QStringLiteral("Ja hi ha un fitxer que es diu «%1».\nVols substituir-lo?")
+                 QCoreApplication::translate(
+                     "Dialegs", "Ja hi ha un fitxer que es diu «%1».\nVols substituir-lo?")
                      .arg(QFileInfo(nom).fileName()),
                  QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
                  QMessageBox::No) == QMessageBox::Yes)

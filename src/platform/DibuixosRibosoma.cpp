@@ -1,5 +1,6 @@
 #include "platform/DibuixosRibosoma.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -116,7 +117,7 @@ QPixmap NomSubunitatGran() {
   p.setFont(Lletra(10, false, true));
   p.setPen(ContornRibosoma.darker(140));
   p.drawText(QRectF(0, 0, 84, 14), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Subunitat gran"));
+             QCoreApplication::translate("DibuixosRibosoma", "Subunitat gran"));
   return pixmap;
 }
 
@@ -135,7 +136,8 @@ QPixmap SubunitatPetita() {
   p.drawPath(cos);
   p.setFont(Lletra(11, false, true));
   p.setPen(ContornRibosoma.darker(140));
-  p.drawText(QRectF(0, 46, 184, 30), Qt::AlignCenter, QStringLiteral("Subunitat petita"));
+  p.drawText(QRectF(0, 46, 184, 30), Qt::AlignCenter,
+             QCoreApplication::translate("DibuixosRibosoma", "Subunitat petita"));
   return pixmap;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/Impressio.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -197,19 +198,21 @@ void Imprimeix(QWidget* pare, const std::function<bool(QPrinter&)>& pinta,
   if (!QPrinterInfo::defaultPrinter().isNull()) {
     QPrinter impressora(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
     if (pinta(impressora)) return;
-    Dialegs::Missatge(pare, QStringLiteral("No s'ha pogut imprimir."), QMessageBox::Warning);
+    Dialegs::Missatge(pare, QCoreApplication::translate("Impressio", "No s'ha pogut imprimir."),
+                      QMessageBox::Warning);
     return;
   }
   const QString cami = Dialegs::TriaFitxerDesar(
-      pare, QStringLiteral("No hi ha cap impressora: desa-ho com a PDF"),
-      QStringLiteral("Documents PDF (*.pdf)"), nomPdf);
+      pare, QCoreApplication::translate("Impressio", "No hi ha cap impressora: desa-ho com a PDF"),
+      QCoreApplication::translate("Impressio", "Documents PDF (*.pdf)"), nomPdf);
   if (cami.isEmpty()) return;
   if (desaPdf(cami))
-    Dialegs::Missatge(pare, QStringLiteral("No hi ha cap impressora. S'ha desat com a PDF a:\n%1")
+    Dialegs::Missatge(pare, QCoreApplication::translate(
+                                "Impressio", "No hi ha cap impressora. S'ha desat com a PDF a:\n%1")
                                 .arg(QDir::toNativeSeparators(cami)));
   else
     Dialegs::Missatge(pare,
-                      QStringLiteral("No s'ha pogut desar el PDF a:\n%1")
+                      QCoreApplication::translate("Impressio", "No s'ha pogut desar el PDF a:\n%1")
                           .arg(QDir::toNativeSeparators(cami)),
                       QMessageBox::Warning);
 }

@@ -1,5 +1,6 @@
 #include "platform/Informe.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -9,8 +10,10 @@
 
 #include "model/Labs.h"
 #include "model/Registre.h"
+#include "platform/Idioma.h"
 #include "platform/Impressio.h"
 #include "platform/Text1252.h"
+#include "platform/TextosJoc.h"
 
 using namespace RBGlobal;
 
@@ -38,34 +41,46 @@ unsigned CodonsPublicats(const TEstatRecerca& e) {
 }
 
 QString Dades(const TEstatRecerca& e) {
-  static const char* const Nivells[] = {"ESO", "Batxillerat", "Universitari"};
+  static const char* const Nivells[] = {QT_TRANSLATE_NOOP("Informe", "ESO"),
+                                        QT_TRANSLATE_NOOP("Informe", "Batxillerat"),
+                                        QT_TRANSLATE_NOOP("Informe", "Universitari")};
   const bool joc = e.TipusPartida == JocPressupost;
-  QString html = QStringLiteral("<h2>Dades de la recerca</h2>") + U8(Taula);
-  html += Fila(QStringLiteral("Nom"), De1252(e.Nom.Text()));
-  html += Fila(QStringLiteral("Gènere"), e.Genere ? QStringLiteral("Masculí") : QStringLiteral("Femení"));
-  html += Fila(QStringLiteral("Nivell educatiu"),
-               e.NivellEducatiu < 3 ? U8(Nivells[e.NivellEducatiu]) : QString());
-  html += Fila(QStringLiteral("Simulació"), joc ? QStringLiteral("Joc de recerca amb pressupost")
-                                                : QStringLiteral("Investigar codi genètic"));
-  html += Fila(QStringLiteral("Codi genètic amagat"),
-               e.TipusCodi == 1 ? QStringLiteral("Aleatori") : QStringLiteral("Real"));
+  QString html = QCoreApplication::translate("Informe", "<h2>Dades de la recerca</h2>") + U8(Taula);
+  html += Fila(QCoreApplication::translate("Informe", "Nom"), De1252(e.Nom.Text()));
+  html += Fila(QCoreApplication::translate("Informe", "Gènere"),
+               e.Genere ? QCoreApplication::translate("Informe", "Masculí")
+                        : QCoreApplication::translate("Informe", "Femení"));
+  html +=
+      Fila(QCoreApplication::translate("Informe", "Nivell educatiu"),
+           e.NivellEducatiu < 3 ? QCoreApplication::translate("Informe", Nivells[e.NivellEducatiu])
+                                : QString());
+  html += Fila(QCoreApplication::translate("Informe", "Simulació"),
+               joc ? QCoreApplication::translate("Informe", "Joc de recerca amb pressupost")
+                   : QCoreApplication::translate("Informe", "Investigar codi genètic"));
+  html += Fila(QCoreApplication::translate("Informe", "Codi genètic amagat"),
+               e.TipusCodi == 1 ? QCoreApplication::translate("Informe", "Aleatori")
+                                : QCoreApplication::translate("Informe", "Real"));
   if (joc) {
     if (e.Centre < OfertesCentres.size() && e.Oferta < 6)
-      html += Fila(QStringLiteral("Centre"), Escapa(U8(OfertesCentres[e.Centre].Noms[e.Oferta])));
-    html += Fila(QStringLiteral("Data"), Escapa(QString::fromStdString(Labs::TextData(e))));
-    html += Fila(QStringLiteral("Diners"),
+      html += Fila(QCoreApplication::translate("Informe", "Centre"),
+                   Escapa(Idioma::Model(OfertesCentres[e.Centre].Noms[e.Oferta])));
+    html += Fila(QCoreApplication::translate("Informe", "Data"), Escapa(TextosJoc::Data(e)));
+    html += Fila(QCoreApplication::translate("Informe", "Diners"),
                  QString::fromStdString(FormataNombre(e.Diners, 1)) + QStringLiteral(" $"));
-    html += Fila(QStringLiteral("Provetes"), QString::number(e.Provetes));
+    html += Fila(QCoreApplication::translate("Informe", "Provetes"), QString::number(e.Provetes));
   }
   return html + QStringLiteral("</table>");
 }
 
 QString Experiments(const TEstatRecerca& e) {
-  QString html = QStringLiteral("<h2>Experiments</h2>");
+  QString html = QCoreApplication::translate("Informe", "<h2>Experiments</h2>");
   const unsigned registrats = std::min<unsigned>(e.NombreExperiments, 60);
-  if (registrats == 0) return html + QStringLiteral("<p>Encara no s'ha fet cap experiment.</p>");
+  if (registrats == 0)
+    return html +
+           QCoreApplication::translate("Informe", "<p>Encara no s'ha fet cap experiment.</p>");
   html += U8(Taula);
-  html += QStringLiteral(
+  html += QCoreApplication::translate(
+      "Informe",
       "<thead><tr bgcolor=\"#e8e8e8\"><th>Núm.</th><th>RNA i resultats</th>"
       "<th>Conclusions</th></tr></thead>");
   for (unsigned n = 1; n <= registrats; ++n) {
@@ -75,18 +90,24 @@ QString Experiments(const TEstatRecerca& e) {
       const std::string linia = TextResultat(slot, copolimer);
       if (!linia.empty()) resultats += QStringLiteral("<br>") + De1252(linia);
     }
-    if (resultats.isEmpty()) resultats = QStringLiteral("<br><i>Cap resultat.</i>");
-    html += QStringLiteral("<tr><td align=\"center\">%1</td><td><b>%2</b><br><tt>%3</tt>"
-                           "<br><i>%4</i>%5</td><td>%6</td></tr>")
+    if (resultats.isEmpty())
+      resultats = QCoreApplication::translate("Informe", "<br><i>Cap resultat.</i>");
+    html += QStringLiteral(
+                "<tr><td align=\"center\">%1</td><td><b>%2</b><br><tt>%3</tt>"
+                "<br><i>%4</i>%5</td><td>%6</td></tr>")
                 .arg(n)
-                .arg(copolimer ? QStringLiteral("Copolímer a l'atzar") : QStringLiteral("RNA sintètic"),
-                     De1252(e.PolimersExperiment[n].Text()) + (copolimer ? QString() : QStringLiteral("...")),
-                     copolimer ? QStringLiteral("Aminoàcids presents:") : QStringLiteral("Polipèptids:"),
+                .arg(copolimer ? QCoreApplication::translate("Informe", "Copolímer a l'atzar")
+                               : QCoreApplication::translate("Informe", "RNA sintètic"),
+                     De1252(e.PolimersExperiment[n].Text()) +
+                         (copolimer ? QString() : QStringLiteral("...")),
+                     copolimer ? QCoreApplication::translate("Informe", "Aminoàcids presents:")
+                               : QCoreApplication::translate("Informe", "Polipèptids:"),
                      resultats, De1252(e.ConclusionsExperiment[n].Text()));
   }
   html += QStringLiteral("</table>");
   if (e.NombreExperiments > registrats)
-    html += QStringLiteral("<p>Els experiments a partir del %1 no queden registrats.</p>")
+    html += QCoreApplication::translate(
+                "Informe", "<p>Els experiments a partir del %1 no queden registrats.</p>")
                 .arg(registrats + 1);
   return html;
 }
@@ -96,10 +117,11 @@ QString Experiments(const TEstatRecerca& e) {
 QString TaulaCodi(const TEstatRecerca& e) {
   // The legend heads the table, so that it is repeated with the header and
   // never left alone on a page.
-  QString html = QStringLiteral("<h2>Taula del codi publicada</h2>") +
+  QString html = QCoreApplication::translate("Informe", "<h2>Taula del codi publicada</h2>") +
                  QString::fromUtf8(Taula).replace(QStringLiteral("cellpadding=\"2\""),
                                                   QStringLiteral("cellpadding=\"0\""));
-  html += QStringLiteral(
+  html += QCoreApplication::translate(
+      "Informe",
       "<thead><tr><td colspan=\"4\">? : significat encara no publicat.</td></tr>"
       "<tr bgcolor=\"#e8e8e8\">");
   for (char segona : Nucleotids) html += QStringLiteral("<th>_ %1 _</th>").arg(QChar(segona));
@@ -122,14 +144,15 @@ QString TaulaCodi(const TEstatRecerca& e) {
 }  // namespace
 
 QString Resum(const TEstatRecerca& e) {
-  return QStringLiteral("Codons publicats: %1 de 64. Experiments fets: %2.")
+  return QCoreApplication::translate("Informe", "Codons publicats: %1 de 64. Experiments fets: %2.")
       .arg(CodonsPublicats(e))
       .arg(e.NombreExperiments);
 }
 
 QString Html(const TEstatRecerca& e) {
   // Small enough that a short research fits on one A4 page.
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Informe",
              "<html><head><style>body { font-size: 9pt; } h1 { font-size: 15pt; "
              "margin: 0 0 4px 0; } h2 { font-size: 11pt; margin: 10px 0 4px 0; } "
              "p { margin: 2px 0; }</style></head><body><h1>Informe de la recerca</h1>"
@@ -139,7 +162,8 @@ QString Html(const TEstatRecerca& e) {
 }
 
 QString Titol(const TEstatRecerca& e) {
-  return QStringLiteral("Informe de la recerca de %1").arg(DeText1252(e.Nom.Text()).trimmed());
+  return QCoreApplication::translate("Informe", "Informe de la recerca de %1")
+      .arg(DeText1252(e.Nom.Text()).trimmed());
 }
 
 QString NomPdf(const TEstatRecerca& e, const QString& fitxer) {
@@ -149,8 +173,9 @@ QString NomPdf(const TEstatRecerca& e, const QString& fitxer) {
   }
   // A name can hold what a file name cannot; the printing layer keeps the rest.
   const QString nom = DeText1252(e.Nom.Text()).trimmed();
-  return nom.isEmpty() ? QStringLiteral("Informe de la recerca.pdf")
-                       : Impressio::NomPdf(QStringLiteral("Informe de %1").arg(nom));
+  return nom.isEmpty()
+             ? QCoreApplication::translate("Informe", "Informe de la recerca.pdf")
+             : Impressio::NomPdf(QCoreApplication::translate("Informe", "Informe de %1").arg(nom));
 }
 
 void Imprimeix(QWidget* pare, const TEstatRecerca& e, const QString& fitxer) {

@@ -1,5 +1,6 @@
 #include "platform/TaulaClasse.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -7,28 +8,28 @@
 
 #include "platform/FitxerRecerca.h"
 #include "platform/Text1252.h"
+#include "platform/TextosJoc.h"
 
 using namespace RBGlobal;
 
 namespace TaulaClasse {
 namespace {
 
-QString U8(const char* text) { return QString::fromUtf8(text); }
-
 QString Nivell(std::uint16_t n) {
-  static const char* const Noms[] = {"ESO", "Batxillerat", "Universitari"};
-  return n < 3 ? U8(Noms[n]) : QString();
+  static const char* const Noms[] = {QT_TRANSLATE_NOOP("TaulaClasse", "ESO"),
+                                     QT_TRANSLATE_NOOP("TaulaClasse", "Batxillerat"),
+                                     QT_TRANSLATE_NOOP("TaulaClasse", "Universitari")};
+  return n < 3 ? QCoreApplication::translate("TaulaClasse", Noms[n]) : QString();
 }
 
 QString Recerca(std::uint16_t tipus) {
-  static const char* const Noms[] = {"Exercicis", "Codi genètic", "Joc amb pressupost"};
-  return tipus < 3 ? U8(Noms[tipus]) : QString();
+  static const char* const Noms[] = {QT_TRANSLATE_NOOP("TaulaClasse", "Exercicis"),
+                                     QT_TRANSLATE_NOOP("TaulaClasse", "Codi genètic"),
+                                     QT_TRANSLATE_NOOP("TaulaClasse", "Joc amb pressupost")};
+  return tipus < 3 ? QCoreApplication::translate("TaulaClasse", Noms[tipus]) : QString();
 }
 
-QString Data(const TResumRecerca& r) {
-  const char* mes = r.Mes >= 1 && r.Mes <= 12 ? NomsMesos[r.Mes] : "";
-  return QStringLiteral("%1 de %2").arg(U8(mes)).arg(r.Any);
-}
+QString Data(const TResumRecerca& r) { return TextosJoc::Data(r.Mes, QString::number(r.Any)); }
 
 bool Numerica(int columna) { return columna >= ColExperiments || columna == ColData; }
 
@@ -59,7 +60,9 @@ QString TextParaules(const TRecercaClasse& r, int columna) {
     case ColNom: return DeText1252(s.Nom);
     case ColNivell: return Nivell(s.NivellEducatiu);
     case ColRecerca: return Recerca(s.TipusPartida);
-    case ColCodi: return s.CodiAleatori ? QStringLiteral("Aleatori") : QStringLiteral("Real");
+    case ColCodi:
+      return s.CodiAleatori ? QCoreApplication::translate("TaulaClasse", "Aleatori")
+                            : QCoreApplication::translate("TaulaClasse", "Real");
     case ColData: return Data(s);
     default: return QString::number(Nombre(s, columna));
   }
@@ -89,18 +92,18 @@ bool FitxersCarpeta(const QString& carpeta, QStringList& fitxers) {
 }
 
 QStringList Capcaleres() {
-  return {QStringLiteral("Fitxer"),
-          QStringLiteral("Nom"),
-          QStringLiteral("Nivell"),
-          QStringLiteral("Recerca"),
-          QStringLiteral("Codi"),
-          QStringLiteral("Data"),
-          QStringLiteral("Experiments"),
-          QStringLiteral("Amb conclusions"),
-          QStringLiteral("Codons publicats"),
-          QStringLiteral("Diners"),
-          QStringLiteral("Provetes"),
-          U8("Tècniques dominades")};
+  return {QCoreApplication::translate("TaulaClasse", "Fitxer"),
+          QCoreApplication::translate("TaulaClasse", "Nom"),
+          QCoreApplication::translate("TaulaClasse", "Nivell"),
+          QCoreApplication::translate("TaulaClasse", "Recerca"),
+          QCoreApplication::translate("TaulaClasse", "Codi"),
+          QCoreApplication::translate("TaulaClasse", "Data"),
+          QCoreApplication::translate("TaulaClasse", "Experiments"),
+          QCoreApplication::translate("TaulaClasse", "Amb conclusions"),
+          QCoreApplication::translate("TaulaClasse", "Codons publicats"),
+          QCoreApplication::translate("TaulaClasse", "Diners"),
+          QCoreApplication::translate("TaulaClasse", "Provetes"),
+          QCoreApplication::translate("TaulaClasse", "Tècniques dominades")};
 }
 
 QString Text(const TRecercaClasse& r, int columna) {
@@ -124,7 +127,8 @@ QVariant Clau(const TRecercaClasse& r, int columna) {
 }
 
 QString MotiuPerAlumne(const TRecercaClasse& r) {
-  return QStringLiteral("No s'ha pogut llegir com a recerca: %1.").arg(r.Motiu);
+  return QCoreApplication::translate("TaulaClasse", "No s'ha pogut llegir com a recerca: %1.")
+      .arg(r.Motiu);
 }
 
 QString CampCsv(const QString& camp) {
@@ -156,7 +160,7 @@ QString Csv(const QList<const TRecercaClasse*>& recerques) {
 int OrdreClasse(const QString& carpeta, QTextStream& sortida, QTextStream& errors) {
   QStringList fitxers;
   if (!FitxersCarpeta(carpeta, fitxers)) {
-    errors << QStringLiteral("No s'ha pogut llegir la carpeta «%1».\n")
+    errors << QCoreApplication::translate("TaulaClasse", "No s'ha pogut llegir la carpeta «%1».\n")
                   .arg(QDir::toNativeSeparators(carpeta));
     return 2;
   }

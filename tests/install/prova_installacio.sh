@@ -15,7 +15,7 @@ falla() { echo "FALLA: $*" >&2; exit 1; }
 mv "$arrel/primer" "$arrel/p"
 p=$arrel/p
 id=cat.ribolia.Ribolia
-for f in bin/ribolia share/ribolia/Ribolia.hlp share/applications/$id.desktop \
+for f in bin/ribolia share/ribolia/Ribolia.hlp share/ribolia/ribolia_es.qm share/ribolia/ribolia_en.qm share/applications/$id.desktop \
          share/metainfo/$id.metainfo.xml share/mime/packages/$id.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/icons/hicolor/256x256/apps/$id.png share/doc/ribolia/copyright; do
