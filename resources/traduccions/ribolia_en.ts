@@ -4,7 +4,7 @@
 <context>
     <name>Botons</name>
     <message>
-        <location filename="../../src/platform/Botons.cpp" line="+41"/>
+        <location filename="../../src/platform/Botons.cpp" line="+42"/>
         <source>&amp;Adenina</source>
         <translation type="unfinished"></translation>
     </message>
@@ -72,6 +72,24 @@
     <message>
         <location line="+11"/>
         <source>Caixa</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ControlsExperiment</name>
+    <message>
+        <location filename="../../src/experiments/ControlsExperiment.cpp" line="+52"/>
+        <source>Ajuda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>RNA aleatori amb: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -483,112 +501,133 @@ La recerca que tenies no ha canviat.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../src/exercises/TextosModel.cpp" line="+75"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>Aturada</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glicina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Alanina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Valina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Leucina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Isoleucina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Prolina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fenilalanina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Triptòfan</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Metionina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Serina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Treonina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Cisteïna</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Tirosina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Asparagina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glutamina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Aspartat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glutamat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Lisina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Arginina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Histidina</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>MRC, Laboratori de Biologia Molecular de Cambridge</source>
         <translation type="unfinished"></translation>
     </message>
@@ -988,102 +1027,292 @@ La recerca que tenies no ha canviat.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../../src/exercises/TextosModel.cpp" line="-83"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>El teu RNA segurament no funcionarà bé.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Si no és ben reparat, això produirà una mutació.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>El teu RNA és inservible! Repassa la transcripció!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La cèl·lula que rebi aquest DNA ho té clar! Repassa la replicació!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>Així ho fan normalment les teves cèl·lules!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Així ho fan normalment les teves cèl·lules! (els errors són teus)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Has aconseguit fer un bon DNA, domines la replicació.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Has aconseguit fer un bon RNA, domines la transcripció.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Has aconseguit fer un bon DNA, però has de concentrar-te més.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Has aconseguit fer un bon RNA, però has de concentrar-te més.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Has aconseguit fer un bon DNA, però amb una actuació lamentable!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Has aconseguit fer un bon RNA, però amb una actuació lamentable!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La RNA polimerasa va afegint ribonucleòtids en sentit 5&apos;-&gt;3&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La DNA polimerasa va afegint desoxiribonucleòtids en sentit 5&apos;-&gt;3&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+2"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>La DNA polimerasa hidrolitza els nucleòtids erronis.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Comença la nova cadena per l&apos;extrem 5&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>I acaba deixant lliure l&apos;extrem 3&apos;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Davant Adenina hi posa Timina.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Davant Adenina hi posa Uracil.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Davant Guanina hi posa Citosina.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Davant Citosina hi posa Guanina.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Davant Timina hi posa Adenina.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Introdueix l&apos;anticodó de l&apos;RNAt.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Introdueix l&apos;aminoàcid que s&apos;incorporarà.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+4"/>
+        <source>Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location line="+1"/>
+        <source>Gly</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ala</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Val</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Leu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Phe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tyr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Asn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gln</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Asp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Glu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lys</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Arg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>His</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-30"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase d&apos;iniciació</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase d&apos;elongació</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase de finalització</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Final de la síntesi de proteïnes</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-9"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Molt bé!!</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Ho has fet bastant bé.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Has d&apos;estudiar i practicar més.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Una actuació lamentable!</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1161,6 +1390,51 @@ La recerca que tenies no ha canviat.</source>
     <message>
         <location line="+8"/>
         <source>Ajuda de Ribolia: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFAssCodo</name>
+    <message>
+        <location filename="../../src/experiments/Asscodo.cpp" line="+33"/>
+        <source>No ho sé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Assignació d&apos;un codó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Aminoàcid corresponent al codó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>D&apos;ac&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel·lar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>Aminoàcid corresponent al codó %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Una terrible pèrdua de prestigi!
+
+Altres investigadors han replicat el nostre experiment i han comprovat que ens hem equivocat.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1341,6 +1615,257 @@ La recerca que tenies no ha canviat.</source>
     </message>
 </context>
 <context>
+    <name>TFCopolim</name>
+    <message>
+        <location filename="../../src/experiments/Copolim.cpp" line="+58"/>
+        <source>Construcció d&apos;un RNA copolímer a l&apos;atzar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Tria dos o tres nucleòtids per a construir el copolímer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>&amp;Traduir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Un altre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel·lar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Nucleòtids triats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Adenina (A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Guanina (G)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Citosina (C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Uracil (U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>D&apos;ac&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Fix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Proporcions dels nucleòtids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Polimeritzar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Freqüències...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Freqüència esperada de cada triplet amb aquestes proporcions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>RNA polímer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Augmentar %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Disminuir %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fix %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Proporció de %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFDNAComplementari</name>
+    <message>
+        <location filename="../../src/exercises/DNAComplementari.cpp" line="+106"/>
+        <source>Exercici de construcció d&apos;un DNA complementari</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Posició %1 de la cadena motlle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Posició %1 de la cadena nova</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Errors comesos: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Errors a la nova cadena:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>&amp;Hidrolitzar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Tornem-hi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Un altre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Demostració</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ajuda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tancar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Continuar la demostració.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fer una pausa a la demostració.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aturar la demostració.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Exercici de replicació del DNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadena de DNA original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadena de DNA nova</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DNA polimerasa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dibuix de la DNA polimerasa, al costat de la casella triada de la cadena nova</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Exercici de transcripció</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadena de DNA que és transcrita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadena de RNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>RNA polimerasa</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Dibuix de l&apos;RNA polimerasa, al costat de la casella triada de la cadena d&apos;RNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+68"/>
+        <source>Errors comesos: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Errors a la nova cadena: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFDades</name>
     <message>
         <location filename="../../src/mainwindow/Dades.cpp" line="+31"/>
@@ -1477,6 +2002,94 @@ La recerca que tenies no ha canviat.</source>
     </message>
 </context>
 <context>
+    <name>TFFreqTriplets</name>
+    <message>
+        <location filename="../../src/experiments/Freqcopo.cpp" line="+29"/>
+        <location line="+8"/>
+        <source>Freqüències esperades dels triplets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Composició</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Triplets</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cada triplet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Compara-les amb la composició que dona l&apos;experiment: l&apos;aminoàcid més abundant ve dels triplets més freqüents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Tancar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Proporcions del copolímer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFInfoDesxiframent</name>
+    <message>
+        <location filename="../../src/experiments/InfoRB.cpp" line="+35"/>
+        <source>Som a l&apos;any 1961; en els 8 anys des que James Watson i Francis Crick van 
+formular el model de la doble hèlix per a l&apos;estructura del DNA, la biologia molecular 
+ha fet enormes progressos:
+*El mètode de Sanger permet conèixer la seqüència d&apos;aminoàcids de les proteïnes.
+*Es coneixen els principals orgànuls i molècules implicats en la síntesi de proteïnes 
+(ribosomes, RNA missatger i RNA de transferència).
+*Sembla clar que cada codó del RNA missatger, que indica un aminoàcid, és format 
+per tres nucleòtids. Hi ha, doncs, 64 codons diferents per a 20 aminoàcids.
+*La polinucleòtid fosforilasa, aïllada per Severo Ochoa, permet fabricar RNA sintètics 
+de composició coneguda.
+
+Amb el desenvolupament d&apos;un sistema traductor lliure de cèl·lules, tot és a punt per a 
+una increïble sèrie de descobriments que, en només 5 anys, permetran desxifrar tot el 
+codi genètic.
+
+¿Sereu capaços de contribuir a aquesta tasca apassionant?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location line="+7"/>
+        <source>El desxiframent del codi genètic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&apos;ac&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFInventari</name>
     <message>
         <location filename="../../src/lab/Invntari.cpp" line="+46"/>
@@ -1579,6 +2192,157 @@ La recerca que tenies no ha canviat.</source>
     <message>
         <location line="+1"/>
         <source>Costa %1$</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFOpcionsSintesiProteines</name>
+    <message>
+        <location filename="../../src/exercises/OpcSinPr.cpp" line="+25"/>
+        <source>Opcions de la síntesi de proteines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Demanar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anticodons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aminoàcids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Anticodons i aminoàcids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Nombre de codons a traduir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aleatori ( 3 -  5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aleatori ( 5 -10)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Aleatori ( 3 -10)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 codons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>D&apos;ac&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel·lar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ajuda</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFOpcionsTaulaResum</name>
+    <message>
+        <location filename="../../src/exercises/OpcTauRs.cpp" line="+31"/>
+        <source>Opcions de la taula resum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Informació inicial:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cadena de DNA que es transcriu.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fragments aleatoris.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Aminoàcids mostrats inicialment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cap.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>El més fàcil.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Un qualsevol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>RNA missatger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sempre AUG inicial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sempre STOP final</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Possibilitat STOPs interiors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>D&apos;ac&amp;ord</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Cancel·lar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ajuda</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2096,6 +2860,389 @@ La recerca que tenies no ha canviat.</source>
     </message>
 </context>
 <context>
+    <name>TFRNASint</name>
+    <message>
+        <location filename="../../src/experiments/Polimer.cpp" line="+35"/>
+        <source>Construcció d&apos;un RNAm polímer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Oligonucleòtid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>RNA polímer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Traduir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Un altre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Cancel·lar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Construcció de l&apos;oligonucleòtid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Enrera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Es&amp;borrar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Polimeritzar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Adenina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Guanina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Citosina</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Uracil</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFSintProt</name>
+    <message>
+        <location filename="../../src/exercises/SintProt.cpp" line="+64"/>
+        <source>Exercici de síntesi de proteïnes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>Posició %1 de l&apos;RNAm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Posició %1 de l&apos;anticodó de l&apos;RNAt %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Aminoàcid de l&apos;RNAt %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tria a la taula del codi genètic l&apos;aminoàcid que porta aquest RNAt (Alt+T).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Triar a la taula del codi genètic l&apos;aminoàcid d&apos;aquest RNAt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Aminoàcid %1 de la cadena</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Tornem-hi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Un altre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Opcions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Veure Taula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ajuda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tancar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Ribosoma: %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+69"/>
+        <source>Aminoàcids: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Anticodons: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFTaula</name>
+    <message>
+        <location filename="../../src/experiments/Taula.cpp" line="+65"/>
+        <location line="+53"/>
+        <source>Taula del codi genètic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-42"/>
+        <source>Extrem 5&apos; del codó: primera base, a l&apos;esquerra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extrem 3&apos; del codó: tercera base, a la dreta</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Fes clic en un codó per publicar-ne el significat o retirar-lo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>Segona lletra del codó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Primera lletra del codó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Tercera lletra dels codons que comencen per %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tancar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Un clic publica o retira el significat de %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFTaulaResum</name>
+    <message>
+        <location filename="../../src/exercises/TaulaResum.cpp" line="+58"/>
+        <source>Posició %1 de la primera cadena de DNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Posició %1 de la segona cadena de DNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Posició %1 de l&apos;RNAm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Posició %1 dels anticodons</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>DNA transcrita</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DNA complem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Taula resum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Errors comesos: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Errors pendents:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>RNAm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Anticodons RNAt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aminoàcids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Nom de la primera cadena de DNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Nom de la segona cadena de DNA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+45"/>
+        <source>Extrem de l&apos;esquerra del pèptid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Extrem de la dreta del pèptid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Aminoàcid %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Clicar l&apos;aminoàcid a la taula del codi genètic.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Triar l&apos;aminoàcid %1 a la taula del codi genètic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+27"/>
+        <source>Esborrar la casella.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Espai: esborrar la casella; les fletxes mouen la tria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Opcions...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Veure Taula</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tornem-hi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Un altre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ajuda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tancar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+82"/>
+        <source>Errors comesos: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Errors pendents: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TFTecniques</name>
     <message>
         <location filename="../../src/lab/Tecnica.cpp" line="+46"/>
@@ -2152,6 +3299,105 @@ La recerca que tenies no ha canviat.</source>
         <location line="+15"/>
         <source>Vols deixar de desenvolupar «%1»?
 Es perdran les provetes que hi has dedicat i les que queden aquest mes; els diners gastats no es recuperen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TFTraduccio</name>
+    <message>
+        <location filename="../../src/experiments/Traduir.cpp" line="+37"/>
+        <source>Aminoàcids presents en el polipèptid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Polipèptids produïts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <location line="+150"/>
+        <source>Traducció d&apos;un RNA polímer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-132"/>
+        <source>RNA polímer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Conclusions:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Primer experiment.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Experiment anterior.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Experiment següent.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Últim experiment.|</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>T&amp;raduir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Imprimir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Publicar codó</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Tancar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Aj&amp;uda</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+72"/>
+        <source>Repassar els experiments anteriors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Experiment número %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>Experiment número %1 (de %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Queda 1 caràcter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Queden %1 caràcters.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2360,7 +3606,7 @@ Es perdran les provetes que hi has dedicat i les que queden aquest mes; els dine
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+22"/>
         <source>ESO</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2375,8 +3621,13 @@ Es perdran les provetes que hi has dedicat i les que queden aquest mes; els dine
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Recerca de %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Recerca sense nom</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
