@@ -149,7 +149,7 @@ Do you want to replace it?</translation>
 <context>
     <name>FitxerRecerca</name>
     <message>
-        <location filename="../../src/platform/FitxerRecerca.cpp" line="+28"/>
+        <location filename="../../src/platform/FitxerRecerca.cpp" line="+29"/>
         <source>No s&apos;ha pogut desar la recerca al fitxer «%1».
 %2.
 Si ja hi havia un fitxer amb aquest nom, no s&apos;ha tocat.</source>
@@ -1037,8 +1037,93 @@ The research you had has not changed.</translation>
         <translation>Translation of a sequenced viral RNA</translation>
     </message>
     <message>
+        <location line="+25"/>
+        <source>El significat amagat del codó %1 val %2, i ha de ser entre 0 i 20</source>
+        <translation>The hidden meaning of codon %1 is %2, and it must be between 0 and 20</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El significat publicat del codó %1 val %2, i ha de ser entre 0 i 21</source>
+        <translation>The published meaning of codon %1 is %2, and it must be between 0 and 21</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El significat publicat del codó %1 (%2) no és el del codi amagat (%3)</source>
+        <translation>The published meaning of codon %1 (%2) is not the one in the hidden code (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El polímer de l&apos;experiment %1 diu que té %2 lletres, i n&apos;hi caben %3</source>
+        <translation>The polymer of experiment %1 says it has %2 letters, and only %3 fit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El tipus de l&apos;experiment %1 val %2, i només pot ser 0 (polímer sintètic) o 1 (copolímer)</source>
+        <translation>The type of experiment %1 is %2, and it can only be 0 (synthetic polymer) or 1 (copolymer)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>La tècnica en curs val %1, i ha de ser entre 0 (cap) i 27</source>
+        <translation>The technique in progress is %1, and it must be between 0 (none) and 27</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>La tècnica acabada val %1, i ha de ser entre 0 (cap) i 27</source>
+        <translation>The technique just completed is %1, and it must be between 0 (none) and 27</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El nivell de la tècnica %1 val %2, i només pot ser 1 o 2</source>
+        <translation>The level of technique %1 is %2, and it can only be 1 or 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El mes val %1, i ha de ser entre 1 i 12</source>
+        <translation>The month is %1, and it must be between 1 and 12</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>La llargada màxima dels oligonucleòtids val %1, i ha de ser entre 1 i 4</source>
+        <translation>The longest oligonucleotide length is %1, and it must be between 1 and 4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El tipus de codi val %1, i només pot ser 0 o 1</source>
+        <translation>The code type is %1, and it can only be 0 or 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El tipus de simulació val %1, i només pot ser 0, 1 o 2</source>
+        <translation>The simulation type is %1, and it can only be 0, 1 or 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El nom diu que té %1 lletres, i n&apos;hi caben %2</source>
+        <translation>The name says it has %1 letters, and only %2 fit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El nivell educatiu val %1, i només pot ser 0, 1 o 2</source>
+        <translation>The school level is %1, and it can only be 0, 1 or 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El centre de recerca val %1, i ha de ser entre 0 i 4</source>
+        <translation>The research center is %1, and it must be between 0 and 4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>L&apos;oferta del centre val %1, i ha de ser entre 0 i 5</source>
+        <translation>The center&apos;s offer is %1, and it must be between 0 and 5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El fitxer és massa curt: té %1 bytes, i una recerca en té %2</source>
+        <translation>The file is too short: it has %1 bytes, and a research file has %2</translation>
+    </message>
+    <message>
         <location filename="../../src/exercises/TextosModel.cpp" line="-83"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="-55"/>
         <source>El teu RNA segurament no funcionarà bé.</source>
         <translation>Your RNA will probably not work properly.</translation>
     </message>

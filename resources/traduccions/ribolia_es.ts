@@ -149,7 +149,7 @@ Vols substituir-lo?</source>
 <context>
     <name>FitxerRecerca</name>
     <message>
-        <location filename="../../src/platform/FitxerRecerca.cpp" line="+28"/>
+        <location filename="../../src/platform/FitxerRecerca.cpp" line="+29"/>
         <source>No s&apos;ha pogut desar la recerca al fitxer «%1».
 %2.
 Si ja hi havia un fitxer amb aquest nom, no s&apos;ha tocat.</source>
@@ -1037,8 +1037,93 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>Traducción de un ARN vírico secuenciado</translation>
     </message>
     <message>
+        <location line="+25"/>
+        <source>El significat amagat del codó %1 val %2, i ha de ser entre 0 i 20</source>
+        <translation>El significado oculto del codón %1 vale %2, y debe estar entre 0 y 20</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El significat publicat del codó %1 val %2, i ha de ser entre 0 i 21</source>
+        <translation>El significado publicado del codón %1 vale %2, y debe estar entre 0 y 21</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El significat publicat del codó %1 (%2) no és el del codi amagat (%3)</source>
+        <translation>El significado publicado del codón %1 (%2) no es el del código oculto (%3)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El polímer de l&apos;experiment %1 diu que té %2 lletres, i n&apos;hi caben %3</source>
+        <translation>El polímero del experimento %1 dice que tiene %2 letras, y caben %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El tipus de l&apos;experiment %1 val %2, i només pot ser 0 (polímer sintètic) o 1 (copolímer)</source>
+        <translation>El tipo del experimento %1 vale %2, y solo puede ser 0 (polímero sintético) o 1 (copolímero)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>La tècnica en curs val %1, i ha de ser entre 0 (cap) i 27</source>
+        <translation>La técnica en curso vale %1, y debe estar entre 0 (ninguna) y 27</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>La tècnica acabada val %1, i ha de ser entre 0 (cap) i 27</source>
+        <translation>La técnica terminada vale %1, y debe estar entre 0 (ninguna) y 27</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El nivell de la tècnica %1 val %2, i només pot ser 1 o 2</source>
+        <translation>El nivel de la técnica %1 vale %2, y solo puede ser 1 o 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El mes val %1, i ha de ser entre 1 i 12</source>
+        <translation>El mes vale %1, y debe estar entre 1 y 12</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>La llargada màxima dels oligonucleòtids val %1, i ha de ser entre 1 i 4</source>
+        <translation>La longitud máxima de los oligonucleótidos vale %1, y debe estar entre 1 y 4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El tipus de codi val %1, i només pot ser 0 o 1</source>
+        <translation>El tipo de código vale %1, y solo puede ser 0 o 1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El tipus de simulació val %1, i només pot ser 0, 1 o 2</source>
+        <translation>El tipo de simulación vale %1, y solo puede ser 0, 1 o 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El nom diu que té %1 lletres, i n&apos;hi caben %2</source>
+        <translation>El nombre dice que tiene %1 letras, y caben %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El nivell educatiu val %1, i només pot ser 0, 1 o 2</source>
+        <translation>El nivel educativo vale %1, y solo puede ser 0, 1 o 2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El centre de recerca val %1, i ha de ser entre 0 i 4</source>
+        <translation>El centro de investigación vale %1, y debe estar entre 0 y 4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>L&apos;oferta del centre val %1, i ha de ser entre 0 i 5</source>
+        <translation>La oferta del centro vale %1, y debe estar entre 0 y 5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>El fitxer és massa curt: té %1 bytes, i una recerca en té %2</source>
+        <translation>El archivo es demasiado corto: tiene %1 bytes, y una investigación tiene %2</translation>
+    </message>
+    <message>
         <location filename="../../src/exercises/TextosModel.cpp" line="-83"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
+        <location filename="../../src/platform/TextosModel.cpp" line="-55"/>
         <source>El teu RNA segurament no funcionarà bé.</source>
         <translation>Tu ARN seguramente no funcionará bien.</translation>
     </message>

@@ -5,20 +5,34 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "model/RBGlobal.h"
 
 namespace RBGlobal {
 
+// Why a file is refused: a Catalan sentence with %1, %2... for its values
+// (UTF-8, no final stop), so that a window can say it in any language.
+struct TMotiu {
+  std::string Plantilla;  // empty: nothing wrong
+  std::vector<std::string> Valors;
+  // The sentence in Catalan, its values in place.
+  std::string Text() const;
+  bool Buit() const { return Plantilla.empty(); }
+};
+
 // Why a state could never have been saved by this program and would make it
-// misbehave, in Catalan (UTF-8, no final stop); empty when it is acceptable.
-// Every state the program writes is acceptable.
-std::string MotiuRebuig(const TEstatRecerca& estat);
+// misbehave; empty when it is acceptable. Every state the program writes is
+// acceptable.
+TMotiu MotiuRebuigDetallat(const TEstatRecerca& estat);
+std::string MotiuRebuig(const TEstatRecerca& estat);  // its Text()
 
 // What the bytes of a file hold. `Motiu` is empty when the research can be
-// opened; otherwise it says in Catalan why not, and `Estat` is meaningless.
+// opened; otherwise it says in Catalan why not (`Detall` the same, to be
+// said in another language), and `Estat` is meaningless.
 struct TLecturaRecerca {
   TEstatRecerca Estat;
+  TMotiu Detall;
   std::string Motiu;
   bool Acceptada() const { return Motiu.empty(); }
 };

@@ -9,6 +9,7 @@
 
 #include "model/RBGlobal.h"
 #include "model/RecercaDesada.h"
+#include "platform/Idioma.h"
 
 using namespace RBGlobal;
 
@@ -118,7 +119,11 @@ QString LlegeixFitxerRecerca(const QString& nom, TEstatRecerca& estat, bool* ref
       LlegeixRecerca(std::span(bytes, static_cast<std::size_t>(dades.size())));
   if (!lectura.Acceptada()) {
     if (refusat) *refusat = true;
-    return QString::fromStdString(lectura.Motiu);
+    // The model's sentence in the language in use, its values in place.
+    QString motiu = Idioma::Model(lectura.Detall.Plantilla);
+    for (const std::string& valor : lectura.Detall.Valors)
+      motiu = motiu.arg(QString::fromStdString(valor));
+    return motiu;
   }
   estat = lectura.Estat;
   return {};
