@@ -44,9 +44,7 @@ void TFOpcionsSintesiProteines::ConstrueixFinestra() {
   BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Glif::Cancellar);
   BtAjuda = Botons::Crea(this, "BtAjuda", tr("Ajuda"), Glif::Ajuda);
 
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* botons = Botons::Fila({BtDAcord, BtCancellar, BtAjuda});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(RGQueEsDemana);
   capa->addWidget(RGNombreCodons);

@@ -11,6 +11,7 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/GrupOpcions.h"
+#include "platform/Llocs.h"
 
 using Dibuixos::Glif;
 
@@ -40,9 +41,7 @@ void TFOpcionsTaulaResum::ConstrueixFinestra() {
       new TGrupOpcions("RGAminoacids", tr("Aminoàcids mostrats inicialment:"),
                        {tr("Cap."), tr("El més fàcil."), tr("Un qualsevol."), tr("Tots.")}, this);
   // Hidden in the whole-strand mode, but keeping its place and its item.
-  QSizePolicy politica = RGAminoacids->sizePolicy();
-  politica.setRetainSizeWhenHidden(true);
-  RGAminoacids->setSizePolicy(politica);
+  GuardaLloc(RGAminoacids);
   GroupBox1 = new QGroupBox(tr("RNA missatger"), this);
   GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
   CBAUGInicial = Casella(GroupBox1, "CBAUGInicial", tr("Sempre AUG inicial"));
@@ -67,9 +66,7 @@ void TFOpcionsTaulaResum::ConstrueixFinestra() {
   grups->addLayout(esquerra, 1);
   GroupBox1->setFixedWidth(204);
   grups->addWidget(GroupBox1, 0, Qt::AlignTop);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* botons = Botons::Fila({BtDAcord, BtCancellar, BtAjuda});
   auto* capa = new QVBoxLayout(this);
   capa->setContentsMargins(9, 12, 9, 12);
   capa->addLayout(grups);

@@ -79,9 +79,7 @@ void TFCopolim::ConstrueixFinestra() {
   BtUnAltre = Botons::Crea(this, "BtUnAltre", tr("&Un altre"));
   BtTancar = Botons::Crea(this, "BtTancar", tr("&Cancel·lar"), Glif::Cancellar);
   BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
-  auto* fila = new QHBoxLayout;
-  fila->addStretch();
-  for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
+  auto* fila = Botons::Fila({BtTraduir, BtUnAltre, BtTancar, BtAjuda});
   capa->addStretch();
   capa->addLayout(fila);
   ControlsExperiment::FixaMida(this, 480);

@@ -47,10 +47,7 @@ void TFFreqTriplets::ConstrueixFinestra() {
   nota->setWordWrap(true);
   auto* BtTancar = Botons::Crea(this, "BtTancar", tr("&Tancar"), Dibuixos::Glif::Tancar);
   auto* BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Dibuixos::Glif::Ajuda);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtTancar);
-  botons->addWidget(BtAjuda);
+  auto* botons = Botons::Fila({BtTancar, BtAjuda});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(LbProporcions);
   capa->addWidget(TWTriplets);

@@ -77,10 +77,7 @@ void TFInfoDesxiframent::ConstrueixFinestra() {
   BtDAcord = Botons::Crea(this, "BtDAcord", tr("D'ac&ord"), Glif::DAcord);
   BtDAcord->setDefault(true);
 
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtImprimir);
-  botons->addWidget(BtDAcord);
+  auto* botons = Botons::Fila({BtImprimir, BtDAcord});
   auto* capa = new QVBoxLayout(this);
   capa->setContentsMargins(28, 20, 28, 16);
   capa->addWidget(Memo1, 0, Qt::AlignHCenter);

@@ -56,9 +56,7 @@ void TFRNASint::ConstrueixFinestra() {
   BtTancar = Botons::Crea(this, "BtTancar", tr("&Cancel·lar"), Glif::Cancellar);
   BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
   capa->addStretch();
-  auto* fila = new QHBoxLayout;
-  fila->addStretch();
-  for (QPushButton* b : {BtTraduir, BtUnAltre, BtTancar, BtAjuda}) fila->addWidget(b);
+  auto* fila = Botons::Fila({BtTraduir, BtUnAltre, BtTancar, BtAjuda});
   capa->addLayout(fila);
   ControlsExperiment::FixaMida(this, 470);
 

@@ -13,6 +13,7 @@
 #include "model/Labs.h"
 #include "platform/DibuixosLab.h"
 #include "platform/TextosJoc.h"
+#include "platform/Botons.h"
 
 namespace ComunsLab {
 
@@ -63,10 +64,7 @@ void DisposaArticles(QDialog* finestra, const std::array<QWidget*, 4>& grups, QP
   graella->addWidget(grups[1], 1, 0);
   graella->addWidget(grups[2], 2, 0);
   graella->addWidget(grups[3], 0, 1, 3, 1);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(primer);
-  botons->addWidget(segon);
+  auto* botons = Botons::Fila({primer, segon});
   auto* capa = new QVBoxLayout(finestra);
   capa->addLayout(graella);
   capa->addLayout(botons);

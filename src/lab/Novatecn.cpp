@@ -53,9 +53,7 @@ void TFNovaTecnica::ConstrueixFinestra() {
   auto* fila = new QHBoxLayout;
   fila->addWidget(caixa);
   fila->addWidget(treball);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  for (QPushButton* boto : {BtDAcord, BtCancellar, BtTutor}) botons->addWidget(boto);
+  auto* botons = Botons::Fila({BtDAcord, BtCancellar, BtTutor});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(Label1);
   capa->addWidget(CBNovesTecniques);

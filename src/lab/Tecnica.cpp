@@ -18,6 +18,7 @@
 #include "platform/Dialegs.h"
 #include "platform/Idioma.h"
 #include "platform/TextosJoc.h"
+#include "platform/Llocs.h"
 
 using namespace ComunsLab;
 using RBGlobal::EstatRecerca;
@@ -91,14 +92,9 @@ void TFTecniques::ConstrueixFinestra() {
   BtDacord->setDefault(true);
   BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel·lar"), Dibuixos::Glif::Cancellar);
   // Hidden while nothing is in development: the window keeps its layout.
-  QSizePolicy politica = BtCancellar->sizePolicy();
-  politica.setRetainSizeWhenHidden(true);
-  BtCancellar->setSizePolicy(politica);
+  GuardaLloc(BtCancellar);
 
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtDacord);
-  botons->addWidget(BtCancellar);
+  auto* botons = Botons::Fila({BtDacord, BtCancellar});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(Label1);
   capa->addWidget(ListTecniques);

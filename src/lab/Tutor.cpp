@@ -56,10 +56,7 @@ TFTutor::TFTutor(QWidget* pare) : QDialog(pare) {
   auto* fila = new QHBoxLayout;
   fila->addWidget(LbTecnica);
   fila->addWidget(CBTecnica, 1);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtAjuda);
-  botons->addWidget(BtTancar);
+  auto* botons = Botons::Fila({BtAjuda, BtTancar});
   auto* capa = new QVBoxLayout(this);
   capa->addLayout(fila);
   capa->addWidget(TBExplicacio, 1);

@@ -52,10 +52,7 @@ void TFDades::ConstrueixFinestra() {
   auto* grups = new QHBoxLayout;
   grups->addWidget(RGGenere, 0, Qt::AlignTop);
   grups->addWidget(RGNivellEducatiu, 0, Qt::AlignTop);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  botons->addWidget(BtDAcord);
-  botons->addWidget(BtCancellar);
+  auto* botons = Botons::Fila({BtDAcord, BtCancellar});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(Label1);
   capa->addLayout(nom);

@@ -9,6 +9,7 @@
 #include "platform/Ajuda.h"
 #include "platform/Botons.h"
 #include "platform/GrupOpcions.h"
+#include "platform/Llocs.h"
 
 using namespace RBGlobal;
 using Dibuixos::Glif;
@@ -40,9 +41,7 @@ void TFEleccio::ConstrueixFinestra() {
       new TGrupOpcions("RGTipusCodi", tr("Codi genètic"), {tr("Real"), tr("Aleatori")}, this);
   RGTipusCodi->PosaItemIndex(0);
   // Keeps its place while hidden, so the dialog does not jump.
-  QSizePolicy politica = RGTipusCodi->sizePolicy();
-  politica.setRetainSizeWhenHidden(true);
-  RGTipusCodi->setSizePolicy(politica);
+  GuardaLloc(RGTipusCodi);
   RGTipusCodi->hide();
   RGTipusSimulacio = new TGrupOpcions("RGTipusSimulacio", tr("Investigació"),
                                       {tr("Individual"), tr("Joc competitiu")}, this);
@@ -56,9 +55,7 @@ void TFEleccio::ConstrueixFinestra() {
   auto* grups = new QHBoxLayout;
   grups->addWidget(RGTipusPartida, 0, Qt::AlignTop);
   grups->addWidget(RGTipusCodi, 0, Qt::AlignTop);
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* botons = Botons::Fila({BtDAcord, BtCancellar, BtAjuda});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(Label1);
   capa->addLayout(grups);

@@ -33,9 +33,7 @@ void TFTriaOfertes::ConstrueixFinestra() {
   BtCancellar = Botons::Crea(this, "BtCancellar", tr("&Cancel.lar"), Glif::Cancellar);
   BtAjuda = Botons::Crea(this, "BtAjuda", tr("Aj&uda"), Glif::Ajuda);
 
-  auto* botons = new QHBoxLayout;
-  botons->addStretch();
-  for (QPushButton* boto : {BtDAcord, BtCancellar, BtAjuda}) botons->addWidget(boto);
+  auto* botons = Botons::Fila({BtDAcord, BtCancellar, BtAjuda});
   auto* capa = new QVBoxLayout(this);
   capa->addWidget(RGCentres);
   capa->addSpacing(8);

@@ -1,6 +1,7 @@
 #include "platform/Botons.h"
 
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <algorithm>
@@ -18,6 +19,13 @@ QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos:
   QPushButton* boto = Crea(pare, nom, text);
   boto->setIcon(Dibuixos::Icona(glif));
   return boto;
+}
+
+QHBoxLayout* Fila(std::initializer_list<QPushButton*> botons) {
+  auto* fila = new QHBoxLayout;
+  fila->addStretch();
+  for (QPushButton* boto : botons) fila->addWidget(boto);
+  return fila;
 }
 
 bool PremPerTecla(const QKeyEvent* e, const TTecles& tecles) {

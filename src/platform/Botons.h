@@ -11,6 +11,7 @@
 
 #include "platform/Dibuixos.h"
 
+class QHBoxLayout;
 class QKeyEvent;
 class QPushButton;
 class QWidget;
@@ -22,6 +23,9 @@ namespace Botons {
 QPushButton* Crea(QWidget* pare, const char* nom, const QString& text);
 // The same with a glyph.
 QPushButton* Crea(QWidget* pare, const char* nom, const QString& text, Dibuixos::Glif glif);
+
+// A row of dialog buttons at the right of the room, in this order.
+QHBoxLayout* Fila(std::initializer_list<QPushButton*> botons);
 
 // Keys and the buttons they stand for.
 using TTecles = std::vector<std::pair<int, QPushButton*>>;
