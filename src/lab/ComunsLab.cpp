@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "model/Labs.h"
+#include "platform/Botons.h"
 #include "platform/DibuixosLab.h"
 #include "platform/TextosJoc.h"
-#include "platform/Botons.h"
 
 namespace ComunsLab {
 

@@ -17,8 +17,8 @@
 #include "platform/Botons.h"
 #include "platform/Dialegs.h"
 #include "platform/Idioma.h"
-#include "platform/TextosJoc.h"
 #include "platform/Llocs.h"
+#include "platform/TextosJoc.h"
 
 using namespace ComunsLab;
 using RBGlobal::EstatRecerca;
