@@ -4,7 +4,7 @@
 <context>
     <name>Botons</name>
     <message>
-        <location filename="../../src/platform/Botons.cpp" line="+42"/>
+        <location filename="../../src/platform/Botons.cpp" line="+50"/>
         <source>&amp;Adenina</source>
         <translation>&amp;Adenine</translation>
     </message>
@@ -65,7 +65,7 @@
 <context>
     <name>ComunsLab</name>
     <message>
-        <location filename="../../src/lab/ComunsLab.cpp" line="+39"/>
+        <location filename="../../src/lab/ComunsLab.cpp" line="+40"/>
         <source>Provetes</source>
         <translation>Test tubes</translation>
     </message>
@@ -511,133 +511,112 @@ The research you had has not changed.</translation>
         <translation>December</translation>
     </message>
     <message>
-        <location filename="../../src/exercises/TextosModel.cpp" line="+75"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
+        <location line="+2"/>
         <source>Aturada</source>
         <translation>Termination</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glicina</source>
         <translation>Glycine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Alanina</source>
         <translation>Alanine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Valina</source>
         <translation>Valine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Leucina</source>
         <translation>Leucine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Isoleucina</source>
         <translation>Isoleucine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Prolina</source>
         <translation>Proline</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fenilalanina</source>
         <translation>Phenylalanine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Triptòfan</source>
         <translation>Tryptophan</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Metionina</source>
         <translation>Methionine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Serina</source>
         <translation>Serine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Treonina</source>
         <translation>Threonine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Cisteïna</source>
         <translation>Cysteine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Tirosina</source>
         <translation>Tyrosine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Asparagina</source>
         <translation>Asparagine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glutamina</source>
         <translation>Glutamine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Aspartat</source>
         <translation>Aspartate</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glutamat</source>
         <translation>Glutamate</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Lisina</source>
         <translation>Lysine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Arginina</source>
         <translation>Arginine</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Histidina</source>
         <translation>Histidine</translation>
     </message>
     <message>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
+        <location line="+2"/>
         <source>MRC, Laboratori de Biologia Molecular de Cambridge</source>
         <translation>MRC, Laboratory of Molecular Biology, Cambridge</translation>
     </message>
@@ -1042,7 +1021,7 @@ The research you had has not changed.</translation>
         <translation>The hidden meaning of codon %1 is %2, and it must be between 0 and 20</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El significat publicat del codó %1 val %2, i ha de ser entre 0 i 21</source>
         <translation>The published meaning of codon %1 is %2, and it must be between 0 and 21</translation>
     </message>
@@ -1062,27 +1041,27 @@ The research you had has not changed.</translation>
         <translation>The type of experiment %1 is %2, and it can only be 0 (synthetic polymer) or 1 (copolymer)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>La tècnica en curs val %1, i ha de ser entre 0 (cap) i 27</source>
         <translation>The technique in progress is %1, and it must be between 0 (none) and 27</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>La tècnica acabada val %1, i ha de ser entre 0 (cap) i 27</source>
         <translation>The technique just completed is %1, and it must be between 0 (none) and 27</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El nivell de la tècnica %1 val %2, i només pot ser 1 o 2</source>
         <translation>The level of technique %1 is %2, and it can only be 1 or 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El mes val %1, i ha de ser entre 1 i 12</source>
         <translation>The month is %1, and it must be between 1 and 12</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>La llargada màxima dels oligonucleòtids val %1, i ha de ser entre 1 i 4</source>
         <translation>The longest oligonucleotide length is %1, and it must be between 1 and 4</translation>
     </message>
@@ -1092,67 +1071,62 @@ The research you had has not changed.</translation>
         <translation>The code type is %1, and it can only be 0 or 1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El tipus de simulació val %1, i només pot ser 0, 1 o 2</source>
         <translation>The simulation type is %1, and it can only be 0, 1 or 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El nom diu que té %1 lletres, i n&apos;hi caben %2</source>
         <translation>The name says it has %1 letters, and only %2 fit</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El nivell educatiu val %1, i només pot ser 0, 1 o 2</source>
         <translation>The school level is %1, and it can only be 0, 1 or 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El centre de recerca val %1, i ha de ser entre 0 i 4</source>
         <translation>The research center is %1, and it must be between 0 and 4</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>L&apos;oferta del centre val %1, i ha de ser entre 0 i 5</source>
         <translation>The center&apos;s offer is %1, and it must be between 0 and 5</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El fitxer és massa curt: té %1 bytes, i una recerca en té %2</source>
         <translation>The file is too short: it has %1 bytes, and a research file has %2</translation>
     </message>
     <message>
-        <location filename="../../src/exercises/TextosModel.cpp" line="-83"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="-55"/>
+        <location line="-45"/>
         <source>El teu RNA segurament no funcionarà bé.</source>
         <translation>Your RNA will probably not work properly.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Si no és ben reparat, això produirà una mutació.</source>
         <translation>If it is not repaired properly, this will cause a mutation.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>El teu RNA és inservible! Repassa la transcripció!</source>
         <translation>Your RNA is useless! Go over transcription again!</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La cèl·lula que rebi aquest DNA ho té clar! Repassa la replicació!</source>
         <translation>The cell that gets this DNA is doomed! Go over replication again!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>Així ho fan normalment les teves cèl·lules!</source>
         <translation>That&apos;s how your cells normally do it!</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+43"/>
         <source>Així ho fan normalment les teves cèl·lules! (els errors són teus)</source>
         <translation>That&apos;s how your cells normally do it! (the mistakes are yours)</translation>
     </message>
@@ -1187,37 +1161,32 @@ The research you had has not changed.</translation>
         <translation>You have made a good RNA, but your performance was dreadful!</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="-48"/>
         <source>La RNA polimerasa va afegint ribonucleòtids en sentit 5&apos;-&gt;3&apos;.</source>
         <translation>RNA polymerase adds ribonucleotides in the 5&apos;-&gt;3&apos; direction.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La DNA polimerasa va afegint desoxiribonucleòtids en sentit 5&apos;-&gt;3&apos;.</source>
         <translation>DNA polymerase adds deoxyribonucleotides in the 5&apos;-&gt;3&apos; direction.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>La DNA polimerasa hidrolitza els nucleòtids erronis.</source>
         <translation>DNA polymerase hydrolyzes the wrong nucleotides.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Comença la nova cadena per l&apos;extrem 5&apos;.</source>
         <translation>It starts the new strand at the 5&apos; end.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>I acaba deixant lliure l&apos;extrem 3&apos;.</source>
         <translation>And it finishes by leaving the 3&apos; end free.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+44"/>
         <source>Davant Adenina hi posa Timina.</source>
         <translation>Opposite Adenine it puts Thymine.</translation>
     </message>
@@ -1242,19 +1211,17 @@ The research you had has not changed.</translation>
         <translation>Opposite Thymine it puts Adenine.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="-47"/>
         <source>Introdueix l&apos;anticodó de l&apos;RNAt.</source>
         <translation>Enter the anticodon of the tRNA.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Introdueix l&apos;aminoàcid que s&apos;incorporarà.</source>
         <translation>Enter the amino acid that will be added.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+49"/>
         <source>Fi</source>
         <translation>Stop</translation>
     </message>
@@ -1364,50 +1331,42 @@ The research you had has not changed.</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="-69"/>
         <source>Fase d&apos;iniciació</source>
         <translation>Initiation stage</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase d&apos;elongació</source>
         <translation>Elongation stage</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase de finalització</source>
         <translation>Termination stage</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Final de la síntesi de proteïnes</source>
         <translation>End of protein synthesis</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="+1"/>
         <source>Molt bé!!</source>
         <translation>Very good!!</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Ho has fet bastant bé.</source>
         <translation>You did quite well.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Has d&apos;estudiar i practicar més.</source>
         <translation>Study and practice more.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Una actuació lamentable!</source>
         <translation>A dreadful performance!</translation>
     </message>
@@ -1745,7 +1704,7 @@ Other researchers have repeated our experiment and found that we were wrong.</tr
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Nucleòtids triats</source>
         <translation>Chosen nucleotides</translation>
     </message>
@@ -2024,7 +1983,7 @@ Other researchers have repeated our experiment and found that we were wrong.</tr
 <context>
     <name>TFEleccio</name>
     <message>
-        <location filename="../../src/mainwindow/Eleccio.cpp" line="+27"/>
+        <location filename="../../src/mainwindow/Eleccio.cpp" line="+28"/>
         <source>Elecció del tipus de simulació</source>
         <translation>Choose the Type of Simulation</translation>
     </message>
@@ -2069,7 +2028,7 @@ Other researchers have repeated our experiment and found that we were wrong.</tr
         <translation>Random</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>Investigació</source>
         <translation>Research</translation>
     </message>
@@ -2143,7 +2102,7 @@ Other researchers have repeated our experiment and found that we were wrong.</tr
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Proporcions del copolímer: %1</source>
         <translation>Copolymer proportions: %1</translation>
     </message>
@@ -2258,7 +2217,7 @@ Will you be able to contribute to this exciting task?</translation>
         <translation>&amp;Tutor</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+24"/>
         <source>Treball de laboratori</source>
         <translation>Laboratory work</translation>
     </message>
@@ -2379,7 +2338,7 @@ Will you be able to contribute to this exciting task?</translation>
 <context>
     <name>TFOpcionsTaulaResum</name>
     <message>
-        <location filename="../../src/exercises/OpcTauRs.cpp" line="+31"/>
+        <location filename="../../src/exercises/OpcTauRs.cpp" line="+32"/>
         <source>Opcions de la taula resum</source>
         <translation>Summary Table Options</translation>
     </message>
@@ -2424,7 +2383,7 @@ Will you be able to contribute to this exciting task?</translation>
         <translation>All.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>RNA missatger</source>
         <translation>Messenger RNA</translation>
     </message>
@@ -3010,7 +2969,7 @@ Will you be able to contribute to this exciting task?</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Construcció de l&apos;oligonucleòtid</source>
         <translation>Building the oligonucleotide</translation>
     </message>
@@ -3358,7 +3317,7 @@ Will you be able to contribute to this exciting task?</translation>
 <context>
     <name>TFTecniques</name>
     <message>
-        <location filename="../../src/lab/Tecnica.cpp" line="+46"/>
+        <location filename="../../src/lab/Tecnica.cpp" line="+47"/>
         <source>Tècniques</source>
         <translation>Techniques</translation>
     </message>
@@ -3383,7 +3342,7 @@ Will you be able to contribute to this exciting task?</translation>
         <translation>&amp;Cancel</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+45"/>
         <source>No estem desenvolupant cap tècnica.</source>
         <translation>We are not developing any technique.</translation>
     </message>
@@ -3571,7 +3530,7 @@ The test tubes you have put into it and the ones left this month will be lost; t
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+46"/>
         <source>&lt;p&gt;El laboratori ja domina totes les tècniques.&lt;/p&gt;</source>
         <translation>&lt;p&gt;The laboratory has already mastered every technique.&lt;/p&gt;</translation>
     </message>

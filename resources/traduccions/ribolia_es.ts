@@ -4,7 +4,7 @@
 <context>
     <name>Botons</name>
     <message>
-        <location filename="../../src/platform/Botons.cpp" line="+42"/>
+        <location filename="../../src/platform/Botons.cpp" line="+50"/>
         <source>&amp;Adenina</source>
         <translation>&amp;Adenina</translation>
     </message>
@@ -65,7 +65,7 @@
 <context>
     <name>ComunsLab</name>
     <message>
-        <location filename="../../src/lab/ComunsLab.cpp" line="+39"/>
+        <location filename="../../src/lab/ComunsLab.cpp" line="+40"/>
         <source>Provetes</source>
         <translation>Probetas</translation>
     </message>
@@ -511,133 +511,112 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>Diciembre</translation>
     </message>
     <message>
-        <location filename="../../src/exercises/TextosModel.cpp" line="+75"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
+        <location line="+2"/>
         <source>Aturada</source>
         <translation>Parada</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glicina</source>
         <translation>Glicina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Alanina</source>
         <translation>Alanina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Valina</source>
         <translation>Valina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Leucina</source>
         <translation>Leucina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Isoleucina</source>
         <translation>Isoleucina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Prolina</source>
         <translation>Prolina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fenilalanina</source>
         <translation>Fenilalanina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Triptòfan</source>
         <translation>Triptófano</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Metionina</source>
         <translation>Metionina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Serina</source>
         <translation>Serina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Treonina</source>
         <translation>Treonina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Cisteïna</source>
         <translation>Cisteína</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Tirosina</source>
         <translation>Tirosina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Asparagina</source>
         <translation>Asparagina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glutamina</source>
         <translation>Glutamina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Aspartat</source>
         <translation>Aspartato</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Glutamat</source>
         <translation>Glutamato</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Lisina</source>
         <translation>Lisina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Arginina</source>
         <translation>Arginina</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Histidina</source>
         <translation>Histidina</translation>
     </message>
     <message>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
+        <location line="+2"/>
         <source>MRC, Laboratori de Biologia Molecular de Cambridge</source>
         <translation>MRC, Laboratorio de Biología Molecular de Cambridge</translation>
     </message>
@@ -1042,7 +1021,7 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>El significado oculto del codón %1 vale %2, y debe estar entre 0 y 20</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El significat publicat del codó %1 val %2, i ha de ser entre 0 i 21</source>
         <translation>El significado publicado del codón %1 vale %2, y debe estar entre 0 y 21</translation>
     </message>
@@ -1062,27 +1041,27 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>El tipo del experimento %1 vale %2, y solo puede ser 0 (polímero sintético) o 1 (copolímero)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>La tècnica en curs val %1, i ha de ser entre 0 (cap) i 27</source>
         <translation>La técnica en curso vale %1, y debe estar entre 0 (ninguna) y 27</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>La tècnica acabada val %1, i ha de ser entre 0 (cap) i 27</source>
         <translation>La técnica terminada vale %1, y debe estar entre 0 (ninguna) y 27</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El nivell de la tècnica %1 val %2, i només pot ser 1 o 2</source>
         <translation>El nivel de la técnica %1 vale %2, y solo puede ser 1 o 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El mes val %1, i ha de ser entre 1 i 12</source>
         <translation>El mes vale %1, y debe estar entre 1 y 12</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>La llargada màxima dels oligonucleòtids val %1, i ha de ser entre 1 i 4</source>
         <translation>La longitud máxima de los oligonucleótidos vale %1, y debe estar entre 1 y 4</translation>
     </message>
@@ -1092,67 +1071,62 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>El tipo de código vale %1, y solo puede ser 0 o 1</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El tipus de simulació val %1, i només pot ser 0, 1 o 2</source>
         <translation>El tipo de simulación vale %1, y solo puede ser 0, 1 o 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El nom diu que té %1 lletres, i n&apos;hi caben %2</source>
         <translation>El nombre dice que tiene %1 letras, y caben %2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El nivell educatiu val %1, i només pot ser 0, 1 o 2</source>
         <translation>El nivel educativo vale %1, y solo puede ser 0, 1 o 2</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El centre de recerca val %1, i ha de ser entre 0 i 4</source>
         <translation>El centro de investigación vale %1, y debe estar entre 0 y 4</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>L&apos;oferta del centre val %1, i ha de ser entre 0 i 5</source>
         <translation>La oferta del centro vale %1, y debe estar entre 0 y 5</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>El fitxer és massa curt: té %1 bytes, i una recerca en té %2</source>
         <translation>El archivo es demasiado corto: tiene %1 bytes, y una investigación tiene %2</translation>
     </message>
     <message>
-        <location filename="../../src/exercises/TextosModel.cpp" line="-83"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="-55"/>
+        <location line="-45"/>
         <source>El teu RNA segurament no funcionarà bé.</source>
         <translation>Tu ARN seguramente no funcionará bien.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Si no és ben reparat, això produirà una mutació.</source>
         <translation>Si no se repara bien, esto producirá una mutación.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>El teu RNA és inservible! Repassa la transcripció!</source>
         <translation>¡Tu ARN es inservible! ¡Repasa la transcripción!</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La cèl·lula que rebi aquest DNA ho té clar! Repassa la replicació!</source>
         <translation>¡La célula que reciba este ADN lo lleva claro! ¡Repasa la replicación!</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>Així ho fan normalment les teves cèl·lules!</source>
         <translation>¡Así lo hacen normalmente tus células!</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+43"/>
         <source>Així ho fan normalment les teves cèl·lules! (els errors són teus)</source>
         <translation>¡Así lo hacen normalmente tus células! (los errores son tuyos)</translation>
     </message>
@@ -1187,37 +1161,32 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>Has conseguido hacer un buen ARN, ¡pero con una actuación lamentable!</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="-48"/>
         <source>La RNA polimerasa va afegint ribonucleòtids en sentit 5&apos;-&gt;3&apos;.</source>
         <translation>La ARN polimerasa va añadiendo ribonucleótidos en sentido 5&apos;-&gt;3&apos;.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>La DNA polimerasa va afegint desoxiribonucleòtids en sentit 5&apos;-&gt;3&apos;.</source>
         <translation>La ADN polimerasa va añadiendo desoxirribonucleótidos en sentido 5&apos;-&gt;3&apos;.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+2"/>
         <source>La DNA polimerasa hidrolitza els nucleòtids erronis.</source>
         <translation>La ADN polimerasa hidroliza los nucleótidos erróneos.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Comença la nova cadena per l&apos;extrem 5&apos;.</source>
         <translation>Empieza la nueva cadena por el extremo 5&apos;.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>I acaba deixant lliure l&apos;extrem 3&apos;.</source>
         <translation>Y termina dejando libre el extremo 3&apos;.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+44"/>
         <source>Davant Adenina hi posa Timina.</source>
         <translation>Frente a la Adenina pone Timina.</translation>
     </message>
@@ -1242,19 +1211,17 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>Frente a la Timina pone Adenina.</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="-47"/>
         <source>Introdueix l&apos;anticodó de l&apos;RNAt.</source>
         <translation>Introduce el anticodón del ARNt.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Introdueix l&apos;aminoàcid que s&apos;incorporarà.</source>
         <translation>Introduce el aminoácido que se incorporará.</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+49"/>
         <source>Fi</source>
         <translation>Fin</translation>
     </message>
@@ -1364,50 +1331,42 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>?</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="-69"/>
         <source>Fase d&apos;iniciació</source>
         <translation>Fase de iniciación</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase d&apos;elongació</source>
         <translation>Fase de elongación</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Fase de finalització</source>
         <translation>Fase de terminación</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Final de la síntesi de proteïnes</source>
         <translation>Final de la síntesis de proteínas</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
+        <location line="+1"/>
         <source>Molt bé!!</source>
         <translation>¡¡Muy bien!!</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Ho has fet bastant bé.</source>
         <translation>Lo has hecho bastante bien.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Has d&apos;estudiar i practicar més.</source>
         <translation>Tienes que estudiar y practicar más.</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location filename="../../src/platform/TextosModel.cpp" line="+1"/>
         <source>Una actuació lamentable!</source>
         <translation>¡Una actuación lamentable!</translation>
     </message>
@@ -1745,7 +1704,7 @@ Otros investigadores han repetido nuestro experimento y han comprobado que nos h
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Nucleòtids triats</source>
         <translation>Nucleótidos elegidos</translation>
     </message>
@@ -2024,7 +1983,7 @@ Otros investigadores han repetido nuestro experimento y han comprobado que nos h
 <context>
     <name>TFEleccio</name>
     <message>
-        <location filename="../../src/mainwindow/Eleccio.cpp" line="+27"/>
+        <location filename="../../src/mainwindow/Eleccio.cpp" line="+28"/>
         <source>Elecció del tipus de simulació</source>
         <translation>Elección del tipo de simulación</translation>
     </message>
@@ -2069,7 +2028,7 @@ Otros investigadores han repetido nuestro experimento y han comprobado que nos h
         <translation>Aleatorio</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+5"/>
         <source>Investigació</source>
         <translation>Investigación</translation>
     </message>
@@ -2143,7 +2102,7 @@ Otros investigadores han repetido nuestro experimento y han comprobado que nos h
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Proporcions del copolímer: %1</source>
         <translation>Proporciones del copolímero: %1</translation>
     </message>
@@ -2258,7 +2217,7 @@ el código genético.
         <translation>&amp;Tutor</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+24"/>
         <source>Treball de laboratori</source>
         <translation>Trabajo de laboratorio</translation>
     </message>
@@ -2379,7 +2338,7 @@ el código genético.
 <context>
     <name>TFOpcionsTaulaResum</name>
     <message>
-        <location filename="../../src/exercises/OpcTauRs.cpp" line="+31"/>
+        <location filename="../../src/exercises/OpcTauRs.cpp" line="+32"/>
         <source>Opcions de la taula resum</source>
         <translation>Opciones de la tabla resumen</translation>
     </message>
@@ -2424,7 +2383,7 @@ el código genético.
         <translation>Todos.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>RNA missatger</source>
         <translation>ARN mensajero</translation>
     </message>
@@ -3010,7 +2969,7 @@ el código genético.
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+14"/>
         <source>Construcció de l&apos;oligonucleòtid</source>
         <translation>Construcción del oligonucleótido</translation>
     </message>
@@ -3358,7 +3317,7 @@ el código genético.
 <context>
     <name>TFTecniques</name>
     <message>
-        <location filename="../../src/lab/Tecnica.cpp" line="+46"/>
+        <location filename="../../src/lab/Tecnica.cpp" line="+47"/>
         <source>Tècniques</source>
         <translation>Técnicas</translation>
     </message>
@@ -3383,7 +3342,7 @@ el código genético.
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+45"/>
         <source>No estem desenvolupant cap tècnica.</source>
         <translation>No estamos desarrollando ninguna técnica.</translation>
     </message>
@@ -3571,7 +3530,7 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
         <translation>&amp;Cerrar</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+46"/>
         <source>&lt;p&gt;El laboratori ja domina totes les tècniques.&lt;/p&gt;</source>
         <translation>&lt;p&gt;El laboratorio ya domina todas las técnicas.&lt;/p&gt;</translation>
     </message>
