@@ -4,12 +4,14 @@
 #include <QMenu>
 #include <QSet>
 #include <QTest>
+#include <QTranslator>
 
 #include "Entorn.h"
 #include "FitxerTs.h"
 #include "mainwindow/Rbmain.h"
 #include "model/Labs.h"
 #include "model/RBGlobal.h"
+#include "model/RecercaDesada.h"
 #include "platform/Idioma.h"
 #include "platform/TextosJoc.h"
 
@@ -109,6 +111,45 @@ class TestIdioma : public QObject {
         e.Any = any;
         QCOMPARE(TextosJoc::Data(e), QString::fromStdString(Labs::TextData(e)));
       }
+  }
+
+  // In Spanish and English the same texts come out in those words, from the
+  // built translations: the singular month, the date, money, a refusal.
+  void composedTextsInEachLanguage_data() {
+    QTest::addColumn<QString>("idioma");
+    QTest::addColumn<QString>("mes");
+    QTest::addColumn<QString>("mesos");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("caixa");
+    QTest::addColumn<QString>("motiu");
+    QTest::addRow("es") << "es" << "Terminaremos dentro de 1 mes."
+                        << "Terminaremos dentro de 11 meses." << "Mayo de 1962"
+                        << "Tenemos         1.000 $." << "El mes vale 13, y debe estar entre 1 y 12";
+    QTest::addRow("en") << "en" << "We'll finish in 1 month." << "We'll finish in 11 months."
+                        << "May 1962" << "Funds         1.000 $."
+                        << "The month is 13, and it must be between 1 and 12";
+  }
+  void composedTextsInEachLanguage() {
+    QFETCH(QString, idioma);
+    QFETCH(QString, mes);
+    QFETCH(QString, mesos);
+    QFETCH(QString, data);
+    QFETCH(QString, caixa);
+    QFETCH(QString, motiu);
+    QTranslator traduccio;
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../src");
+    QVERIFY2(traduccio.load(QStringLiteral("ribolia_") + idioma, dir), qPrintable(dir));
+    QCoreApplication::installTranslator(&traduccio);
+    RBGlobal::TEstatRecerca e;
+    e.Mes = 5;
+    e.Any = 1962;
+    QCOMPARE(TextosJoc::Mesos(1u), mes);
+    QCOMPARE(TextosJoc::Mesos(11u), mesos);
+    QCOMPARE(TextosJoc::Data(e), data);
+    QCOMPARE(TextosJoc::Caixa(1000), caixa);
+    e.Mes = 13;
+    QCOMPARE(Idioma::Model(RBGlobal::MotiuRebuigDetallat(e).Plantilla).arg(13), motiu);
+    QCoreApplication::removeTranslator(&traduccio);
   }
 
   // Every catalogue name the windows pass through Idioma::Model is in the
