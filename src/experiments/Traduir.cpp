@@ -231,7 +231,9 @@ void TFTraduccio::FormActivate() {
   } else {
     setWindowTitle(tr("Repassar els experiments anteriors"));
     contextAjuda = AjudaRevisio;
-    experimentActual = 1;
+    const unsigned logged = std::min<unsigned>(EstatRecerca.NombreExperiments, 60);
+    experimentActual = primerRevisat >= 1 && primerRevisat <= logged ? primerRevisat : 1;
+    primerRevisat = 1;
     MostraExperiment();
     BtTancar->setDefault(true);
     BtTancar->setFocus();

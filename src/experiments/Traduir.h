@@ -29,6 +29,8 @@ class TFTraduccio : public TFinestra {
 
   // The experiment on show in review mode (1..60).
   unsigned ExperimentActual() const { return experimentActual; }
+  // The next review opens at experiment n instead of the first (once).
+  void RevisaDesDe(unsigned n) { primerRevisat = n; }
 
  protected:
   void ConstrueixFinestra() override;
@@ -72,6 +74,7 @@ class TFTraduccio : public TFinestra {
       *BtTancar, *BtAjuda;
 
   unsigned experimentActual = 1;
+  unsigned primerRevisat = 1;
   unsigned experimentFet = 0;  // the experiment this opening ran, 0 if none
   int contextAjuda = 264;
 };

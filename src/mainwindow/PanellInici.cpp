@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "experiments/Traduir.h"
 #include "model/Labs.h"
 #include "model/Registre.h"
 #include "platform/Dibuixos.h"
@@ -200,6 +201,7 @@ void TPanellInici::Mostra(const TEstatRecerca& e, const QString& fitxer) {
   }
   MostraJoc(e);
   const Guia::TPasSeguent pas = Guia::PasSeguent(e);
+  pasSeguent = pas;
   LbPas->setText(TextPas(pas));
   comandaPas = ComandaPas(pas);
   BtPas->setVisible(comandaPas != NombreComandes);
@@ -317,6 +319,8 @@ TComanda TPanellInici::ComandaPas(Guia::TPasSeguent pas) {
   return NombreComandes;
 }
 
+// Conclusions to write: the review opens at the experiment that lacks them.
 void TPanellInici::BtPasClick() {
+  if (pasSeguent.Pas == Guia::TPas::EscriureConclusions) FTraduccio->RevisaDesDe(pasSeguent.Numero);
   if (comandaPas != NombreComandes) Accions[comandaPas]->trigger();
 }

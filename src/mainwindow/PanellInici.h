@@ -50,4 +50,5 @@ class TPanellInici : public QWidget {
   QLabel* LbPas;
   QPushButton* BtPas;
   Comandes::TComanda comandaPas = Comandes::NombreComandes;
+  Guia::TPasSeguent pasSeguent{Guia::TPas::FerMesExperiments};
 };

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "experiments/Taula.h"
+#include "experiments/Traduir.h"
 #include "helpers/Entorn.h"
 #include "lab/Novatecn.h"
 #include "mainwindow/PanellInici.h"
@@ -135,10 +136,20 @@ class TestGuia : public QObject {
     QCOMPARE(Text("LbCodons"), QStringLiteral("1 de 64"));
     QCOMPARE(Text("LbDarrer"), QStringLiteral("1: UUUUUU"));
     QVERIFY(!Fill<QLabel>(Panell(), "LbCentre")->isVisibleTo(FPrincipal));
-    // The step: conclusions are missing, and its button reviews the log.
-    QCOMPARE(Text("LbPas"), TPanellInici::TextPas({Guia::TPas::EscriureConclusions, 1}));
+    // The step: conclusions are missing, and its button reviews the log
+    // from the experiment that lacks them; the menu's review starts at 1.
+    e.NombreExperiments = 2;
+    e.PolimersExperiment[2].Posa("AAAAAA");
+    e.ConclusionsExperiment[1].Posa("Poli-Phe");
+    Posa(e);
+    QCOMPARE(Text("LbPas"), TPanellInici::TextPas({Guia::TPas::EscriureConclusions, 2}));
+    unsigned obert = 0;
+    Entorn::RespostaModal(
+        Entorn::Fes([&obert](QDialog*) { obert = FTraduccio->ExperimentActual(); }));
     Fill<QPushButton>(Panell(), "BtPas")->click();
-    QCOMPARE(Entorn::DialegsMostrats(), QStringList{"FTraduccio"});
+    QCOMPARE(obert, 2u);
+    Fill<QAction>(FPrincipal, "MRevisarExperiments")->trigger();
+    QCOMPARE(obert, 1u);
   }
 
   void BudgetGameShowsTheLaboratory() {
