@@ -101,8 +101,8 @@ void TFClasse::ConstrueixFinestra() {
   SGClasse->setSelectionMode(QAbstractItemView::ExtendedSelection);
   SGClasse->verticalHeader()->hide();
   SGClasse->horizontalHeader()->setSortIndicatorShown(true);
-  SGClasse->horizontalHeader()->setStretchLastSection(true);
   SGClasse->setSortingEnabled(true);
+  SGClasse->resizeColumnsToContents();  // an empty class shows its headers whole
   SGClasse->sortByColumn(ColFitxer, Qt::AscendingOrder);
 
   BtAfegir = Botons::Crea(this, "BtAfegir", tr("&Afegir..."));

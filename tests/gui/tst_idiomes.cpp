@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -119,6 +120,12 @@ QStringList Tallats(QWidget* w) {
         comprova(t->tabText(i), t->sizeHint().width(), t->width());
   } else if (auto* m = qobject_cast<QMenuBar*>(w)) {
     comprova(m->actions().constLast()->text(), m->sizeHint().width(), m->width());
+  } else if (auto* h = qobject_cast<QHeaderView*>(w); h && h->orientation() == Qt::Horizontal) {
+    // A table's column titles, each within its column.
+    for (int i = 0; i < h->count(); ++i)
+      if (!h->isSectionHidden(i))
+        comprova(h->model()->headerData(i, Qt::Horizontal).toString(), h->sectionSizeHint(i),
+                 h->sectionSize(i));
   }
   return tallats;
 }
