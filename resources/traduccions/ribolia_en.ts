@@ -273,22 +273,7 @@ The research you had has not changed.</translation>
 <context>
     <name>Informe</name>
     <message>
-        <location filename="../../src/platform/Informe.cpp" line="+44"/>
-        <source>ESO</source>
-        <translation>Lower secondary</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Batxillerat</source>
-        <translation>Upper secondary</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Universitari</source>
-        <translation>University</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location filename="../../src/platform/Informe.cpp" line="+45"/>
         <source>&lt;h2&gt;Dades de la recerca&lt;/h2&gt;</source>
         <translation>&lt;h2&gt;Research details&lt;/h2&gt;</translation>
     </message>
@@ -313,12 +298,12 @@ The research you had has not changed.</translation>
         <translation>Female</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Nivell educatiu</source>
         <translation>Educational level</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Simulació</source>
         <translation>Simulation</translation>
     </message>
@@ -3454,7 +3439,7 @@ The test tubes you have put into it and the ones left this month will be lost; t
         <translation>Reviewing Previous Experiments</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Experiment número %1</source>
         <translation>Experiment number %1</translation>
     </message>
@@ -3608,7 +3593,7 @@ The test tubes you have put into it and the ones left this month will be lost; t
 <context>
     <name>TPanellInici</name>
     <message>
-        <location filename="../../src/mainwindow/PanellInici.cpp" line="+78"/>
+        <location filename="../../src/mainwindow/PanellInici.cpp" line="+79"/>
         <source>Exercicis sobre el flux de la informació genètica</source>
         <translation>Exercises on the flow of genetic information</translation>
     </message>
@@ -3679,22 +3664,7 @@ The test tubes you have put into it and the ones left this month will be lost; t
         <translation>Take the suggested step</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>ESO</source>
-        <translation>Lower secondary</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Batxillerat</source>
-        <translation>Upper secondary</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Universitari</source>
-        <translation>University</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>Recerca de %1</source>
         <translation>Research by %1</translation>
     </message>
@@ -3739,7 +3709,7 @@ The test tubes you have put into it and the ones left this month will be lost; t
         <translation>You haven&apos;t written any yet.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 $ i %2 provetes (%3 $ i %4 provetes cada mes)</source>
         <translation>%1 $ and %2 test tubes (%3 $ and %4 test tubes each month)</translation>
     </message>
@@ -3861,21 +3831,6 @@ The test tubes you have put into it and the ones left this month will be lost; t
     <name>TaulaClasse</name>
     <message>
         <location filename="../../src/platform/TaulaClasse.cpp" line="+19"/>
-        <source>ESO</source>
-        <translation>Lower secondary</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Batxillerat</source>
-        <translation>Upper secondary</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Universitari</source>
-        <translation>University</translation>
-    </message>
-    <message>
-        <location line="+5"/>
         <source>Exercicis</source>
         <translation>Exercises</translation>
     </message>
@@ -3981,6 +3936,21 @@ The test tubes you have put into it and the ones left this month will be lost; t
     </message>
     <message>
         <location line="+6"/>
+        <source>ESO</source>
+        <translation>Lower secondary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Batxillerat</source>
+        <translation>Upper secondary</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Universitari</source>
+        <translation>University</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Tenim  %1 $.</source>
         <translation>Funds  %1 $.</translation>
     </message>

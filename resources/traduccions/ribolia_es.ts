@@ -273,22 +273,7 @@ La investigación que tenías no ha cambiado.</translation>
 <context>
     <name>Informe</name>
     <message>
-        <location filename="../../src/platform/Informe.cpp" line="+44"/>
-        <source>ESO</source>
-        <translation>ESO</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Batxillerat</source>
-        <translation>Bachillerato</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Universitari</source>
-        <translation>Universitario</translation>
-    </message>
-    <message>
-        <location line="+2"/>
+        <location filename="../../src/platform/Informe.cpp" line="+45"/>
         <source>&lt;h2&gt;Dades de la recerca&lt;/h2&gt;</source>
         <translation>&lt;h2&gt;Datos de la investigación&lt;/h2&gt;</translation>
     </message>
@@ -313,12 +298,12 @@ La investigación que tenías no ha cambiado.</translation>
         <translation>Femenino</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Nivell educatiu</source>
         <translation>Nivel educativo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Simulació</source>
         <translation>Simulación</translation>
     </message>
@@ -3454,7 +3439,7 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
         <translation>Repasar los experimentos anteriores</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Experiment número %1</source>
         <translation>Experimento número %1</translation>
     </message>
@@ -3608,7 +3593,7 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
 <context>
     <name>TPanellInici</name>
     <message>
-        <location filename="../../src/mainwindow/PanellInici.cpp" line="+78"/>
+        <location filename="../../src/mainwindow/PanellInici.cpp" line="+79"/>
         <source>Exercicis sobre el flux de la informació genètica</source>
         <translation>Ejercicios sobre el flujo de la información genética</translation>
     </message>
@@ -3679,22 +3664,7 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
         <translation>Dar el paso sugerido</translation>
     </message>
     <message>
-        <location line="+22"/>
-        <source>ESO</source>
-        <translation>ESO</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Batxillerat</source>
-        <translation>Bachillerato</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Universitari</source>
-        <translation>Universitario</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+24"/>
         <source>Recerca de %1</source>
         <translation>Investigación de %1</translation>
     </message>
@@ -3739,7 +3709,7 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
         <translation>Todavía no has escrito ninguna.</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+26"/>
         <source>%1 $ i %2 provetes (%3 $ i %4 provetes cada mes)</source>
         <translation>%1 $ y %2 probetas (%3 $ y %4 probetas cada mes)</translation>
     </message>
@@ -3861,21 +3831,6 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
     <name>TaulaClasse</name>
     <message>
         <location filename="../../src/platform/TaulaClasse.cpp" line="+19"/>
-        <source>ESO</source>
-        <translation>ESO</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Batxillerat</source>
-        <translation>Bachillerato</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Universitari</source>
-        <translation>Universitario</translation>
-    </message>
-    <message>
-        <location line="+5"/>
         <source>Exercicis</source>
         <translation>Ejercicios</translation>
     </message>
@@ -3981,6 +3936,21 @@ Se perderán las probetas que le has dedicado y las que quedan este mes; el dine
     </message>
     <message>
         <location line="+6"/>
+        <source>ESO</source>
+        <translation>ESO</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Batxillerat</source>
+        <translation>Bachillerato</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Universitari</source>
+        <translation>Universitario</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Tenim  %1 $.</source>
         <translation>Tenemos  %1 $.</translation>
     </message>

@@ -177,9 +177,7 @@ void TPanellInici::Mostra(const TEstatRecerca& e, const QString& fitxer) {
     return;
   }
   Pagines->setCurrentWidget(PgRecerca);
-  static const char* const Nivells[] = {QT_TR_NOOP("ESO"), QT_TR_NOOP("Batxillerat"),
-                                        QT_TR_NOOP("Universitari")};
-  const QString nivell = e.NivellEducatiu < 3 ? tr(Nivells[e.NivellEducatiu]) : QString();
+  const QString nivell = TextosJoc::Nivell(e.NivellEducatiu);
   const QString nom = DeText1252(e.Nom.Text()).trimmed();
   QString titol = nom.isEmpty() ? tr("Recerca sense nom") : tr("Recerca de %1").arg(nom);
   if (!nivell.isEmpty()) titol += QStringLiteral(" (%1)").arg(nivell);

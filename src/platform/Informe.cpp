@@ -41,19 +41,14 @@ unsigned CodonsPublicats(const TEstatRecerca& e) {
 }
 
 QString Dades(const TEstatRecerca& e) {
-  static const char* const Nivells[] = {QT_TRANSLATE_NOOP("Informe", "ESO"),
-                                        QT_TRANSLATE_NOOP("Informe", "Batxillerat"),
-                                        QT_TRANSLATE_NOOP("Informe", "Universitari")};
   const bool joc = e.TipusPartida == JocPressupost;
   QString html = QCoreApplication::translate("Informe", "<h2>Dades de la recerca</h2>") + U8(Taula);
   html += Fila(QCoreApplication::translate("Informe", "Nom"), De1252(e.Nom.Text()));
   html += Fila(QCoreApplication::translate("Informe", "Gènere"),
                e.Genere ? QCoreApplication::translate("Informe", "Masculí")
                         : QCoreApplication::translate("Informe", "Femení"));
-  html +=
-      Fila(QCoreApplication::translate("Informe", "Nivell educatiu"),
-           e.NivellEducatiu < 3 ? QCoreApplication::translate("Informe", Nivells[e.NivellEducatiu])
-                                : QString());
+  html += Fila(QCoreApplication::translate("Informe", "Nivell educatiu"),
+               TextosJoc::Nivell(e.NivellEducatiu));
   html += Fila(QCoreApplication::translate("Informe", "Simulació"),
                joc ? QCoreApplication::translate("Informe", "Joc de recerca amb pressupost")
                    : QCoreApplication::translate("Informe", "Investigar codi genètic"));

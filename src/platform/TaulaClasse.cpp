@@ -15,13 +15,6 @@ using namespace RBGlobal;
 namespace TaulaClasse {
 namespace {
 
-QString Nivell(std::uint16_t n) {
-  static const char* const Noms[] = {QT_TRANSLATE_NOOP("TaulaClasse", "ESO"),
-                                     QT_TRANSLATE_NOOP("TaulaClasse", "Batxillerat"),
-                                     QT_TRANSLATE_NOOP("TaulaClasse", "Universitari")};
-  return n < 3 ? QCoreApplication::translate("TaulaClasse", Noms[n]) : QString();
-}
-
 QString Recerca(std::uint16_t tipus) {
   static const char* const Noms[] = {QT_TRANSLATE_NOOP("TaulaClasse", "Exercicis"),
                                      QT_TRANSLATE_NOOP("TaulaClasse", "Codi genètic"),
@@ -58,7 +51,7 @@ QString TextParaules(const TRecercaClasse& r, int columna) {
   switch (columna) {
     case ColFitxer: return r.Fitxer();
     case ColNom: return DeText1252(s.Nom);
-    case ColNivell: return Nivell(s.NivellEducatiu);
+    case ColNivell: return TextosJoc::Nivell(s.NivellEducatiu);
     case ColRecerca: return Recerca(s.TipusPartida);
     case ColCodi:
       return s.CodiAleatori ? QCoreApplication::translate("TaulaClasse", "Aleatori")

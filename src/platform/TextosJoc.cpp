@@ -20,6 +20,13 @@ QString Data(unsigned mes, const QString& any) {
 
 QString Data(const RBGlobal::TEstatRecerca& e) { return Data(e.Mes, QString::number(e.Any)); }
 
+QString Nivell(unsigned nivell) {
+  static const char* const Noms[] = {QT_TRANSLATE_NOOP("TextosJoc", "ESO"),
+                                     QT_TRANSLATE_NOOP("TextosJoc", "Batxillerat"),
+                                     QT_TRANSLATE_NOOP("TextosJoc", "Universitari")};
+  return nivell < 3 ? Tr(Noms[nivell]) : QString();
+}
+
 QString Caixa(std::int32_t diners) {
   return Tr(QT_TRANSLATE_NOOP("TextosJoc", "Tenim  %1 $.")).arg(Xifra(diners));
 }

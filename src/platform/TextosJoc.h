@@ -14,6 +14,8 @@ namespace TextosJoc {
 // "Gener de 1961"; a month outside 1..12 (a hand-made file) has no name.
 QString Data(unsigned mes, const QString& any);
 QString Data(const RBGlobal::TEstatRecerca& e);
+// "ESO", "Batxillerat", "Universitari"; "" for a level a file could hold.
+QString Nivell(unsigned nivell);
 QString Caixa(std::int32_t diners);       // "Tenim  ... $."
 QString Mesada(std::uint16_t ingressos);  // "Cobrem ... $ cada mes."
 QString Gastem(std::int32_t diners);      // "Gastem ... $."
